@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Marlune's single entry point.
+#   ./marlune.sh            install what is missing, build, run the program
+#   ./marlune.sh test       install, build and run every test
+#   ./marlune.sh bench      install, build and run the benchmarks
+#   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
+set -euo pipefail
+root=$(cd "$(dirname "$0")" && pwd)
+cd "$root"
+command=${1:-run}
+
+scripts/setup.sh
+
+case "$command" in
+run)
+    scripts/build.sh build -DMARLUNE_BUILD_BENCH=OFF
+    scripts/main-job.sh build
+    ;;
+test)
+    scripts/build.sh build -DMARLUNE_BUILD_BENCH=OFF
+    ctest --test-dir build --output-on-failure -j 2
+    ;;
+sanitize)
+    scripts/build.sh build-sanitize -DMARLUNE_SANITIZE=ON -DMARLUNE_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j 2
+    ;;
+bench)
+    scripts/build.sh build -DMARLUNE_BUILD_BENCH=ON
+    for program in build/bench/bench_*; do
+        echo "== $(basename "$program")"
+        "$program" "${@:2}"
+    done
+    ;;
+*)
+    echo "usage: ./marlune.sh [test|bench|sanitize]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# build.sh BUILD_DIR [CMAKE_OPTIONS...]: configures (once) and builds Release with two jobs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+shift
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+cmake --build "$build" -j "${MARLUNE_JOBS:-2}"

@@ -1,0 +1,10 @@
+#include "app/HeadlessPlatform.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+void chooseHeadlessPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}

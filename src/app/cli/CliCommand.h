@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+#include <span>
+
+// One command of marlune-cli. run() receives the arguments after the command name and
+// returns the process exit code; failures print a one-line reason on stderr.
+struct CliCommand {
+    const char* name;
+    const char* synopsis; // arguments, as shown by --help
+    const char* summary;
+    int (*run)(const QStringList& arguments);
+};
+
+std::span<const CliCommand> cliCommands();

@@ -1,0 +1,29 @@
+#include "dialogs/MessageDialog.h"
+#include "model/FontSubstitutions.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMainWindow>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marlune"));
+    QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Design, print and die-cut labels."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("label"), QStringLiteral("Label file to open."));
+    parser.process(app);
+
+    installFontSubstitutions();
+    DialogMessageService messages;
+    setMessageService(&messages);
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Marlune"));
+    window.showMaximized();
+    return app.exec();
+}

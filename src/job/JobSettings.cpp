@@ -1,0 +1,7 @@
+#include "job/JobSettings.h"
+
+JobSettings& jobSettings()
+{
+    static JobSettings shared;
+    return shared;
+}

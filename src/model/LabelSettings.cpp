@@ -1,0 +1,7 @@
+#include "model/LabelSettings.h"
+
+LabelSettings& labelSettings()
+{
+    static LabelSettings shared;
+    return shared;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Messages the operator can act on go through one service, so that core code never opens
+// a dialog itself: the desktop program shows a modal box, the command-line tool writes to
+// stderr, and tests record what was asked and give the answer they chose.
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString caption;
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MessageAnswer show(const Message& message) = 0;
+};
+
+// The service in use; without one installed, messages go to stderr and every question is
+// answered with its first choice (Ok or Yes), which is what a headless run wants.
+MessageService& messageService();
+// Installs a service (not owned) or, with nullptr, returns to the stderr service.
+void setMessageService(MessageService* service);
+
+// Shorthand for the common case: a message box with one Ok button.
+void showMessage(const QString& caption, const QString& text,
+                 MessageIcon icon = MessageIcon::Information);
+MessageAnswer askQuestion(const QString& caption, const QString& text,
+                          MessageButtons buttons = MessageButtons::YesNo);
+
+// Records every message and answers from a queue (then with the fallback answer).
+// Installs itself for its lifetime.
+class RecordingMessageService : public MessageService {
+public:
+    RecordingMessageService();
+    ~RecordingMessageService() override;
+    RecordingMessageService(const RecordingMessageService&) = delete;
+    RecordingMessageService& operator=(const RecordingMessageService&) = delete;
+
+    MessageAnswer show(const Message& message) override;
+
+    QList<Message> messages;
+    QList<MessageAnswer> answers;
+    MessageAnswer fallback = MessageAnswer::Ok;
+
+private:
+    MessageService* m_previous;
+};

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "model/Tshape.h"
+
+#include <QString>
+
+// The label document: the one label being edited. Its object list is at once the drawing
+// order, the numbering of the object list, and the order in which print objects are sent
+// to the printer and cut objects to the cutter. Beside it the document keeps one level of
+// undo, the program's own clipboard, the selection, and the zoom and screen resolution
+// that convert model values (tenths of a millimetre) to pixels.
+//
+// The operations change the model only; the window redraws the label afterwards.
+class Tobject {
+public:
+    // Copies of the label settings, refreshed whenever a label is set up or loaded.
+    int labelWidth = 110;
+    int labelHeight = 200;
+    int bgX = 0; // millimetres
+    int bgY = 0;
+    int bgWidth = 0;
+    int bgHeight = 0;
+    QString bgFile;
+    int labelLock = 0;
+
+    int current = 0;     // index of the current object; -1 = none
+    int lastClicked = 0; // index of the object the pointer selected last
+    bool modified = false;
+    bool undoAvailable = false;
+    float zoom = 1.0f;
+    int dpi = 96; // the screen's horizontal resolution
+
+    ShapeList objects;
+    ShapeList clipboard;
+    ShapeList undoList;
+
+    // Pointer state of the editor while a box is dragged, resized or banded.
+    int resizeLeft = 0;
+    int resizeTop = 0;
+    int resizeRight = 0;
+    int resizeBottom = 0;
+    int pressX = 0;
+    int pressY = 0;
+    int bandEndX = 0;
+    int bandEndY = 0;
+    int lastPointX = 0;
+    int lastPointY = 0;
+    bool dragging = false;
+    bool dragStarted = false;
+    bool banding = false;
+    int handleSize = 4;
+    quint8 hitZone = 0; // 0-3 a corner, 4 inside, 5 outside the current object
+    qint16 cursorShape = 0;
+
+    // Model value to pixels at the current zoom and resolution, rounded half up.
+    int ToPixels(double value) const;
+    // Pixels to a model value; callers truncate where they need an integer.
+    float FromPixels(int pixels) const;
+
+    // Empties the label for a new size and zoom. The previous objects stay in the undo
+    // list, so an accidental New can be undone.
+    void Reset(int width, int height, int newDpi, float newZoom);
+
+    void TakeSnapshot();
+    void Undo();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+
+    // Add operations. Each takes the undo snapshot (except AddCutLine and AddCutArc, whose
+    // callers take it), deselects every object, marks the label modified and appends the
+    // new objects selected. Grids are appended row by row, left to right; rows or columns
+    // of 0 or less append nothing.
+    void AddCutRoundRect(int left, int top, int right, int bottom, int radius, int direction,
+                         int gapPos, float gapDistance, float gapLenth, float gapOffset, int delayms);
+    void AddCutCircles(float left, float top, float right, float bottom, int rows, int columns,
+                       int rowGap, int columnGap);
+    void AddCutHalfCircles(int left, int top, int right, int bottom, int rows, int columns,
+                           int rowGap, int columnGap, int radius);
+    void AddCutImages(int left, int top, int right, int bottom, int rows, int columns,
+                      int rowGap, int columnGap, const QString& fileName);
+    void AddPrintImages(int left, int top, int right, int bottom, int rows, int columns,
+                        int rowGap, int columnGap, const QString& fileName);
+    void AddPrintRects(int left, int top, int right, int bottom, int rows, int columns,
+                       int rowGap, int columnGap, int radius, int lineWidth, int solid);
+    void AddCutLine(float startX, float startY, float endX, float endY, int startDown, int endUp,
+                    int delay);
+    void AddPrintLine(int x1, int y1, int x2, int y2, int lineWidth);
+    void AddCutArc(double centerX, double centerY, double radius, double startAngle,
+                   double endAngle, int startDown, int endUp, int direction);
+
+    // Selection and order; none of these takes a snapshot.
+    void SelectAll(bool value);
+    void SelectIndex(int index);
+    int SelectedCount() const;
+    int FirstSelected() const;
+    bool AllSelectedAreTexts() const;
+    void SetPrintFlag(bool value);
+    void MoveSelectedToEnd();
+    void MoveSelectedTo(int target);
+
+    void DeleteSelected();
+    void DeleteAll();
+
+    // Fills the pixel box of a cut arc: the box of its two end points, widened by the point
+    // at every whole degree between its angles.
+    void setArcPixelBox(Tshape& arc) const;
+
+private:
+    // The steps every add operation shares before it appends: deselect and mark modified.
+    void beginAdd();
+    void appendNew(Tshape shape);
+    template <typename Fill>
+    void addGrid(ShapeKind kind, double left, double top, double right, double bottom, int rows,
+                 int columns, int rowGap, int columnGap, Fill fill);
+};
+
+// Appends to destination a copy of every record of source (or of the selected ones only),
+// in source order. Records whose Type names no kind are not copied.
+void CopyRecords(const ShapeList& source, ShapeList& destination, bool selectedOnly);
