@@ -1,0 +1,16 @@
+#include "printer/SerialDrain.h"
+
+#include "job/WaitPumping.h"
+
+#include <QSerialPort>
+
+void drainSerialWrites(QSerialPort& port)
+{
+    port.flush();
+    if (port.bytesToWrite() == 0)
+        return;
+    // Ten bit times per byte at the line's rate, plus room for a slow driver.
+    const qint64 lineMs = port.bytesToWrite() * 10 * 1000 / qMax<qint32>(port.baudRate(), 1);
+    waitPumping([&port] { return !port.isOpen() || port.bytesToWrite() == 0; },
+                QDeadlineTimer(2000 + lineMs));
+}

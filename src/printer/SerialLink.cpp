@@ -1,0 +1,122 @@
+#include "printer/SerialLink.h"
+
+#include "model/MessageService.h"
+#include "printer/PortNames.h"
+#include "printer/SerialDrain.h"
+
+#include <QSerialPort>
+#include <QTimer>
+
+namespace {
+
+constexpr qint64 kDiscardThreshold = 256;
+
+const QString& commErrorCaption()
+{
+    static const QString caption = QStringLiteral("Comm Error");
+    return caption;
+}
+
+} // namespace
+
+SerialLink::SerialLink(QObject* parent)
+    : QObject(parent)
+{
+}
+
+SerialLink::~SerialLink() = default;
+
+bool SerialLink::isOpen() const
+{
+    return m_port && m_port->isOpen();
+}
+
+bool SerialLink::openLine(const QString& baudText, const QString& failureText)
+{
+    delete m_port;
+    m_port = nullptr;
+    const PortTarget target = resolvePortName(portName);
+    auto* port = new QSerialPort(this);
+    bool opened = false;
+    if (target.kind != PortKind::File) {
+        port->setPortName(target.path);
+        opened = port->open(QIODevice::ReadWrite);
+    }
+    if (!opened) {
+        delete port;
+        const QString hint = permissionHint(target, target.kind != PortKind::File
+                                                        && accessDenied(target.path, true));
+        showMessage(commErrorCaption(), hint.isEmpty() ? failureText : failureText + u'\n' + hint,
+                    MessageIcon::Warning);
+        return false;
+    }
+    // A pseudo-terminal refuses the modem-line controls; the settings that matter (rate and
+    // frame) still apply, so a refused control is no reason to give the line up.
+    port->setBaudRate(baudRateFromText(baudText));
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->clearError();
+    m_port = port;
+    connect(port, &QSerialPort::readyRead, this, [this] {
+        if (m_resumed)
+            Poll();
+    });
+    // Queued: the line is closed and the operator told outside the port's own notification.
+    connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError)
+            lineFailed();
+    }, Qt::QueuedConnection);
+    return true;
+}
+
+// The device went away under the link (cable pulled, adapter unplugged). A hung-up line
+// would report readiness forever, so it is closed; the job's wait then ends only by stop,
+// as with a port that never opened, and the operator is told why.
+void SerialLink::lineFailed()
+{
+    if (!isOpen())
+        return;
+    m_port->close();
+    showMessage(commErrorCaption(), QStringLiteral("通信端口 %1 已断开").arg(portName),
+                MessageIcon::Warning);
+}
+
+void SerialLink::Resume()
+{
+    m_resumed = true;
+    // Data that arrived while suspended is waiting already: poll once it is our turn.
+    if (isOpen() && m_port->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, [this] {
+            if (m_resumed)
+                Poll();
+        });
+}
+
+void SerialLink::Suspend()
+{
+    m_resumed = false;
+}
+
+QByteArray SerialLink::takeArrival()
+{
+    if (!isOpen())
+        return {};
+    if (m_port->bytesAvailable() >= kDiscardThreshold) {
+        m_port->readAll();
+        m_port->clear(QSerialPort::Input);
+        return {};
+    }
+    QByteArray bytes = m_port->readAll();
+    bytes.removeIf([](char c) { return c == '\0'; });
+    return bytes;
+}
+
+void SerialLink::writeLine(const QByteArray& bytes)
+{
+    if (!isOpen() || bytes.isEmpty())
+        return;
+    m_port->write(bytes);
+    drainSerialWrites(*m_port);
+}
