@@ -27,7 +27,13 @@ QString mappedPath(const QString& name, const QString& settingsPath)
     if (settingsPath.isEmpty() || !QFileInfo::exists(settingsPath))
         return {};
     QSettings settings(settingsPath, QSettings::IniFormat);
-    return settings.value(QStringLiteral("Ports/") + name.toLower()).toString().trimmed();
+    settings.beginGroup(QStringLiteral("Ports"));
+    const QStringList keys = settings.childKeys();
+    for (const QString& key : keys) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return settings.value(key).toString().trimmed();
+    }
+    return {};
 }
 
 QString parallelPath(int number)

@@ -11,6 +11,6 @@ void drainSerialWrites(QSerialPort& port)
         return;
     // Ten bit times per byte at the line's rate, plus room for a slow driver.
     const qint64 lineMs = port.bytesToWrite() * 10 * 1000 / qMax<qint32>(port.baudRate(), 1);
-    waitPumping([&port] { return !port.isOpen() || port.bytesToWrite() == 0; },
+    waitPumping([&port] { return !port.isOpen() || port.bytesToWrite() == 0 || port.error() != QSerialPort::NoError; },
                 QDeadlineTimer(2000 + lineMs));
 }

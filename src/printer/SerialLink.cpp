@@ -7,9 +7,17 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <poll.h>
+
 namespace {
 
 constexpr qint64 kDiscardThreshold = 256;
+
+bool lineHungUp(int fd)
+{
+    pollfd entry{fd, POLLIN, 0};
+    return ::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
 
 const QString& commErrorCaption()
 {
@@ -63,9 +71,11 @@ bool SerialLink::openLine(const QString& baudText, const QString& failureText)
         if (m_resumed)
             Poll();
     });
-    // Queued: the line is closed and the operator told outside the port's own notification.
+    // A line that hangs up keeps reporting errors (often as a refused control) on every
+    // turn of the event loop. Queued: the line is closed and the operator told outside the
+    // port's own notification.
     connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError)
+        if (error != QSerialPort::NoError && isOpen() && lineHungUp(m_port->handle()))
             lineFailed();
     }, Qt::QueuedConnection);
     return true;
