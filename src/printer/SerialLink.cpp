@@ -2,7 +2,7 @@
 
 #include "model/MessageService.h"
 #include "printer/PortNames.h"
-#include "printer/SerialDrain.h"
+#include "printer/SerialLine.h"
 
 #include <QSerialPort>
 #include <QTimer>
@@ -58,14 +58,7 @@ bool SerialLink::openLine(const QString& baudText, const QString& failureText)
                     MessageIcon::Warning);
         return false;
     }
-    // A pseudo-terminal refuses the modem-line controls; the settings that matter (rate and
-    // frame) still apply, so a refused control is no reason to give the line up.
-    port->setBaudRate(baudRateFromText(baudText));
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->clearError();
+    applyLineSettings(*port, baudText);
     m_port = port;
     connect(port, &QSerialPort::readyRead, this, [this] {
         if (m_resumed)

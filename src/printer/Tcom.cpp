@@ -1,6 +1,6 @@
 #include "printer/Tcom.h"
 
-#include "printer/SerialDrain.h"
+#include "printer/SerialLine.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -28,13 +28,7 @@ std::unique_ptr<QIODevice> openSerial(const QString& path, const QString& baudTe
     port->setPortName(path);
     if (!port->open(QIODevice::WriteOnly))
         return nullptr;
-    // A pseudo-terminal refuses the modem-line controls; rate and frame still apply.
-    port->setBaudRate(baudRateFromText(baudText));
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->clearError();
+    applyLineSettings(*port, baudText);
     return port;
 }
 

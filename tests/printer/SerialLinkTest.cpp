@@ -19,11 +19,17 @@ struct Step {
     QByteArray received; // "*" when the content does not matter
 };
 
+struct StepCase {
+    const char* name;
+    std::vector<Step> steps;
+};
+
 // Sends each step's bytes and waits until the link has seen them (its state changed) or a
 // short while has passed for steps that must change nothing.
 template <typename Link>
-void runSteps(const char* name, const std::vector<Step>& steps)
+void runSteps(const StepCase& stepCase)
 {
+    const char* name = stepCase.name;
     PtyPair line;
     ASSERT_TRUE(line.isValid());
     Link link;
@@ -32,7 +38,7 @@ void runSteps(const char* name, const std::vector<Step>& steps)
     ASSERT_TRUE(link.isOpen()) << name;
     link.Resume();
     int index = 0;
-    for (const Step& step : steps) {
+    for (const Step& step : stepCase.steps) {
         const QByteArray before = link.received;
         const int statusBefore = link.status;
         line.send(step.bytes);
@@ -50,10 +56,7 @@ void runSteps(const char* name, const std::vector<Step>& steps)
 TEST(TCom232, ReplyIsJudgedFromFiveCharactersOnTheWholeReply)
 {
     const QByteArray noise(300, '#');
-    const struct {
-        const char* name;
-        std::vector<Step> steps;
-    } cases[] = {
+    const StepCase cases[] = {
         {"reply in pieces of 2 and 3", {{"{0", 0, "{0"}, {"00}", 1, "{000}"}}},
         {"five other characters, then the acknowledgement",
          {{"ERR01", 2, "ERR01"}, {"{000}", 1, "ERR01{000}"}}},
@@ -66,15 +69,12 @@ TEST(TCom232, ReplyIsJudgedFromFiveCharactersOnTheWholeReply)
         {"NUL bytes are dropped", {{QByteArray("\0\0{000}", 7), 1, "{000}"}}},
     };
     for (const auto& c : cases)
-        runSteps<TCom232>(c.name, c.steps);
+        runSteps<TCom232>(c);
 }
 
 TEST(TReadThread, ReportIsClassifiedFromThirteenCharactersThenDropped)
 {
-    const struct {
-        const char* name;
-        std::vector<Step> steps;
-    } cases[] = {
+    const StepCase cases[] = {
         {"report in pieces of 7 and 8", {{"{S40200", 0, "{S40200"}, {"00|}\r\nAB", 1, ""}}},
         {"interim, then final",
          {{"{S4120001|}\r\n", 0, ""}, {"{S4120000|}\r\n", 0, ""}, {"{S4020000|}\r\n", 1, ""}}},
@@ -88,7 +88,7 @@ TEST(TReadThread, ReportIsClassifiedFromThirteenCharactersThenDropped)
         {"NUL bytes are dropped", {{QByteArray("\0{S4020000|}\r\n", 14), 1, ""}}},
     };
     for (const auto& c : cases)
-        runSteps<TReadThread>(c.name, c.steps);
+        runSteps<TReadThread>(c);
 }
 
 TEST(SerialLink, BaudRuleAndFrameAreSetOnConfigure)

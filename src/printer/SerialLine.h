@@ -1,6 +1,12 @@
 #pragma once
 
 class QSerialPort;
+class QString;
+
+// Sets an open serial line to the baud rule and 8 data bits, no parity, one stop bit, no
+// flow control. A pseudo-terminal refuses the modem-line controls; the rate and the frame
+// still apply, so a refused control is cleared rather than taken as a failure.
+void applyLineSettings(QSerialPort& port, const QString& baudText);
 
 // A write to a port is complete when every byte has been handed to the driver. Whatever
 // the driver cannot take at once is written as the line drains, with the program's events
