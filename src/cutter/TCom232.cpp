@@ -1,0 +1,36 @@
+#include "cutter/TCom232.h"
+
+namespace {
+
+constexpr qsizetype kJudgedFrom = 5;
+
+} // namespace
+
+TCom232::TCom232(QObject* parent)
+    : SerialLink(parent)
+{
+}
+
+void TCom232::Configure(const QString& baudText)
+{
+    if (!openLine(baudText, QStringLiteral("雕刻时，打开通信端口错误!!")))
+        return;
+    received.clear();
+    status = 0;
+}
+
+void TCom232::Write(const QByteArray& text)
+{
+    writeLine(text);
+}
+
+void TCom232::Poll()
+{
+    const QByteArray arrival = takeArrival();
+    if (arrival.isEmpty())
+        return;
+    received += arrival;
+    if (received.size() < kJudgedFrom)
+        return;
+    status = received.contains("{000}") ? 1 : 2;
+}

@@ -1,0 +1,255 @@
+#include "job/VirtualLabelMachine.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kPieceGapMs = 30;  // between the pieces of a split answer
+constexpr int kFloodGapMs = 50;  // between line noise and the answer that follows it
+constexpr qsizetype kFloodBytes = 300;
+constexpr qsizetype kMaxPending = 64 * 1024; // an unfinished command longer than this is noise
+
+const QByteArray kIssueStart = QByteArrayLiteral("{XS;");
+const QByteArray kCommandEnd = QByteArrayLiteral("|}");
+
+QString systemError(const char* what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1StringView(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+} // namespace
+
+const QByteArray& VirtualLabelMachine::reportPrinted()
+{
+    static const QByteArray report = QByteArrayLiteral("{S4020000|}\r\n");
+    return report;
+}
+
+const QByteArray& VirtualLabelMachine::reportInterim()
+{
+    static const QByteArray report = QByteArrayLiteral("{S4120001|}\r\n");
+    return report;
+}
+
+const QByteArray& VirtualLabelMachine::reportFault()
+{
+    static const QByteArray report = QByteArrayLiteral("{S4060000|}\r\n");
+    return report;
+}
+
+VirtualLabelMachine::VirtualLabelMachine(VirtualMachineOptions options, QObject* parent)
+    : QObject(parent)
+    , m_options(std::move(options))
+{
+}
+
+VirtualLabelMachine::~VirtualLabelMachine()
+{
+    for (Terminal& t : m_terminals)
+        closeTerminal(t);
+}
+
+bool VirtualLabelMachine::start(QString* error)
+{
+    const auto openLog = [this, error](const QString& path, QFile*& log) {
+        if (path.isEmpty())
+            return true;
+        log = new QFile(path, this);
+        if (log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return true;
+        *error = QStringLiteral("cannot open the log %1: %2").arg(path, log->errorString());
+        return false;
+    };
+    if (!openLog(m_options.printerLog, m_printerLog) || !openLog(m_options.cutterLog, m_cutterLog))
+        return false;
+    for (int i = 0; i < int(m_terminals.size()); ++i) {
+        if (!openTerminal(m_terminals[i], error))
+            return false;
+        const Port port = static_cast<Port>(i);
+        connect(m_terminals[i].notifier, &QSocketNotifier::activated, this, [this, port] { readFrom(port); });
+    }
+    return true;
+}
+
+QString VirtualLabelMachine::path(Port port) const
+{
+    return m_terminals[static_cast<int>(port)].path;
+}
+
+bool VirtualLabelMachine::openTerminal(Terminal& t, QString* error)
+{
+    char name[256] = {};
+    if (::openpty(&t.master, &t.slave, name, nullptr, nullptr) != 0) {
+        *error = systemError("openpty");
+        return false;
+    }
+    // Raw line: the machine's bytes pass unchanged and nothing is echoed back.
+    termios settings{};
+    ::tcgetattr(t.slave, &settings);
+    ::cfmakeraw(&settings);
+    ::tcsetattr(t.slave, TCSANOW, &settings);
+    ::fcntl(t.master, F_SETFL, ::fcntl(t.master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(t.master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(t.slave, F_SETFD, FD_CLOEXEC);
+    t.path = QString::fromLocal8Bit(name);
+    t.notifier = new QSocketNotifier(t.master, QSocketNotifier::Read, this);
+    return true;
+}
+
+void VirtualLabelMachine::closeTerminal(Terminal& t)
+{
+    delete t.notifier;
+    t.notifier = nullptr;
+    for (int* fd : {&t.master, &t.slave}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+void VirtualLabelMachine::readFrom(Port port)
+{
+    Terminal& t = terminal(port);
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(t.master, buffer, sizeof buffer);
+        if (n <= 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            break;
+        }
+        const QByteArray bytes(buffer, n);
+        if (port == Port::Printer) {
+            if (m_printerLog)
+                m_printerLog->write(bytes);
+            t.pending += bytes;
+        } else if (port == Port::Cutter) {
+            if (m_cutterLog)
+                m_cutterLog->write(bytes);
+            t.pending += bytes;
+        }
+    }
+    if (port == Port::Printer)
+        takePrinterCommands();
+    else if (port == Port::Cutter)
+        takeCutterCommands();
+}
+
+// Issue commands are "{XS;" … "|}"; one whose last field ends in "1" asks for a report.
+void VirtualLabelMachine::takePrinterCommands()
+{
+    QByteArray& pending = terminal(Port::Printer).pending;
+    for (;;) {
+        const qsizetype start = pending.indexOf(kIssueStart);
+        if (start < 0) {
+            pending = pending.right(kIssueStart.size() - 1);
+            return;
+        }
+        const qsizetype end = pending.indexOf(kCommandEnd, start);
+        if (end < 0) {
+            pending.remove(0, start);
+            if (pending.size() > kMaxPending)
+                pending.clear();
+            return;
+        }
+        const bool wantsReport = end > start + kIssueStart.size() && pending.at(end - 1) == '1';
+        pending.remove(0, end + kCommandEnd.size());
+        if (wantsReport)
+            statusRequested();
+    }
+}
+
+// A command sequence ends with "@"; the cutter replies to one that holds " N".
+void VirtualLabelMachine::takeCutterCommands()
+{
+    QByteArray& pending = terminal(Port::Cutter).pending;
+    qsizetype end;
+    while ((end = pending.indexOf('@')) >= 0) {
+        const bool wantsReply = pending.left(end).contains(" N");
+        pending.remove(0, end + 1);
+        if (wantsReply)
+            cutterRequested();
+    }
+    if (pending.size() > kMaxPending)
+        pending.clear();
+}
+
+void VirtualLabelMachine::statusRequested()
+{
+    const int label = ++m_statusRequests;
+    if (hangUpAt(label, Port::Status))
+        return;
+    int after = m_options.printMs;
+    if (m_options.interim) {
+        send(Port::Status, reportInterim(), after);
+        after += qMax(m_options.printMs, kPieceGapMs);
+    }
+    const QByteArray& report = label == m_options.faultAt ? reportFault() : reportPrinted();
+    answer(Port::Status, report, after);
+}
+
+void VirtualLabelMachine::cutterRequested()
+{
+    const int label = ++m_cutterRequests;
+    if (hangUpAt(label, Port::Cutter) || m_options.cutterSilent)
+        return;
+    answer(Port::Cutter, m_options.cutterReply, m_options.cutMs);
+}
+
+bool VirtualLabelMachine::hangUpAt(int label, Port port)
+{
+    if (m_hungUp || label != m_options.hangupAt)
+        return false;
+    m_hungUp = true;
+    closeTerminal(terminal(port));
+    return true;
+}
+
+// The answer to one request, with the noise and the split asked for; counts once sent.
+void VirtualLabelMachine::answer(Port port, const QByteArray& bytes, int afterMs)
+{
+    int at = afterMs;
+    if (m_options.flood) {
+        send(port, QByteArray(kFloodBytes, '#'), at);
+        at += kFloodGapMs;
+    }
+    const qsizetype firstPiece = port == Port::Status ? 7 : 2;
+    if (m_options.split && bytes.size() > firstPiece) {
+        send(port, bytes.left(firstPiece), at);
+        at += kPieceGapMs;
+        send(port, bytes.mid(firstPiece), at);
+    } else {
+        send(port, bytes, at);
+    }
+    QTimer::singleShot(at, this, [this, port] {
+        ++(port == Port::Status ? m_reportsSent : m_repliesSent);
+        checkFinished();
+    });
+}
+
+void VirtualLabelMachine::send(Port port, const QByteArray& bytes, int afterMs)
+{
+    QTimer::singleShot(qMax(0, afterMs), this, [this, port, bytes] {
+        const int master = terminal(port).master;
+        if (master < 0)
+            return;
+        // A full or vanished line loses the answer, as a real line would.
+        const ssize_t written = ::write(master, bytes.constData(), size_t(bytes.size()));
+        Q_UNUSED(written);
+    });
+}
+
+void VirtualLabelMachine::checkFinished()
+{
+    if (m_options.labels > 0 && m_reportsSent >= m_options.labels && m_repliesSent >= m_options.labels)
+        emit finished();
+}

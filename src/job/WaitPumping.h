@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDeadlineTimer>
+
+#include <functional>
+
+// The wait of every job: the program keeps handling window events, port data and timers
+// until the awaited condition holds, the deadline passes or the operator asks to stop.
+// It blocks on the event dispatcher between events (no spinning), and the condition and the
+// stop flag are looked at again after every batch of events, so a reply or a press of the
+// stop button ends the wait at once. Works in the desktop program and in the headless tools.
+enum class WaitOutcome { Ready, TimedOut, Stopped };
+
+// `ready` may be empty (a plain delay); `stop` may be null. The stop flag wins over the
+// condition when both hold, since the operator's stop must end a run.
+WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadline,
+                        const bool* stop = nullptr);

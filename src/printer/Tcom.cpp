@@ -1,0 +1,113 @@
+#include "printer/Tcom.h"
+
+#include "printer/SerialLine.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QSerialPort>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether a device path is a terminal line, which is set up like a COM port.
+bool isTerminal(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool terminal = ::isatty(fd) == 1;
+    ::close(fd);
+    return terminal;
+}
+
+std::unique_ptr<QIODevice> openSerial(const QString& path, const QString& baudText)
+{
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(path);
+    if (!port->open(QIODevice::WriteOnly))
+        return nullptr;
+    applyLineSettings(*port, baudText);
+    return port;
+}
+
+std::unique_ptr<QIODevice> openDevice(const QString& path)
+{
+    auto device = std::make_unique<QFile>(path);
+    if (!device->open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return nullptr;
+    return device;
+}
+
+std::unique_ptr<QIODevice> openFile(const QString& path)
+{
+    // Written beside the old file and renamed over it on Close, so an interrupted job
+    // never leaves half a stream behind.
+    auto file = std::make_unique<QSaveFile>(path);
+    file->setDirectWriteFallback(true);
+    if (path.isEmpty() || !file->open(QIODevice::WriteOnly))
+        return nullptr;
+    return file;
+}
+
+} // namespace
+
+Tcom::Tcom(const QString& portName)
+    : portName(portName)
+{
+}
+
+Tcom::~Tcom()
+{
+    Close();
+}
+
+bool Tcom::Open(const QString& baudText)
+{
+    Close();
+    m_target = resolvePortName(portName);
+    switch (m_target.kind) {
+    case PortKind::Serial:
+        m_device = openSerial(m_target.path, baudText);
+        break;
+    case PortKind::Device:
+        m_device = isTerminal(m_target.path) ? openSerial(m_target.path, baudText)
+                                             : openDevice(m_target.path);
+        break;
+    case PortKind::Parallel:
+        m_device = openDevice(m_target.path);
+        break;
+    case PortKind::File:
+        m_device = openFile(m_target.path);
+        break;
+    }
+    m_denied = !m_device && m_target.kind != PortKind::File && accessDenied(m_target.path, false);
+    return m_device != nullptr;
+}
+
+void Tcom::Write(const QByteArray& text)
+{
+    written = 0;
+    if (!m_device)
+        return;
+    written = qMax<qint64>(0, m_device->write(text));
+    if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
+        drainSerialWrites(*port);
+}
+
+void Tcom::Close()
+{
+    if (!m_device)
+        return;
+    if (auto* file = qobject_cast<QSaveFile*>(m_device.get()))
+        file->commit();
+    else
+        m_device->close();
+    m_device.reset();
+}
+
+QString Tcom::openFailureHint() const
+{
+    return permissionHint(m_target, m_denied);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "printer/PortNames.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class QIODevice;
+
+// The printer link: opens the printer port (a parallel printer, a serial line or a plain
+// file), takes the command text of one job and closes again. Also the file output of the
+// cut job ("cutToFile").
+class Tcom {
+public:
+    explicit Tcom(const QString& portName);
+    ~Tcom();
+    Tcom(const Tcom&) = delete;
+    Tcom& operator=(const Tcom&) = delete;
+
+    QString portName;  // "lpt1", "com3", "/dev/usb/lp0", "printToFile", ...
+    qint64 written = 0; // bytes handed to the port by the last write
+
+    // Opens the port; a serial line is set to the baud rule and 8-N-1. A plain file is
+    // created when missing and its content replaced by what this job writes (on Close).
+    bool Open(const QString& baudText);
+    void Write(const QByteArray& text);
+    // Ends the job: everything written reaches the port or file.
+    void Close();
+
+    // After a failed Open: a second line for the operator when the cause is a missing
+    // permission on the device (names the group to join), else empty.
+    QString openFailureHint() const;
+
+private:
+    std::unique_ptr<QIODevice> m_device;
+    PortTarget m_target;
+    bool m_denied = false;
+};
