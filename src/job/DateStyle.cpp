@@ -2,6 +2,8 @@
 
 #include "model/ConversionError.h"
 
+#include <QRegularExpression>
+
 #include <array>
 
 namespace {
@@ -81,22 +83,28 @@ QString localeDateSeparator(const QLocale& locale)
     return QStringLiteral("/");
 }
 
+QString systemDateSeparator()
+{
+    static const QString separator = localeDateSeparator(QLocale::system());
+    return separator;
+}
+
 QDateTime parseRecordDateTime(const QString& text)
 {
-    static const std::array<QString, 3> kDates{QStringLiteral("yyyy-M-d"), QStringLiteral("yyyy/M/d"),
-                                               QStringLiteral("yyyy.M.d")};
-    static const std::array<QString, 3> kTimes{QString(), QStringLiteral(" H:mm"),
-                                               QStringLiteral(" H:mm:ss")};
+    // Year, month and day joined by one separator, then an optional time with or without
+    // seconds.
+    static const QRegularExpression kDateTime(QStringLiteral(
+        R"(^(\d{4})([-/.])(\d{1,2})\2(\d{1,2})(?:[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)?$)"));
     const QString trimmed = text.trimmed();
-    for (const QString& date : kDates) {
-        for (const QString& time : kTimes) {
-            const QDateTime value = QDateTime::fromString(trimmed, date + time);
-            if (value.isValid())
-                return value;
-        }
-    }
-    const QDateTime iso = QDateTime::fromString(trimmed, Qt::ISODate);
-    if (iso.isValid())
+    const QRegularExpressionMatch match = kDateTime.match(trimmed);
+    if (match.hasMatch()) {
+        const auto number = [&match](int group) { return match.capturedView(group).toInt(); };
+        const QDate date(number(1), number(3), number(4));
+        const QTime time(number(5), number(6), number(7));
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time);
+    } else if (const QDateTime iso = QDateTime::fromString(trimmed, Qt::ISODate); iso.isValid()) {
         return iso;
+    }
     throw ConversionError(QStringLiteral("“%1”不是有效的日期").arg(text));
 }

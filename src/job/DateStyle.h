@@ -17,7 +17,9 @@ QString formatDateStyle(const QDateTime& value, int style, const QString& separa
 
 // The separator the locale writes between the numbers of a short date ("." for German, "-" for
 // Swedish); "/" when its short date has none, as in the C locale of a bare system.
-QString localeDateSeparator(const QLocale& locale = QLocale::system());
+QString localeDateSeparator(const QLocale& locale);
+// The separator of the system's locale, read once: label jobs ask for it for every text.
+QString systemDateSeparator();
 
 // A spreadsheet text read as a date: year, month and day joined by "-", "/" or ".", optionally
 // followed by a time ("H:mm" or "H:mm:ss"), or an ISO 8601 date and time. Surrounding blanks

@@ -16,7 +16,7 @@ class RecordFields;
 // blanks (the column is looked up under the name as stored). A DBType of "日期" with a date
 // style 0 … 11 prints the column as a date in that style, "/" standing for dateSeparator.
 QString textValue(const Tshape& shape, const RecordFields* record,
-                  const QString& dateSeparator = localeDateSeparator());
+                  const QString& dateSeparator = systemDateSeparator());
 
 // A symbol's value before prefix and suffix: barValue, or its DBField column of the record when
 // DBField is not empty. Symbols do not trim DBField: a name of blanks is looked up as it stands.
@@ -36,4 +36,4 @@ bool isCode39(const QString& barType);
 // What a print object sends: the text of a text object, the data of a symbol, and an empty
 // text for the kinds without a value (rectangles, lines, pictures, cut objects).
 QString printValue(const Tshape& shape, const RecordFields* record,
-                   const QString& dateSeparator = localeDateSeparator());
+                   const QString& dateSeparator = systemDateSeparator());
