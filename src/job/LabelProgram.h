@@ -1,9 +1,10 @@
 #pragma once
 
+#include "model/MessageError.h"
+
 #include <QString>
 
 #include <memory>
-#include <stdexcept>
 
 // Printing can be handed to an outside label program driven by automation. These interfaces
 // carry exactly the calls the job window makes, with the argument types it sends; an
@@ -13,18 +14,9 @@
 // The programmatic identifier the automation object is created by.
 inline const QString kLabelProgramId = QStringLiteral("BarTender.Application");
 
-class LabelProgramError : public std::runtime_error {
+class LabelProgramError : public MessageError {
 public:
-    explicit LabelProgramError(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
-
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    using MessageError::MessageError;
 };
 
 // An open format file of the outside program (the window's btFormat).

@@ -3,12 +3,6 @@
 #include "job/DateStyle.h"
 #include "model/ConversionError.h"
 
-RecordFieldError::RecordFieldError(const QString& message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message)
-{
-}
-
 RecordFieldError RecordFieldError::missingColumn(const QString& column)
 {
     return RecordFieldError(QStringLiteral("找不到字段“%1”").arg(column));

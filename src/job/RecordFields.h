@@ -1,26 +1,21 @@
 #pragma once
 
+#include "model/MessageError.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QVariant>
 
-#include <stdexcept>
-
 // Raised when a label asks the current record for a column its sheet does not have. It ends
 // the label job, like any other failure of the data source.
-class RecordFieldError : public std::runtime_error {
+class RecordFieldError : public MessageError {
 public:
-    explicit RecordFieldError(const QString& message);
+    using MessageError::MessageError;
 
     // The failure for a column name that is not in the sheet; the name is quoted exactly,
     // blanks included, so the operator sees which spelling the label asked for.
     static RecordFieldError missingColumn(const QString& column);
-
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
 };
 
 // The spreadsheet record a label job is printing: the data source hands one of these to the

@@ -4,29 +4,13 @@
 
 namespace {
 
-QString escaped(const QString& value)
+QString escaped(QString value)
 {
-    QString result;
-    result.reserve(value.size());
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'\\':
-            result += u"\\\\";
-            break;
-        case u'\t':
-            result += u"\\t";
-            break;
-        case u'\n':
-            result += u"\\n";
-            break;
-        case u'\r':
-            result += u"\\r";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
+    // The backslash first, so that the escapes written after it stay single.
+    return value.replace(QStringLiteral("\\"), QStringLiteral("\\\\"))
+        .replace(u'\t', QStringLiteral("\\t"))
+        .replace(u'\n', QStringLiteral("\\n"))
+        .replace(u'\r', QStringLiteral("\\r"));
 }
 
 } // namespace
