@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
