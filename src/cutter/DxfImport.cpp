@@ -1,0 +1,102 @@
+#include "cutter/DxfImport.h"
+
+#include "cutter/DxfReader.h"
+
+#include <QFile>
+
+namespace {
+
+template <typename... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+// Appends each entity through the document's own add operations, but run on a scratch
+// document: every add deselects the whole object list, which over a drawing of thousands
+// of entities would make the import quadratic. The result is the same: the document is
+// deselected once and only the newest imported object stays selected.
+class EntityAppender {
+public:
+    explicit EntityAppender(Tobject& document)
+        : m_document(document)
+    {
+        m_scratch.dpi = document.dpi;
+        m_scratch.zoom = document.zoom;
+    }
+
+    void append(const DxfEntity& entity)
+    {
+        m_scratch.objects.clear();
+        std::visit(Overloaded{
+                       [this](const DxfLine& line) {
+                           m_scratch.AddCutLine(line.startX, line.startY, line.endX, line.endY,
+                                                1, 1, 0);
+                       },
+                       [this](const DxfArc& arc) {
+                           m_scratch.AddCutArc(arc.centerX, arc.centerY, arc.radius,
+                                               arc.startAngle, arc.endAngle, 1, 1, 0);
+                       },
+                       [this](const DxfEllipseBox& box) {
+                           m_scratch.AddCutCircles(box.left, box.top, box.right, box.bottom, 1,
+                                                   1, 0, 0);
+                       },
+                   },
+                   entity);
+        if (m_added == 0)
+            m_document.SelectAll(false);
+        else
+            m_document.objects.last().Selected = false;
+        for (Tshape& shape : m_scratch.objects)
+            m_document.objects.append(std::move(shape));
+        m_document.modified = true;
+        ++m_added;
+    }
+
+    int added() const { return m_added; }
+
+private:
+    Tobject& m_document;
+    Tobject m_scratch;
+    int m_added = 0;
+};
+
+} // namespace
+
+DxfImportResult importDxf(Tobject& document, QIODevice& device)
+{
+    DxfImportResult result;
+    DxfReader reader(device);
+    EntityAppender appender(document);
+    bool snapshotTaken = false;
+    const bool read = reader.read([&](const DxfEntity& entity) {
+        if (!snapshotTaken) {
+            document.TakeSnapshot();
+            snapshotTaken = true;
+        }
+        appender.append(entity);
+        result.added = appender.added();
+    });
+    if (!read)
+        result.error = reader.error();
+    result.warnings = reader.warnings();
+    return result;
+}
+
+DxfImportResult importDxf(Tobject& document, const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        DxfImportResult result;
+        result.error = QStringLiteral("无法打开DXF文件“%1”：%2").arg(fileName, file.errorString());
+        return result;
+    }
+    return importDxf(document, file);
+}
+
+DxfLabel importDxfLabel(const QString& fileName, int width, int height)
+{
+    DxfLabel label;
+    label.document.Reset(width, height, label.document.dpi, label.document.zoom);
+    label.result = importDxf(label.document, fileName);
+    return label;
+}
