@@ -1,10 +1,15 @@
 #include "cutter/DxfImport.h"
 
 #include "cutter/DxfReader.h"
+#include "model/ConversionError.h"
 
 #include <QFile>
 
 namespace {
+
+// More objects than any label can use; a drawing beyond it is refused before it can
+// exhaust the memory.
+constexpr qsizetype kMaxEntities = 100000;
 
 template <typename... Visitors>
 struct Overloaded : Visitors... {
@@ -52,13 +57,25 @@ public:
         ++m_added;
     }
 
-    int added() const { return m_added; }
-
 private:
     Tobject& m_document;
     Tobject m_scratch;
     int m_added = 0;
 };
+
+// Entities are collected first and added together, so the object list grows once; a
+// drawing's objects are large and growing the list step by step would move them again and
+// again.
+void addEntities(Tobject& document, const QList<DxfEntity>& entities)
+{
+    if (entities.isEmpty())
+        return;
+    document.TakeSnapshot();
+    document.objects.reserve(document.objects.size() + entities.size());
+    EntityAppender appender(document);
+    for (const DxfEntity& entity : entities)
+        appender.append(entity);
+}
 
 } // namespace
 
@@ -66,16 +83,26 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
 {
     DxfImportResult result;
     DxfReader reader(device);
-    EntityAppender appender(document);
-    bool snapshotTaken = false;
-    const bool read = reader.read([&](const DxfEntity& entity) {
-        if (!snapshotTaken) {
-            document.TakeSnapshot();
-            snapshotTaken = true;
-        }
-        appender.append(entity);
-        result.added = appender.added();
-    });
+    QList<DxfEntity> entities;
+    bool tooMany = false;
+    bool read = false;
+    try {
+        read = reader.read([&](const DxfEntity& entity) {
+            if (entities.size() < kMaxEntities)
+                entities.append(entity);
+            else
+                tooMany = true;
+        });
+    } catch (const ConversionError&) {
+        addEntities(document, entities);
+        throw;
+    }
+    if (tooMany) {
+        result.error = QStringLiteral("DXF文件中的图元超过%1个，无法导入。").arg(kMaxEntities);
+        return result;
+    }
+    addEntities(document, entities);
+    result.added = static_cast<int>(entities.size());
     if (!read)
         result.error = reader.error();
     result.warnings = reader.warnings();

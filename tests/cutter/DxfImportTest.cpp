@@ -213,6 +213,13 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     EXPECT_EQ(truncated.objects.size(), 2);
     EXPECT_EQ(cut.warnings.size(), 2); // the cut-off entity and the missing extents
 
+    Tobject crowded;
+    const DxfImportResult refusedCrowd =
+        importText(crowded, drawing(QByteArray("0\nCIRCLE\n").repeated(100001)));
+    EXPECT_FALSE(refusedCrowd.ok());
+    EXPECT_TRUE(crowded.objects.isEmpty());
+    EXPECT_EQ(imported(drawing(QByteArray("0\nCIRCLE\n").repeated(100000))).size(), 100000);
+
     Tobject missing;
     EXPECT_FALSE(importDxf(missing, QStringLiteral("/nonexistent/drawing.dxf")).ok());
     EXPECT_FALSE(missing.undoAvailable);
