@@ -106,6 +106,8 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
     if (!read)
         result.error = reader.error();
     result.warnings = reader.warnings();
+    if (read && entities.isEmpty())
+        result.warnings.append(QStringLiteral("DXF文件中没有可导入的直线、圆弧、圆或椭圆。"));
     return result;
 }
 

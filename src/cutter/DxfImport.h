@@ -21,8 +21,8 @@ struct DxfImportResult {
 //
 // One undo snapshot is taken before the first object is added, so Undo takes back the
 // whole import. A drawing that cannot be opened or read, or that holds more entities than a
-// label can use (100,000), adds nothing and leaves the undo snapshot alone. A value that is not a number raises ConversionError; the objects added
-// before it stay in the label.
+// label can use (100,000), adds nothing and leaves the undo snapshot alone. A value that is
+// not a number raises ConversionError; the objects added before it stay in the label.
 DxfImportResult importDxf(Tobject& document, const QString& fileName);
 DxfImportResult importDxf(Tobject& document, QIODevice& device);
 

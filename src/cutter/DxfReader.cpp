@@ -101,7 +101,8 @@ float DxfReader::number(double scale) const
 bool DxfReader::read(const EntitySink& sink)
 {
     if (m_device.peek(kBinarySentinel.size()) == kBinarySentinel) {
-        m_error = QStringLiteral("这是二进制格式的DXF文件，无法导入；请在CAD程序中另存为文本格式（ASCII）的DXF文件。");
+        m_error = QStringLiteral("这是二进制格式的DXF文件，无法导入；"
+                                 "请在CAD程序中另存为文本格式（ASCII）的DXF文件。");
         return false;
     }
     bool sawEntities = false;
@@ -118,7 +119,8 @@ bool DxfReader::read(const EntitySink& sink)
         }
     }
     if (sawEntities && (!m_haveMinX || !m_haveMaxY))
-        m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），缺少的偏移按0计算。"));
+        m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"
+                                         "缺少的偏移按0计算。"));
     return true;
 }
 

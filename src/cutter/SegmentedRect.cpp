@@ -145,31 +145,28 @@ private:
     // Corner arcs keep fixed angles; the direction says which way the knife runs them.
     CutArcPiece arc(Corner corner) const
     {
+        struct Geometry {
+            bool right;
+            bool bottom;
+            float startAngle;
+            float endAngle;
+        };
+        static constexpr Geometry kCorners[] = {
+            {true, false, 0, 90},   // top right
+            {false, false, 90, 180}, // top left
+            {false, true, 180, 270}, // bottom left
+            {true, true, 270, 360},  // bottom right
+        };
+        const Geometry& g = kCorners[static_cast<int>(corner)];
         const float r = m_rect.radius;
-        const float nearX = m_rect.left + r;
-        const float farX = m_rect.left + m_rect.width - r;
-        const float nearY = m_rect.top + r;
-        const float farY = m_rect.top + m_rect.height - r;
-        CutArcPiece piece{.radius = r, .direction = m_rect.clockwise ? 1 : 0};
-        switch (corner) {
-        case Corner::TopRight:
-            std::tie(piece.centerX, piece.centerY, piece.startAngle, piece.endAngle) =
-                std::tuple{farX, nearY, 0.0f, 90.0f};
-            break;
-        case Corner::TopLeft:
-            std::tie(piece.centerX, piece.centerY, piece.startAngle, piece.endAngle) =
-                std::tuple{nearX, nearY, 90.0f, 180.0f};
-            break;
-        case Corner::BottomLeft:
-            std::tie(piece.centerX, piece.centerY, piece.startAngle, piece.endAngle) =
-                std::tuple{nearX, farY, 180.0f, 270.0f};
-            break;
-        case Corner::BottomRight:
-            std::tie(piece.centerX, piece.centerY, piece.startAngle, piece.endAngle) =
-                std::tuple{farX, farY, 270.0f, 360.0f};
-            break;
-        }
-        return piece;
+        return {
+            .centerX = g.right ? m_rect.left + m_rect.width - r : m_rect.left + r,
+            .centerY = g.bottom ? m_rect.top + m_rect.height - r : m_rect.top + r,
+            .radius = r,
+            .startAngle = g.startAngle,
+            .endAngle = g.endAngle,
+            .direction = m_rect.clockwise ? 1 : 0,
+        };
     }
 
     static CutLinePiece line(Point from, Point to, int startDown, int endUp)

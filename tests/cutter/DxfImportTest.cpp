@@ -220,6 +220,11 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     EXPECT_TRUE(crowded.objects.isEmpty());
     EXPECT_EQ(imported(drawing(QByteArray("0\nCIRCLE\n").repeated(100000))).size(), 100000);
 
+    Tobject empty;
+    const DxfImportResult nothing = importText(empty, drawing("0\nTEXT\n1\nLINE\n"));
+    EXPECT_TRUE(nothing.ok());
+    EXPECT_EQ(nothing.warnings.size(), 1) << "the operator learns that nothing was found";
+
     Tobject missing;
     EXPECT_FALSE(importDxf(missing, QStringLiteral("/nonexistent/drawing.dxf")).ok());
     EXPECT_FALSE(missing.undoAvailable);

@@ -6,8 +6,8 @@ namespace {
 
 const std::array kCommands{
     CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",
-               "Imports a DXF drawing's lines, arcs, circles and ellipses as cut objects into a "
-               "new label (size in millimetres, default 130x90).",
+               "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
+               "default 130x90).",
                runImportDxf},
 };
 

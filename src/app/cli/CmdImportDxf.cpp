@@ -66,7 +66,8 @@ int runImportDxf(const QStringList& arguments)
         }
     }
     if (drawing.isEmpty() || output.isEmpty())
-        return fail(QStringLiteral("usage: marlune-cli import-dxf DRAWING.dxf -o LABEL.xml [--size WxH]"));
+        return fail(QStringLiteral("usage: marlune-cli import-dxf DRAWING.dxf -o LABEL.xml "
+                                   "[--size WxH]"));
 
     const DxfLabel label = importDxfLabel(drawing, size.first, size.second);
     if (!label.result.ok())
