@@ -71,6 +71,9 @@ bool DxfLineReader::next(QByteArrayView& line)
     // leaves a rest behind for the next call.
     skipLineEnd();
     ++m_lineNumber;
+    // Some exporters begin the file with a UTF-8 byte order mark; it belongs to no line.
+    if (m_lineNumber == 1 && m_line.startsWith("\xEF\xBB\xBF"))
+        m_line.remove(0, 3);
     line = trimmed(m_line);
     return true;
 }

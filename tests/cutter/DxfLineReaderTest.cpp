@@ -34,6 +34,7 @@ TEST(DxfLineReader, SplitsTrimsAndAcceptsEveryLineEnd)
         {"blanks and tabs trimmed", " \t10 \t\n  1.5  \n", {"10", "1.5"}},
         {"empty lines are lines", "\n\n", {"", ""}},
         {"empty input", "", {}},
+        {"byte order mark", "\xEF\xBB\xBF  0\nSECTION\n", {"0", "SECTION"}},
         // A line of exactly the limit keeps its line end; a longer one leaves its rest.
         {"254 characters", long254 + "\nb\n", {long254, "b"}},
         {"300 characters", QByteArray(300, 'a') + "\n", {long254, QByteArray(46, 'a')}},
