@@ -1,7 +1,10 @@
 #include "cutter/PathStart.h"
 
+#include "cutter/DxfImport.h"
+
 #include "model/MessageService.h"
 #include "model/Tobject.h"
+#include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -220,6 +223,42 @@ TEST(PathStart, DoubledLinesJoinOnceAndTheCommandEnds)
     setPathStart(document);
     const std::vector<Flags> expected{{0, 0, 1, 0}, {10, 0, 0, 0}, {20, 0, 0, 0}, {10, 0, 0, 1}};
     EXPECT_EQ(lines(document), expected);
+}
+
+} // namespace
+
+namespace {
+
+// The example die-line: a 60 x 40 mm rounded rectangle drawn as four lines followed by its
+// four corner arcs, and two holes.
+TEST(PathStart, ImportedDrawingBecomesOneCutFromTheChosenLine)
+{
+    Tobject document;
+    const DxfImportResult result =
+        importDxf(document, testing_support::sourcePath(QStringLiteral("examples/die-line.dxf")));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    ASSERT_EQ(document.objects.size(), 10);
+    select(document, {2}); // the top line, drawn from right to left
+    setPathStart(document);
+
+    QStringList types;
+    QList<int> downs;
+    QList<int> ups;
+    for (const Tshape& shape : document.objects) {
+        types.append(shape.Type);
+        downs.append(shape.startDown);
+        ups.append(shape.endUp);
+    }
+    const QString line = QStringLiteral("cutLine");
+    const QString arc = QStringLiteral("cutArc");
+    const QString circle = QStringLiteral("cutCircle");
+    // Top line, top-left corner, left line, ... round to the top-right corner: the pieces
+    // before the top line moved up behind it; the holes stay at the end.
+    EXPECT_EQ(types, (QStringList{line, arc, line, arc, line, arc, line, arc, circle, circle}));
+    EXPECT_EQ(downs, (QList<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ups, (QList<int>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_FLOAT_EQ(document.objects[0].startX, 550);
+    EXPECT_FLOAT_EQ(document.objects[0].startY, 0);
 }
 
 } // namespace
