@@ -264,13 +264,25 @@ void Tobject::setArcPixelBox(Tshape& arc) const
     // so an arc read with absurd angles cannot stall the program.
     const long long first = truncToInt(arc.SAngle);
     const long long last = std::min<long long>(truncToInt(arc.EAngle), first + 359);
-    for (long long degree = first; degree <= last; ++degree) {
+    if (first > last)
+        return;
+    const auto widen = [&](long long degree) {
         const auto [x, y] = pointAt(static_cast<double>(degree));
         arc.Left = std::min(arc.Left, x);
         arc.Right = std::max(arc.Right, x);
         arc.Top = std::min(arc.Top, y);
         arc.Bottom = std::max(arc.Bottom, y);
-    }
+    };
+    // Between two multiples of 90 degrees both coordinates run one way only, so of all the
+    // whole degrees only the first, the last and those multiples can widen the box. A
+    // drawing import sets thousands of arc boxes; visiting every degree would dominate it.
+    widen(first);
+    widen(last);
+    long long quarter = first / 90 * 90;
+    if (quarter < first)
+        quarter += 90;
+    for (; quarter < last; quarter += 90)
+        widen(quarter);
 }
 
 void Tobject::SelectAll(bool value)

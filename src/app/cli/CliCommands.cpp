@@ -4,7 +4,12 @@
 
 namespace {
 
-const std::array<CliCommand, 0> kCommands{};
+const std::array kCommands{
+    CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",
+               "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
+               "default 130x90).",
+               runImportDxf},
+};
 
 } // namespace
 
