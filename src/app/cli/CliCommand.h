@@ -14,3 +14,5 @@ struct CliCommand {
 };
 
 std::span<const CliCommand> cliCommands();
+
+int runTrace(const QStringList& arguments);

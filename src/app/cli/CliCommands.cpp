@@ -4,7 +4,10 @@
 
 namespace {
 
-const std::array<CliCommand, 0> kCommands{};
+const std::array kCommands{
+    CliCommand{"trace", "BITMAP", "Prints the outline traced from a bitmap, one \"x,y\" line per point.",
+               runTrace},
+};
 
 } // namespace
 
