@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -127,6 +129,33 @@ private:
     std::vector<quint64> m_taken;
 };
 
+// The size a BMP file's header declares, for telling the operator why it did not load
+// (the reader gives none for pictures it refuses as too large).
+QSize declaredSize(QFile& file)
+{
+    if (!file.seek(14))
+        return {};
+    const QByteArray header = file.read(12);
+    if (header.size() < 12)
+        return {};
+    const auto number = [&header](int offset, int bytes) {
+        qint64 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value * 256 + quint8(header[offset + i]);
+        return value;
+    };
+    const qint64 infoSize = number(0, 4);
+    if (infoSize == 12) // the old OS/2 header: 16-bit sizes
+        return QSize(int(number(4, 2)), int(number(6, 2)));
+    if (infoSize < 40)
+        return {};
+    const qint32 width = qint32(quint32(number(4, 4)));
+    const qint32 height = qint32(quint32(number(8, 4)));
+    if (width <= 0 || height == 0 || height == std::numeric_limits<qint32>::min())
+        return {};
+    return QSize(width, std::abs(height)); // a negative height stores the rows top down
+}
+
 // Loads the file as a BMP (whatever its name says), or gives the reason it cannot.
 QImage loadBitmap(const QString& fileName, QString& error)
 {
@@ -148,8 +177,15 @@ QImage loadBitmap(const QString& fileName, QString& error)
         return {};
     }
     QImage picture = reader.read();
-    if (picture.isNull())
-        error = QStringLiteral("The bitmap file \"%1\" is damaged or too large to load.").arg(fileName);
+    const QSize size = picture.isNull() ? declaredSize(file) : picture.size();
+    if (picture.isNull() && size.isValid())
+        error = QStringLiteral("The bitmap file \"%1\" (%2 × %3 pixels) cannot be loaded: it is damaged "
+                               "or too large.")
+                    .arg(fileName)
+                    .arg(size.width())
+                    .arg(size.height());
+    else if (picture.isNull())
+        error = QStringLiteral("The bitmap file \"%1\" is damaged.").arg(fileName);
     return picture;
 }
 
@@ -177,8 +213,13 @@ QList<QPoint> traceImageOutline(const QImage& picture)
         const auto next = std::find_if(kSteps.begin(), kSteps.end(), [&](const Step& step) {
             return surface.isFreeBlack(point.x() + step.dx, point.y() + step.dy);
         });
-        if (next == kSteps.end())
+        if (next == kSteps.end()) {
+            // The line ends here; without its tip the knife would stop at the last turn
+            // and the final stretch would stay uncut.
+            if (point != *start)
+                outline.append(point);
             break;
+        }
         const QPoint reached(point.x() + next->dx, point.y() + next->dy);
         surface.take(reached.x(), reached.y());
         if (next->code != previousCode) {
