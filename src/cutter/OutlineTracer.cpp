@@ -8,8 +8,9 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
+#include <memory>
+#include <new>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -35,25 +36,29 @@ constexpr int kClosingSteps = 50;
 
 // The tracer's working copy of the picture. Instead of painting taken pixels white on a
 // 32-bit copy, it keeps one bit per pixel beside the picture in its own depth: a one-bit
-// drawing of 20,000 × 20,000 pixels then needs 50 MB more, not 1.6 GB.
+// drawing of 20,000 × 20,000 pixels then needs 50 MB more, not 1.6 GB. The bits come
+// zeroed from the system, so only the rows the line crosses ever cost memory.
 class TracingSurface {
 public:
     explicit TracingSurface(const QImage& picture)
+        : m_picture(isIndexed(picture.format()) ? picture : picture.convertToFormat(QImage::Format_RGB32))
+        , m_width(m_picture.width())
+        , m_height(m_picture.height())
+        , m_format(m_picture.format())
+        , m_bits(m_picture.constBits())
+        , m_stride(m_picture.bytesPerLine())
+        , m_taken(static_cast<quint64*>(std::calloc((qsizetype(m_width) * m_height + 63) / 64, sizeof(quint64))))
     {
-        if (isIndexed(picture.format())) {
-            m_picture = picture;
-            m_blackIndex = blackIndices(picture);
-        } else {
-            m_picture = picture.convertToFormat(QImage::Format_RGB32);
-        }
-        const qsizetype pixels = qsizetype(m_picture.width()) * m_picture.height();
-        m_taken.assign((pixels + 63) / 64, 0);
+        if (!m_taken)
+            throw std::bad_alloc();
+        if (isIndexed(m_format))
+            m_blackIndex = blackIndices(m_picture);
     }
 
     std::optional<QPoint> firstBlackFromRow(int firstRow) const
     {
-        for (int y = firstRow; y < m_picture.height(); ++y) {
-            for (int x = 0; x < m_picture.width(); ++x) {
+        for (int y = firstRow; y < m_height; ++y) {
+            for (int x = 0; x < m_width; ++x) {
                 if (colourIsBlack(x, y))
                     return QPoint(x, y);
             }
@@ -63,14 +68,13 @@ public:
 
     bool isFreeBlack(int x, int y) const
     {
-        return x >= 0 && y >= 0 && x < m_picture.width() && y < m_picture.height()
-            && !isTaken(x, y) && colourIsBlack(x, y);
+        return x >= 0 && y >= 0 && x < m_width && y < m_height && !isTaken(x, y) && colourIsBlack(x, y);
     }
 
     void take(int x, int y)
     {
         const qsizetype bit = index(x, y);
-        m_taken[bit / 64] |= quint64(1) << (bit % 64);
+        m_taken.get()[bit / 64] |= quint64(1) << (bit % 64);
     }
 
 private:
@@ -104,8 +108,8 @@ private:
 
     bool colourIsBlack(int x, int y) const
     {
-        const uchar* line = m_picture.constScanLine(y);
-        switch (m_picture.format()) {
+        const uchar* line = m_bits + y * m_stride;
+        switch (m_format) {
         case QImage::Format_Mono:
             return m_blackIndex[(line[x >> 3] >> (7 - (x & 7))) & 1];
         case QImage::Format_MonoLSB:
@@ -117,16 +121,25 @@ private:
         }
     }
 
-    qsizetype index(int x, int y) const { return qsizetype(y) * m_picture.width() + x; }
+    qsizetype index(int x, int y) const { return qsizetype(y) * m_width + x; }
     bool isTaken(int x, int y) const
     {
         const qsizetype bit = index(x, y);
-        return (m_taken[bit / 64] >> (bit % 64)) & 1;
+        return (m_taken.get()[bit / 64] >> (bit % 64)) & 1;
     }
 
-    QImage m_picture; // 32-bit RGB, or one of the indexed depths with m_blackIndex
+    struct FreeBits {
+        void operator()(quint64* bits) const { std::free(bits); }
+    };
+
+    const QImage m_picture; // 32-bit RGB, or one of the indexed depths with m_blackIndex
+    const int m_width;
+    const int m_height;
+    const QImage::Format m_format;
+    const uchar* const m_bits;
+    const qsizetype m_stride;
+    std::unique_ptr<quint64, FreeBits> m_taken;
     std::array<bool, 256> m_blackIndex{};
-    std::vector<quint64> m_taken;
 };
 
 // The size a BMP file's header declares, for telling the operator why it did not load
@@ -242,6 +255,13 @@ TracedOutline TraceOutline(const QString& fileName)
     if (!result.ok())
         return result;
     result.bitmapSize = picture.size();
-    result.points = traceImageOutline(picture);
+    try {
+        result.points = traceImageOutline(picture);
+    } catch (const std::bad_alloc&) {
+        result.error = QStringLiteral("There is not enough memory to trace the bitmap \"%1\" (%2 × %3 pixels).")
+                           .arg(fileName)
+                           .arg(picture.width())
+                           .arg(picture.height());
+    }
     return result;
 }
