@@ -1,31 +1,44 @@
 #include "cutter/CutPaths.h"
 
-#include "model/Convert.h"
 
-void PathText::add(qint64 v, qint64 h)
-{
-    if (m_count == 0)
-        m_text += u" U";
-    else if (m_count == 1)
-        m_text += u" D";
-    else
-        m_text += u',';
-    m_text += QString::number(v) + u',' + QString::number(h);
-    ++m_count;
-}
+#include <charconv>
+#include <iterator>
 
 namespace {
 
+void appendNumber(QByteArray& text, qint64 value)
+{
+    char digits[24];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), value);
+    text.append(digits, written.ptr - digits);
+}
+
+// trunc(radius × sine or cosine), cut toward zero. The radius is a pulse count, so the
+// product is at most 2^31 and a double holds it; its truncation is a single instruction,
+// where an extended one costs a change of the FPU's rounding mode per point.
+qint64 trigOffset(qint64 radius, long double trig)
+{
+    return static_cast<qint64>(static_cast<double>(radius * trig));
+}
+
 // Points of a circle or ellipse round the centre (cv, ch): (cv + trunc(rv cos t),
 // ch + trunc(rh sin t)) for t = from, from + step, ... while t has not passed `to`.
-void addCurve(PathText& path, qint64 cv, qint64 ch, qint64 rv, qint64 rh, qint64 from,
-              qint64 to, int step)
+void addCurve(PathText& path, qint64 cv, qint64 ch, qint64 rv, qint64 rh, qint64 from, qint64 to, int step)
 {
     for (qint64 t = from; step > 0 ? t <= to : t >= to; t += step)
-        path.add(cv + truncToInt(rv * cosDegrees(t)), ch + truncToInt(rh * sinDegrees(t)));
+        path.add(cv + trigOffset(rv, cosDegrees(t)), ch + trigOffset(rh, sinDegrees(t)));
 }
 
 } // namespace
+
+void PathText::add(qint64 v, qint64 h)
+{
+    m_text.append(m_count == 0 ? " U" : m_count == 1 ? " D" : ",");
+    appendNumber(m_text, v);
+    m_text.append(',');
+    appendNumber(m_text, h);
+    ++m_count;
+}
 
 QString RoundRectPath(const CutContext& c, qint64 x, qint64 y, qint64 w, qint64 h, qint64 r)
 {
@@ -106,8 +119,8 @@ std::optional<QString> ArcPath(const CutContext& c, qint64 cx, qint64 cy, qint64
     const qint64 Y0 = ToPulses(cy, c.ky);
     const qint64 rp = ToPulses(r, c.kx);
     PathText path;
-    const qint64 startV = Y0 + truncToInt(rp * cosDegrees(u1));
-    const qint64 startH = X0 + truncToInt(rp * sinDegrees(u1));
+    const qint64 startV = Y0 + trigOffset(rp, cosDegrees(u1));
+    const qint64 startH = X0 + trigOffset(rp, sinDegrees(u1));
     path.add(startV, startH);
     path.add(startV, startH);
     addCurve(path, Y0, X0, rp, rp, u1, u2, 1);

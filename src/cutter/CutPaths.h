@@ -2,6 +2,7 @@
 
 #include "cutter/CutGeometry.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,10 +15,10 @@ class PathText {
 public:
     void add(qint64 v, qint64 h);
     int pointCount() const { return m_count; }
-    const QString& text() const { return m_text; }
+    QString text() const { return QString::fromLatin1(m_text); }
 
 private:
-    QString m_text;
+    QByteArray m_text; // a path of a few hundred points is written for every object of a job
     int m_count = 0;
 };
 
