@@ -122,14 +122,6 @@ TEST(OutlineTracer, OnlyColourZeroIsBlackInEveryDepth)
     EXPECT_TRUE(traceImageOutline(indexedGrey).isEmpty()) << "a palette without pure black";
 }
 
-TEST(OutlineTracer, TracingLeavesThePictureAlone)
-{
-    const QImage picture = drawing(12, 10, rectangleOutline({2, 2}, {9, 8}));
-    const QImage before = picture.copy();
-    traceImageOutline(picture);
-    EXPECT_EQ(picture, before);
-}
-
 class OutlineFile : public testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes)
