@@ -16,3 +16,4 @@ struct CliCommand {
 std::span<const CliCommand> cliCommands();
 
 int runImportDxf(const QStringList& arguments);
+int runTrace(const QStringList& arguments);

@@ -9,6 +9,8 @@ const std::array kCommands{
                "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
                "default 130x90).",
                runImportDxf},
+    CliCommand{"trace", "BITMAP", "Prints the outline traced from a bitmap, one \"x,y\" line per point.",
+               runTrace},
 };
 
 } // namespace
