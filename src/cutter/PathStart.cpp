@@ -132,8 +132,9 @@ bool setPathStart(Tobject& document)
             break;
         }
     }
-    // The knife comes up where the chain ends, closed or not: left down, it would cut a
-    // trail across the label on the way to the next object.
-    setFlag(objects[last].endUp, 1);
+    // The knife comes up where the path closes. An open chain keeps its knife down at the
+    // end, so that the operator can close it by choosing the piece that continues it.
+    if (closed)
+        setFlag(objects[last].endUp, 1);
     return true;
 }

@@ -107,10 +107,10 @@ TEST(PathStart, ArcsJoinInWhicheverDirectionMeetsTheChain)
     setPathStart(document);
     EXPECT_EQ(document.objects[1].direction, 1);
     EXPECT_EQ(document.objects[1].startDown, 0);
-    EXPECT_EQ(document.objects[1].endUp, 1);
+    EXPECT_EQ(document.objects[1].endUp, 0); // the chain stays open
 }
 
-TEST(PathStart, OpenChainEndsWithTheKnifeUp)
+TEST(PathStart, OpenChainKeepsTheKnifeDown)
 {
     Tobject document;
     addLine(document, 10, 0, 20, 0); // joins the chosen line
@@ -122,23 +122,24 @@ TEST(PathStart, OpenChainEndsWithTheKnifeUp)
     EXPECT_EQ(Flags(document.objects[1].startX, 0, document.objects[1].startDown,
                     document.objects[1].endUp),
               Flags(0, 0, 1, 0));
-    // Left down, the knife would cut a trail on its way to the next object.
+    // Only a closed path lifts the knife at its end.
     EXPECT_EQ(Flags(document.objects[2].startX, 0, document.objects[2].startDown,
                     document.objects[2].endUp),
-              Flags(10, 0, 0, 1));
+              Flags(10, 0, 0, 0));
 }
 
 TEST(PathStart, NothingToJoin)
 {
     {
-        // A full circle drawn as one arc: the knife goes down and comes up on it.
+        // A full circle drawn as one arc: nothing joins it, so the command leaves the knife
+        // down at its end.
         Tobject document;
         document.AddCutCircles(200, 200, 300, 300, 1, 1, 0, 0);
         document.AddCutArc(50, 50, 20, 0, 360, 0, 0, 0);
         select(document, {1});
         setPathStart(document);
         EXPECT_EQ(document.objects[1].startDown, 1);
-        EXPECT_EQ(document.objects[1].endUp, 1);
+        EXPECT_EQ(document.objects[1].endUp, 0);
     }
     {
         // The only object of the label is left as it is, flags included.
