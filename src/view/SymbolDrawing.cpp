@@ -21,13 +21,14 @@ int scaledEnd(int origin, int size, float zoom)
 
 } // namespace
 
-void placeSymbol(QPainter& painter, const QImage& image, const QRectF& target)
+void placeSymbol(QPainter& painter, const QImage& image, const QRectF& target, Qt::Orientation run)
 {
     if (image.isNull() || target.isEmpty())
         return;
     painter.save();
-    // Shrunk modules blend into grey rather than dropping out; enlarged ones stay sharp.
-    const bool shrinks = target.width() < image.width() || target.height() < image.height();
+    // Modules shrunk below a pixel blend into grey rather than dropping out; enlarged ones
+    // stay sharp. Only the run counts: bars are always stretched or squeezed across it.
+    const bool shrinks = run == Qt::Horizontal ? target.width() < image.width() : target.height() < image.height();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, shrinks);
     painter.drawImage(target, image);
     painter.restore();
@@ -45,7 +46,7 @@ void drawBarcode(QPainter& painter, Tshape& bar, const Tobject& document)
     const int drawnLength = atZoom(alongY ? symbol.height : symbol.width, document.zoom);
     const QRectF target = alongY ? PixelBox{box.left, scaledEnd(box.bottom, -symbol.height, document.zoom), box.right, box.bottom}.rect()
                                  : PixelBox{box.left, box.top, scaledEnd(box.left, symbol.width, document.zoom), box.bottom}.rect();
-    placeSymbol(painter, symbol.image, target);
+    placeSymbol(painter, symbol.image, target, alongY ? Qt::Vertical : Qt::Horizontal);
 
     if (bar.displayCode == 0)
         return;
@@ -58,5 +59,5 @@ void drawMatrixSymbol(QPainter& painter, const Tshape& shape, const Tobject& doc
     const BarcodeSymbol symbol = generateSymbol(matrixDrawRequest(shape));
     const PixelBox target{shape.Left, shape.Top, scaledEnd(shape.Left, symbol.width, document.zoom),
                           scaledEnd(shape.Top, symbol.height, document.zoom)};
-    placeSymbol(painter, symbol.image, target.rect());
+    placeSymbol(painter, symbol.image, target.rect(), Qt::Horizontal);
 }
