@@ -9,6 +9,38 @@
 
 #include <utility>
 
+namespace {
+
+// The font and layout fields that texts and the readable lines of barcodes share.
+void setTextStyle(Tshape& shape, const QString& fontName, float fontSize, int bold, int italic,
+                  int underLine, int strikeOut, float strGap, float widthFactor, float heightFactor)
+{
+    shape.fontName = fontName;
+    shape.fontSize = fontSize;
+    shape.bold = bold;
+    shape.italic = italic;
+    shape.underLine = underLine;
+    shape.strikeOut = strikeOut;
+    shape.strGap = strGap;
+    shape.widthFactor = widthFactor;
+    shape.heightFactor = heightFactor;
+}
+
+// A fresh two-dimensional code with the fields the three kinds share.
+Tshape matrixCode(ShapeKind kind, int direction, int barLevel, int barWidth, const QString& barValue,
+                  const QString& DBField)
+{
+    Tshape code = makeShape(kind);
+    code.direction = direction;
+    code.barLevel = barLevel;
+    code.barWidth = barWidth;
+    code.barValue = barValue;
+    code.DBField = DBField;
+    return code;
+}
+
+} // namespace
+
 void Tobject::AddPrintStrings(const QString& name, int left, int top, int rows, int columns,
                               int rowPitch, int columnPitch, const QString& text, int direction,
                               const QString& fontName, float size, int bold, int italic,
@@ -27,30 +59,24 @@ void Tobject::AddPrintStrings(const QString& name, int left, int top, int rows, 
     const int anchorY = ToPixels(top);
     const int pixelColumnPitch = ToPixels(columnPitch);
     const int pixelRowPitch = ToPixels(rowPitch);
+    Tshape prototype = makeShape(ShapeKind::PrintString);
+    prototype.Stretch = false;
+    prototype.name = name;
+    prototype.str = text;
+    prototype.direction = direction;
+    setTextStyle(prototype, fontName, size * zoom, bold, italic, underLine, strikeOut,
+                 static_cast<float>(charExtra), widthFactor, heightFactor);
+    prototype.printSize = truncToInt(size);
+    prototype.serialNo = serialNo;
+    prototype.DBField = DBField;
+    prototype.DBType = DBType;
+    prototype.DBDateStyle = DBDateStyle;
     beginAdd();
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < columns; ++j) {
-            Tshape shape = makeShape(ShapeKind::PrintString);
-            shape.Stretch = false;
-            shape.name = name;
+            Tshape shape = prototype;
             shape.printLeft = truncToInt(static_cast<long double>(columnPitch) * j + left);
             shape.printTop = truncToInt(static_cast<long double>(rowPitch) * i + top);
-            shape.str = text;
-            shape.direction = direction;
-            shape.fontName = fontName;
-            shape.fontSize = size * zoom;
-            shape.printSize = truncToInt(size);
-            shape.bold = bold;
-            shape.italic = italic;
-            shape.underLine = underLine;
-            shape.strikeOut = strikeOut;
-            shape.strGap = static_cast<float>(charExtra);
-            shape.serialNo = serialNo;
-            shape.widthFactor = widthFactor;
-            shape.heightFactor = heightFactor;
-            shape.DBField = DBField;
-            shape.DBType = DBType;
-            shape.DBDateStyle = DBDateStyle;
             setAnchoredBox(shape, truncToInt(static_cast<long double>(pixelColumnPitch) * j + anchorX),
                            truncToInt(static_cast<long double>(pixelRowPitch) * i + anchorY), width, height);
             appendNew(std::move(shape));
@@ -88,15 +114,8 @@ void Tobject::AddPrintBar(const QString& name, int left, int top, int direction,
     bar.barValue = barValue;
     bar.displayCode = displayCode;
     bar.DBField = DBField;
-    bar.fontName = fontName;
-    bar.fontSize = static_cast<float>(fontSize);
-    bar.bold = bold;
-    bar.italic = italic;
-    bar.underLine = underLine;
-    bar.strikeOut = strikeOut;
-    bar.strGap = strGap;
-    bar.widthFactor = widthFactor;
-    bar.heightFactor = heightFactor;
+    setTextStyle(bar, fontName, static_cast<float>(fontSize), bold, italic, underLine, strikeOut, strGap,
+                 widthFactor, heightFactor);
     bar.alignMode = alignMode;
     bar.if39Star = if39Star;
     bar.xOffset = xOffset;
@@ -111,28 +130,18 @@ void Tobject::AddPrintQRBar(const QString& name, int left, int top, int directio
                             int barWidth, const QString& barValue, const QString& DBField)
 {
     TakeSnapshot();
-    Tshape code = makeShape(ShapeKind::PrintQRBar);
-    code.direction = direction;
-    code.barLevel = barLevel;
-    code.barWidth = barWidth;
-    code.barValue = barValue;
-    code.DBField = DBField;
     const int side = MeasureQR(*this, barValue, barWidth, barLevel);
-    appendSymbol(std::move(code), name, left, top, side, side);
+    appendSymbol(matrixCode(ShapeKind::PrintQRBar, direction, barLevel, barWidth, barValue, DBField), name,
+                 left, top, side, side);
 }
 
 void Tobject::AddPrintDataMatrix(const QString& name, int left, int top, int direction, int barWidth,
                                  const QString& barValue, const QString& DBField)
 {
     TakeSnapshot();
-    Tshape code = makeShape(ShapeKind::PrintDataMatrix);
-    code.direction = direction;
-    code.barLevel = 0;
-    code.barWidth = barWidth;
-    code.barValue = barValue;
-    code.DBField = DBField;
     const int side = MeasureDataMatrix(*this, barValue, barWidth);
-    appendSymbol(std::move(code), name, left, top, side, side);
+    appendSymbol(matrixCode(ShapeKind::PrintDataMatrix, direction, 0, barWidth, barValue, DBField), name,
+                 left, top, side, side);
 }
 
 void Tobject::AddPrintPdf417Bar(const QString& name, int left, int top, int direction, int barLevel,
@@ -140,14 +149,9 @@ void Tobject::AddPrintPdf417Bar(const QString& name, int left, int top, int dire
                                 const QString& DBField)
 {
     TakeSnapshot();
-    Tshape code = makeShape(ShapeKind::PrintPdf417Bar);
-    code.direction = direction;
-    code.barLevel = barLevel;
-    code.barWidth = barWidth;
-    code.barValue = barValue;
+    Tshape code = matrixCode(ShapeKind::PrintPdf417Bar, direction, barLevel, barWidth, barValue, DBField);
     code.barHeight = barHeight;
     code.barColumn = barColumn;
-    code.DBField = DBField;
     appendSymbol(std::move(code), name, left, top, MeasurePdf417Width(*this, barValue, barWidth, barLevel),
                  MeasurePdf417Height(*this, barValue, barWidth, barLevel));
 }
