@@ -92,7 +92,8 @@ public:
 
     // Texts and symbols, placed by their anchor (left, top). Each measures what it adds, a
     // text with its font on the label surface, a symbol with the barcode library, to give
-    // the new objects their pixel boxes. size is in points, charExtra in pixels.
+    // the new objects their pixel boxes. size is in points, charExtra in pixels. They are
+    // built with the view (view/TobjectAnchoredAdd.cpp), whose measurements they use.
     void AddPrintStrings(const QString& name, int left, int top, int rows, int columns, int rowPitch,
                          int columnPitch, const QString& text, int direction, const QString& fontName,
                          float size, int bold, int italic, int underLine, int strikeOut, int charExtra,
