@@ -14,3 +14,6 @@ struct CliCommand {
 };
 
 std::span<const CliCommand> cliCommands();
+
+int runDump(const QStringList& arguments);
+int runResave(const QStringList& arguments);

@@ -4,7 +4,10 @@
 
 namespace {
 
-const std::array<CliCommand, 0> kCommands{};
+const std::array kCommands{
+    CliCommand{"dump", "LABEL.xml", "print the label's settings and objects as one JSON object", runDump},
+    CliCommand{"resave", "LABEL.xml -o OUT.xml", "load a label and save it again", runResave},
+};
 
 } // namespace
 
