@@ -10,11 +10,16 @@
 
 namespace {
 
+// libxml2 reports some errors (encoding failures) on stderr besides the parser context;
+// ours go to the operator as one message instead.
+void ignoreXmlMessage(void*, const char*, ...) {}
+
 void installGbkAlias()
 {
     static std::once_flag once;
     std::call_once(once, [] {
         xmlInitParser();
+        xmlSetGenericErrorFunc(nullptr, ignoreXmlMessage);
         // GB2312 is a subset of GBK: reading and writing it as GBK accepts every file from
         // the field and writes every character those files can hold.
         xmlAddEncodingAlias("GBK", "GB2312");
