@@ -3,6 +3,7 @@
 #include "files/FileError.h"
 #include "files/LabelFormat.h"
 #include "model/MessageService.h"
+#include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
@@ -216,6 +217,34 @@ TEST(LabelLoad, ThePreviousObjectsStayInTheUndoList)
     EXPECT_TRUE(state.document.undoAvailable);
     state.document.Undo();
     EXPECT_EQ(state.document.objects, previous);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LabelExamples, TheExamplesAreLabelsTheProgramWrote)
+{
+    const struct {
+        const char* file;
+        qsizetype objects;
+    } rows[] = {{"examples/sample.xml", 9}, {"examples/reference-200.xml", 200}};
+    for (const auto& row : rows) {
+        QFile file(testing_support::sourcePath(QString::fromLatin1(row.file)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.file;
+        const QByteArray bytes = file.readAll();
+        LabelState state;
+        const LabelLoadResult result = readLabel(bytes, file.fileName(), state.target());
+        EXPECT_TRUE(result.complete && result.settingsComplete) << row.file;
+        EXPECT_EQ(state.document.objects.size(), row.objects) << row.file;
+        EXPECT_EQ(state.bytes(), bytes) << row.file;
+        for (const Tshape& shape : state.document.objects) {
+            if (!shape.fileName.isEmpty()) {
+                EXPECT_TRUE(QFile::exists(testing_support::sourcePath(shape.fileName)))
+                    << shape.fileName.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace
