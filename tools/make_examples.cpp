@@ -6,6 +6,7 @@
 
 #include "app/HeadlessPlatform.h"
 #include "files/LabelFile.h"
+#include "files/LabelFormat.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -104,7 +105,8 @@ Tshape text(const QString& name, const QString& value, int size)
 
 Tshape symbol(ShapeKind kind, const QString& name, const QString& value)
 {
-    Tshape shape = makeShape(kind);
+    // The barcode starts from the dialog's font and human-readable line.
+    Tshape shape = freshShapeWithDialogValues(kind);
     shape.name = name;
     shape.barValue = value;
     switch (kind) {
@@ -113,12 +115,6 @@ Tshape symbol(ShapeKind kind, const QString& name, const QString& value)
         shape.barWidth = 2;
         shape.wideBarWidth = 4;
         shape.barHeight = 80;
-        shape.displayCode = 2;
-        shape.fontName = QStringLiteral("宋体");
-        shape.fontSize = 10;
-        shape.widthFactor = 1;
-        shape.heightFactor = 1;
-        shape.alignMode = 2;
         break;
     case ShapeKind::PrintQRBar:
         shape.barLevel = 1;
@@ -139,11 +135,8 @@ Tshape symbol(ShapeKind kind, const QString& name, const QString& value)
 
 Tshape cutRoundRect(int radius)
 {
-    Tshape shape = makeShape(ShapeKind::CutRoundRect);
+    Tshape shape = freshShapeWithDialogValues(ShapeKind::CutRoundRect);
     shape.printR = radius;
-    shape.gapPos = 1;
-    shape.gapDistance = 150;
-    shape.gapLenth = 20;
     return shape;
 }
 

@@ -357,7 +357,7 @@ const QList<ReadStep>& shapeReadPlan(ShapeKind kind)
     return perKind(plans, kind);
 }
 
-Tshape freshShapeForReading(ShapeKind kind)
+Tshape freshShapeWithDialogValues(ShapeKind kind)
 {
     Tshape shape = makeShape(kind);
     switch (kind) {

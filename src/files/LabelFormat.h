@@ -62,10 +62,10 @@ const QList<const ShapeField*>& shapeWriteOrder(ShapeKind kind);
 // The order a kind is read in, head included.
 const QList<ReadStep>& shapeReadPlan(ShapeKind kind);
 
-// A fresh record of a kind for reading. Fields that an optional group without defaults may
-// leave unread start at the values the object dialogs offer, so an object from an older file
-// cuts and prints as a newly created one would.
-Tshape freshShapeForReading(ShapeKind kind);
+// A fresh record of a kind, as the reader starts it. Fields that an optional group without
+// defaults may leave unread start at the values the object dialogs offer, so an object from
+// an older file cuts and prints as a newly created one would.
+Tshape freshShapeWithDialogValues(ShapeKind kind);
 
 // The value of a field as the file writes it, and reading it back into a record or settings.
 QString formatField(const ShapeField& field, const Tshape& shape);

@@ -158,7 +158,7 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
         if (kind == ShapeKind::None)
             continue;
         ++position;
-        Tshape shape = freshShapeForReading(kind);
+        Tshape shape = freshShapeWithDialogValues(kind);
         Children children(element, interned);
         const auto failure = readSteps<ShapeField>(
             shapeReadPlan(kind), &ReadStep::fields, children,

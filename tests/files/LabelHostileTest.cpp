@@ -26,10 +26,7 @@ TEST(LabelHostileFiles, ErrorsLeaveTheDocumentAndSettingsAsTheyWere)
 {
     QTemporaryDir dir;
     const QString secret = dir.filePath(QStringLiteral("secret.txt"));
-    QFile secretFile(secret);
-    ASSERT_TRUE(secretFile.open(QIODevice::WriteOnly));
-    secretFile.write("1234");
-    secretFile.close();
+    ASSERT_TRUE(writeFile(secret, "1234"));
 
     const QByteArray valid = everyKindLabel().bytes();
     const struct {
@@ -82,10 +79,7 @@ TEST(LabelHostileFiles, AnUnreadableFileIsAnErrorAfterTheRecentListIsUpdated)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("broken.xml"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<Object>");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "<Object>"));
     RecentFiles recent(dir.filePath(QStringLiteral("setting.ini")));
     LabelState state;
     EXPECT_THROW(LoadLabel(path, state.target(), &recent), FileError);

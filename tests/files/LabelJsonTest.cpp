@@ -71,10 +71,7 @@ TEST(LabelCli, DumpAndResave)
     const QString copy = dir.filePath(QStringLiteral("copy.xml"));
     LabelState state = everyKindLabel();
     SaveLabel(label, state.document, state.label, state.job);
-    QFile partialFile(partial);
-    ASSERT_TRUE(partialFile.open(QIODevice::WriteOnly));
-    partialFile.write(withoutElement(state.bytes(), "printTop", 2));
-    partialFile.close();
+    ASSERT_TRUE(writeFile(partial, withoutElement(state.bytes(), "printTop", 2)));
 
     const CliRun dump = runCli({QStringLiteral("dump"), label});
     EXPECT_EQ(dump.exitCode, 0) << dump.err.toStdString();
@@ -87,9 +84,7 @@ TEST(LabelCli, DumpAndResave)
 
     const CliRun resave = runCli({QStringLiteral("resave"), label, QStringLiteral("-o"), copy});
     EXPECT_EQ(resave.exitCode, 0) << resave.err.toStdString();
-    QFile copied(copy);
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), state.bytes());
+    EXPECT_EQ(readFile(copy), state.bytes());
 
     const struct {
         const char* description;

@@ -156,18 +156,13 @@ TEST(LabelSave, ReplacesTheFileAndClearsModified)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("label.xml"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    ASSERT_TRUE(writeFile(path, QByteArray(100000, 'x')));
 
     LabelState state = everyKindLabel();
     state.document.modified = true;
     SaveLabel(path, state.document, state.label, state.job);
     EXPECT_FALSE(state.document.modified);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), state.bytes());
+    EXPECT_EQ(readFile(path), state.bytes());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left behind";
 }
 
@@ -175,10 +170,7 @@ TEST(LabelSave, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile)
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("keep me");
-    file.close();
+    ASSERT_TRUE(writeFile(blocker, "keep me"));
 
     LabelState state = everyKindLabel();
     state.document.modified = true;
@@ -187,8 +179,7 @@ TEST(LabelSave, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile)
         EXPECT_THROW(SaveLabel(path, state.document, state.label, state.job), FileError) << path.toStdString();
         EXPECT_TRUE(state.document.modified);
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+    EXPECT_EQ(readFile(blocker), QByteArray("keep me"));
 }
 
 TEST(LabelLoad, AMissingFileShowsTheMessageAndChangesNothing)
@@ -230,11 +221,11 @@ TEST(LabelExamples, TheExamplesAreLabelsTheProgramWrote)
         qsizetype objects;
     } rows[] = {{"examples/sample.xml", 9}, {"examples/reference-200.xml", 200}};
     for (const auto& row : rows) {
-        QFile file(testing_support::sourcePath(QString::fromLatin1(row.file)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.file;
-        const QByteArray bytes = file.readAll();
+        const QString path = testing_support::sourcePath(QString::fromLatin1(row.file));
+        const QByteArray bytes = readFile(path);
+        ASSERT_FALSE(bytes.isEmpty()) << row.file;
         LabelState state;
-        const LabelLoadResult result = readLabel(bytes, file.fileName(), state.target());
+        const LabelLoadResult result = readLabel(bytes, path, state.target());
         EXPECT_TRUE(result.complete && result.settingsComplete) << row.file;
         EXPECT_EQ(state.document.objects.size(), row.objects) << row.file;
         EXPECT_EQ(state.bytes(), bytes) << row.file;

@@ -2,6 +2,7 @@
 
 #include "files/LabelFormat.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 #include <array>
@@ -123,4 +124,16 @@ QStringList childNames(const QByteArray& bytes, const QByteArray& parent, int oc
     while (it.hasNext())
         names.append(it.next().captured(1));
     return names;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -1,3 +1,5 @@
+#include "LabelTestData.h"
+
 #include "files/FileError.h"
 #include "files/RecentFiles.h"
 
@@ -62,14 +64,10 @@ TEST(RecentFiles, ThePathAlreadyFirstWritesNothing)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("setting.ini"));
-    QFile file(ini);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray content = "[RecentOpenFile]\r\nfile1=/labels/1.xml\r\n";
-    file.write(content);
-    file.close();
+    ASSERT_TRUE(writeFile(ini, content));
     RecentFiles(ini).add(QStringLiteral("/labels/1.xml"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), content);
+    EXPECT_EQ(readFile(ini), content);
 }
 
 TEST(RecentFiles, AMissingFileIsAnEmptyListAndAnUnwritableOneAnError)
@@ -78,9 +76,7 @@ TEST(RecentFiles, AMissingFileIsAnEmptyListAndAnUnwritableOneAnError)
     EXPECT_EQ(RecentFiles(dir.filePath(QStringLiteral("none.ini"))).entries(), QStringList(8, QString()));
 
     const QString blocker = dir.filePath(QStringLiteral("file"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(writeFile(blocker, QByteArray()));
     RecentFiles recent(blocker + QStringLiteral("/setting.ini"));
     EXPECT_THROW(recent.add(QStringLiteral("/a.xml")), FileError);
 }
