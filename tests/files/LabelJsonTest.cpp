@@ -69,6 +69,8 @@ TEST(LabelCli, DumpAndResave)
     const QString label = dir.filePath(QStringLiteral("label.xml"));
     const QString partial = dir.filePath(QStringLiteral("partial.xml"));
     const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    const QString notXml = dir.filePath(QStringLiteral("notes.xml"));
+    ASSERT_TRUE(writeFile(notXml, "Width=1300"));
     LabelState state = everyKindLabel();
     SaveLabel(label, state.document, state.label, state.job);
     ASSERT_TRUE(writeFile(partial, withoutElement(state.bytes(), "printTop", 2)));
@@ -92,7 +94,8 @@ TEST(LabelCli, DumpAndResave)
         const char* message;
     } failures[] = {
         {"missing file", {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.xml"))}, "文件不存在！"},
-        {"not XML", {QStringLiteral("dump"), dir.path()}, "文件不存在！"},
+        {"a folder", {QStringLiteral("dump"), dir.path()}, "文件不存在！"},
+        {"not XML", {QStringLiteral("dump"), notXml}, "not a readable XML file"},
         {"partly read label", {QStringLiteral("resave"), partial, QStringLiteral("-o"), copy}, "nothing written"},
         {"no output option", {QStringLiteral("resave"), label}, "expected LABEL.xml -o OUT.xml"},
     };
