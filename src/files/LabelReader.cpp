@@ -65,9 +65,9 @@ struct StepFailure {
     QString reason;
 };
 
-// Reads the steps of a plan; Read(field, text) stores one value (and may raise
-// ConversionError), Name(field) gives its element name. Returns the failure that ended the
-// plan, if any.
+// Reads the steps of a plan (fieldsOf picks the settings or the record fields of a step);
+// read(field, text) stores one value and may raise ConversionError. Returns the failure that
+// ended the plan, if any.
 template <typename Field, typename Read>
 std::optional<StepFailure> readSteps(const QList<ReadStep>& plan,
                                      QList<const Field*> ReadStep::*fieldsOf, Children& children,
@@ -75,8 +75,7 @@ std::optional<StepFailure> readSteps(const QList<ReadStep>& plan,
 {
     for (const ReadStep& step : plan) {
         const QList<const Field*>& fields = step.*fieldsOf;
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            const Field* field = fields[i];
+        for (const Field* field : fields) {
             const xmlNode* element = children.find(field->name);
             if (!element && (step.need == ReadNeed::IfPresent || step.need == ReadNeed::IfPresentLenient))
                 continue;

@@ -6,6 +6,7 @@
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
+#include <limits>
 #include <mutex>
 
 namespace {
@@ -76,6 +77,8 @@ XmlDocument::XmlDocument(xmlDoc* doc)
 XmlDocument XmlDocument::parse(const QByteArray& bytes, const QString& sourceName)
 {
     installGbkAlias();
+    if (bytes.size() > std::numeric_limits<int>::max())
+        throw FileError(QStringLiteral("%1: far too large for a label file").arg(sourceName));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> context(xmlNewParserCtxt(),
                                                                          &xmlFreeParserCtxt);
     if (!context)
