@@ -272,7 +272,8 @@ TEST(LabelReadRules, FreshRecordsStartFromTheDialogValues)
     for (const char* name : {"fontName", "fontSize"})
         barOnly = withoutElement(barOnly, name, 1); // the bar's, after the text's
     barOnly = withoutElement(barOnly, "alignMode");
-    const Tshape& bar = objectOfKind(load(barOnly), ShapeKind::PrintBar);
+    const Loaded barLoaded = load(barOnly);
+    const Tshape& bar = objectOfKind(barLoaded, ShapeKind::PrintBar);
     EXPECT_EQ(bar.displayCode, 2);
     EXPECT_EQ(bar.fontName, QString()) << "a missing text element reads as empty";
     EXPECT_EQ(bar.fontSize, 10.0f);
