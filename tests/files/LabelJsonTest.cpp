@@ -1,12 +1,12 @@
 #include "LabelTestData.h"
 
 #include "files/LabelJson.h"
+#include "support/CliRun.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,19 +49,8 @@ TEST(LabelJson, ControlCharactersAreEscaped)
     EXPECT_TRUE(json.contains(R"("str": "a\"b\\c\nd\u0001")")) << json.toStdString();
 }
 
-struct CliRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using testing_support::CliRun;
+using testing_support::runCli;
 
 TEST(LabelCli, DumpAndResave)
 {
