@@ -1,9 +1,9 @@
 #include "dialogs/MessageDialog.h"
+#include "editor/ApplicationWindows.h"
 #include "model/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
@@ -22,8 +22,11 @@ int main(int argc, char* argv[])
     DialogMessageService messages;
     setMessageService(&messages);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Marlune"));
-    window.showMaximized();
-    return app.exec();
+    ApplicationWindows windows;
+    if (!parser.positionalArguments().isEmpty())
+        windows.frmMain.setStartupFile(parser.positionalArguments().constFirst());
+    windows.frmMain.showMaximized();
+    const int result = app.exec();
+    setMessageService(nullptr);
+    return result;
 }
