@@ -59,22 +59,32 @@ QLabel* picture(const QString& name, const QPixmap& pixmap, QWidget* parent)
     return label;
 }
 
-QLineEdit* edit(const QString& name, QWidget* parent)
+QLineEdit* edit(const QString& name, QWidget* parent = nullptr)
 {
     auto* line = new QLineEdit(parent);
     line->setObjectName(name);
     return line;
 }
 
-// An edit box with its unit after it, for a form row.
-QWidget* withUnit(QLineEdit* line, const QString& unit, QWidget* parent)
+struct Field {
+    QString caption;
+    QLineEdit* edit;
+};
+
+// A group of two millimetre fields, one per row, each followed by its unit.
+QGroupBox* millimetreGroup(const QString& title, const QString& unit, const Field (&fields)[2], QWidget* parent)
 {
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(line);
-    layout->addWidget(new QLabel(unit, row));
-    return row;
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QFormLayout(group);
+    for (const Field& field : fields) {
+        auto* row = new QWidget(group);
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->addWidget(field.edit);
+        rowLayout->addWidget(new QLabel(unit, row));
+        layout->addRow(field.caption, row);
+    }
+    return group;
 }
 
 } // namespace
@@ -136,12 +146,9 @@ QWidget* Tf_labelset::createLabelPage()
     orientationLayout->addWidget(m_verticalPrinter);
     orientationLayout->addWidget(m_horizontalPrinter);
 
-    auto* size = new QGroupBox(tr("标签大小"), page);
-    m_width = edit(QStringLiteral("txtWidth"), size);
-    m_height = edit(QStringLiteral("txtHeight"), size);
-    auto* sizeLayout = new QFormLayout(size);
-    sizeLayout->addRow(tr("标签宽："), withUnit(m_width, tr("毫米"), size));
-    sizeLayout->addRow(tr("标签高："), withUnit(m_height, tr("毫米"), size));
+    m_width = edit(QStringLiteral("txtWidth"));
+    m_height = edit(QStringLiteral("txtHeight"));
+    auto* size = millimetreGroup(tr("标签大小"), tr("毫米"), {{tr("标签宽："), m_width}, {tr("标签高："), m_height}}, page);
 
     auto* preview = new QGroupBox(tr("预览"), page);
     m_verticalLabel = picture(QStringLiteral("imgVerticalLabel"), labelPicture(false, false), preview);
@@ -176,19 +183,12 @@ QWidget* Tf_labelset::createBackgroundPage()
     select->setObjectName(QStringLiteral("btnSelectBGFile"));
     connect(select, &QPushButton::clicked, this, &Tf_labelset::btnSelectBGFileClick);
 
-    auto* size = new QGroupBox(tr("背景图像尺寸"), page);
-    m_bgWidth = edit(QStringLiteral("txtBGWidth"), size);
-    m_bgHeight = edit(QStringLiteral("txtBGHeight"), size);
-    auto* sizeLayout = new QFormLayout(size);
-    sizeLayout->addRow(tr("宽"), withUnit(m_bgWidth, tr("毫米"), size));
-    sizeLayout->addRow(tr("高"), withUnit(m_bgHeight, tr("毫米"), size));
-
-    auto* position = new QGroupBox(tr("背景图像位置"), page);
-    m_bgX = edit(QStringLiteral("txtBGX"), position);
-    m_bgY = edit(QStringLiteral("txtBGY"), position);
-    auto* positionLayout = new QFormLayout(position);
-    positionLayout->addRow(tr("X"), withUnit(m_bgX, tr("毫米"), position));
-    positionLayout->addRow(tr("Y"), withUnit(m_bgY, tr("毫米"), position));
+    m_bgWidth = edit(QStringLiteral("txtBGWidth"));
+    m_bgHeight = edit(QStringLiteral("txtBGHeight"));
+    auto* size = millimetreGroup(tr("背景图像尺寸"), tr("毫米"), {{tr("宽"), m_bgWidth}, {tr("高"), m_bgHeight}}, page);
+    m_bgX = edit(QStringLiteral("txtBGX"));
+    m_bgY = edit(QStringLiteral("txtBGY"));
+    auto* position = millimetreGroup(tr("背景图像位置"), tr("毫米"), {{tr("X"), m_bgX}, {tr("Y"), m_bgY}}, page);
 
     auto* file = new QHBoxLayout;
     file->addWidget(m_bgFile);

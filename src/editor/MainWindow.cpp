@@ -38,6 +38,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(title);
     setGeometry(218, 130, 934, 597);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     createCentralArea();
     createActions();
@@ -52,6 +53,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_view->resizeRulers(5000, 5000);
     const LabelSettings& settings = labelSettings();
     SetUpLabel(settings.Width, settings.Height, FitZoom(settings.Width, settings.Height));
+    ShowRotation(settings.Rotation);
 }
 
 void TfrmMain::createCentralArea()
@@ -226,8 +228,9 @@ void TfrmMain::refreshObjectList()
         list->scrollToItem(lastSelected);
 }
 
-void TfrmMain::updateCaption()
+void TfrmMain::setCurrentFile(const QString& path)
 {
+    m_fileName = path;
     setWindowTitle(title + QStringLiteral("    ") + m_fileName);
 }
 
@@ -289,8 +292,7 @@ void TfrmMain::actionNewExecute()
     SetUpLabel(width, height, FitZoom(width, height));
     settings.Rotation = form.landscape ? 3 : 0;
     ShowRotation(settings.Rotation);
-    m_fileName.clear();
-    updateCaption();
+    setCurrentFile({});
     JobSettings& job = jobSettings();
     job.dbName.clear();
     job.tableName.clear();
@@ -307,8 +309,7 @@ void TfrmMain::actionCloseFileExecute()
     if (!confirmDiscard())
         return;
     labelSettings().BGFile.clear();
-    m_fileName.clear();
-    updateCaption();
+    setCurrentFile({});
     constexpr int square = 900;
     SetUpLabel(square, square, FitZoom(square, square));
 }

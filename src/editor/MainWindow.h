@@ -33,6 +33,8 @@ public:
     int dpi() const { return m_dpi; }
     float zoom() const;
     const QString& fileName() const { return m_fileName; }
+    // The label file last loaded or saved; the caption shows it after the title.
+    void setCurrentFile(const QString& path);
 
     // Sets up an empty label of width x height tenths of a millimetre at a zoom.
     void SetUpLabel(int width, int height, float zoom);
@@ -110,7 +112,6 @@ private:
     void rescale(float zoom);
     void redraw(bool refreshList);
     void refreshObjectList();
-    void updateCaption();
     // The unsaved-changes prompt of the file commands: false when the operator cancels.
     bool confirmDiscard();
 

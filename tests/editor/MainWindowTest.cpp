@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -66,6 +67,7 @@ TEST_F(MainWindow, StartsWithTheDefaultLabelFittedAndTheTitleAlone)
     EXPECT_EQ(find<QWidget>(&main(), QStringLiteral("imageColRuler"))->geometry(),
               QRect(0, 20, 20, sheet->height()));
     EXPECT_EQ(find<QToolButton>(&main(), QStringLiteral("btnRotation"))->geometry(), QRect(0, 0, 20, 20));
+    EXPECT_EQ(find<QToolButton>(&main(), QStringLiteral("btnRotation"))->text(), QStringLiteral("↓"));
     EXPECT_TRUE(find<QWidget>(&main(), QStringLiteral("pnlToolWindow"))->isVisible());
 }
 
@@ -366,4 +368,42 @@ TEST_F(MainWindow, AboutBoxShowsTitleAndVersion)
     }));
     EXPECT_EQ(caption, QStringLiteral("关于"));
     EXPECT_EQ(texts, (QStringList{"Marlune", "VER 201710250000"}));
+}
+
+TEST_F(MainWindow, ResizingRefitsOnlyAFittedLabel)
+{
+    auto* zoom = find<QComboBox>(&main(), QStringLiteral("cmbZoom"));
+    const struct {
+        const char* name;
+        int entry;
+        bool refits;
+    } cases[] = {{"fitted", 0, true}, {"100%", 3, false}};
+    for (const auto& c : cases) {
+        main().resize(1200, 800);
+        zoom->setCurrentIndex(c.entry);
+        main().cmbZoomChange();
+        QApplication::processEvents();
+        const float before = main().zoom();
+        main().resize(900, 600);
+        QApplication::processEvents();
+        EXPECT_EQ(main().zoom() < before, c.refits) << c.name;
+        EXPECT_EQ(main().document().zoom, main().zoom()) << c.name;
+        EXPECT_EQ(zoom->currentIndex(), c.entry) << c.name;
+    }
+}
+
+TEST_F(MainWindow, RightClickOnTheLabelOpensItsContextMenu)
+{
+    auto* sheet = find<QWidget>(&main(), QStringLiteral("backimage"));
+    auto* menu = find<QMenu>(&main(), QStringLiteral("PopupMenu1"));
+    emit sheet->customContextMenuRequested(QPoint(10, 10));
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST_F(MainWindow, FileNameFollowsTheTitleInTheCaption)
+{
+    main().setCurrentFile(QStringLiteral("/labels/tea.xml"));
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("Marlune    /labels/tea.xml"));
+    EXPECT_EQ(main().fileName(), QStringLiteral("/labels/tea.xml"));
 }
