@@ -1,13 +1,14 @@
+#include "app/gui/GuardedApplication.h"
+
 #include "dialogs/MessageDialog.h"
 #include "editor/ApplicationWindows.h"
 #include "model/FontSubstitutions.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlune"));
     QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
 
