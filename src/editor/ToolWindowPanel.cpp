@@ -104,6 +104,9 @@ QTreeWidget* ToolWindowPanel::createObjectList()
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setStretchLastSection(true);
+    // Grid lines keep the number and the kind of each row apart in a long list.
+    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
+                                       " border-bottom: 1px solid palette(midlight); }"));
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(15);
     list->setFont(font);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -122,6 +123,9 @@ TEST_F(MainWindow, NewAsksBeforeDiscardingChanges)
         {"no goes on without saving", MessageAnswer::No, true},
         {"yes saves and goes on", MessageAnswer::Yes, true},
     };
+    // Saving goes to the label's own file, so no save dialog interrupts the test.
+    const QTemporaryDir folder;
+    main().setCurrentFile(folder.filePath(QStringLiteral("label.xml")));
     for (const auto& c : cases) {
         messages.messages.clear();
         main().document().modified = true;
@@ -251,6 +255,8 @@ TEST_F(MainWindow, CloseQueryAsksAboutUnsavedChanges)
         {"yes, then go on", true, {MessageAnswer::Yes, MessageAnswer::Yes}, {"文件尚未存盘。存盘吗？", "继续退出吗？"}, true},
         {"yes, then stay", true, {MessageAnswer::Yes, MessageAnswer::No}, {"文件尚未存盘。存盘吗？", "继续退出吗？"}, false},
     };
+    const QTemporaryDir folder;
+    main().setCurrentFile(folder.filePath(QStringLiteral("label.xml")));
     for (const auto& c : cases) {
         messages.messages.clear();
         messages.answers = c.answers;
