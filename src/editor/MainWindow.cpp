@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -117,10 +116,7 @@ void TfrmMain::SetUpLabel(int width, int height, float zoom)
 
 float TfrmMain::FitZoom(int width, int height)
 {
-    {
-        const QSignalBlocker blocker(m_zoomList);
-        m_zoomList->setCurrentIndex(0);
-    }
+    m_zoomList->setCurrentIndex(0);
     return std::max(fitZoom(width, height, m_dpi, viewArea()), smallestFitZoom);
 }
 
