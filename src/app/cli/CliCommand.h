@@ -14,3 +14,7 @@ struct CliCommand {
 };
 
 std::span<const CliCommand> cliCommands();
+
+int runSheets(const QStringList& arguments);
+int runFields(const QStringList& arguments);
+int runRecords(const QStringList& arguments);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+namespace xlsx {
+
+// The shared string table: one entry per <si>, rich-text runs joined, phonetic guides
+// (<rPh>) left out since they are not part of the cell's text.
+QStringList readSharedStrings(const QByteArray& part, const QString& workbook,
+                              const QString& partName);
+
+// The text of the string element the reader stands on (<si> or <is>), up to its end.
+QString readStringItem(QXmlStreamReader& xml);
+
+} // namespace xlsx

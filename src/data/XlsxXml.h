@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QXmlStreamReader>
+
+// Small helpers shared by the readers of the Open XML parts.
+namespace xlsx {
+
+// The attribute whose local name is name, whatever its prefix.
+QStringView attribute(const QXmlStreamReader& xml, QLatin1StringView name);
+
+// Throws DataSourceError naming the workbook, the part and the line when the part is not
+// well-formed XML.
+void throwIfMalformed(const QXmlStreamReader& xml, const QString& workbook, const QString& part);
+
+} // namespace xlsx
