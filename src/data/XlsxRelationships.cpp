@@ -53,12 +53,13 @@ QList<Relationship> readRelationships(const ZipArchive& zip, const QString& work
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
             continue;
-        if (attribute(xml, QLatin1StringView("TargetMode")) == u"External")
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (attribute(attributes, QLatin1StringView("TargetMode")) == u"External")
             continue;
-        relationships.append({attribute(xml, QLatin1StringView("Id")).toString(),
-                              attribute(xml, QLatin1StringView("Type")).toString(),
+        relationships.append({attribute(attributes, QLatin1StringView("Id")).toString(),
+                              attribute(attributes, QLatin1StringView("Type")).toString(),
                               resolveTarget(sourcePart,
-                                            attribute(xml, QLatin1StringView("Target")))});
+                                            attribute(attributes, QLatin1StringView("Target")))});
     }
     throwIfMalformed(xml, workbook, part);
     return relationships;

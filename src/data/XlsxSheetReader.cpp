@@ -14,6 +14,30 @@ constexpr int kMaxRows = 1'048'576;
 constexpr int kMaxColumns = 16'384;
 constexpr double kDaysFrom1900To1904 = 1462;
 
+// The t attribute of a cell.
+enum class ValueType { Number, SharedString, Boolean, Text, Error, IsoDate };
+
+ValueType valueType(QStringView type)
+{
+    if (type == u"s")
+        return ValueType::SharedString;
+    if (type == u"b")
+        return ValueType::Boolean;
+    if (type == u"e")
+        return ValueType::Error;
+    if (type == u"d")
+        return ValueType::IsoDate;
+    if (type == u"str" || type == u"inlineStr")
+        return ValueType::Text;
+    return ValueType::Number;
+}
+
+bool isNumeric(ValueType type)
+{
+    return type == ValueType::Number || type == ValueType::SharedString
+        || type == ValueType::Boolean;
+}
+
 struct CellReference {
     int row = -1; // from 0; -1 when the reference names none
     int column = -1;
@@ -82,7 +106,8 @@ private:
 
     void startRow()
     {
-        const QStringView number = attribute(m_xml, QLatin1StringView("r"));
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const QStringView number = attribute(attributes, QLatin1StringView("r"));
         bool ok = false;
         const int row = number.toInt(&ok);
         if (number.isEmpty())
@@ -96,7 +121,8 @@ private:
 
     void readCell()
     {
-        const QStringView referenceText = attribute(m_xml, QLatin1StringView("r"));
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const QStringView referenceText = attribute(attributes, QLatin1StringView("r"));
         CellReference reference = parseReference(referenceText);
         if (!referenceText.isEmpty() && reference.column < 0)
             damaged(QStringLiteral("单元格引用“%1”无效").arg(referenceText));
@@ -109,15 +135,15 @@ private:
         m_row = reference.row;
         m_column = reference.column;
 
-        const QString type = attribute(m_xml, QLatin1StringView("t")).toString();
-        const int format = attribute(m_xml, QLatin1StringView("s")).toInt();
+        const ValueType type = valueType(attribute(attributes, QLatin1StringView("t")));
+        const int format = attribute(attributes, QLatin1StringView("s")).toInt();
         CellValue cell = readCellContent(type, format);
         if (cell.kind != CellKind::Empty)
             store(reference, std::move(cell));
     }
 
     // Reads up to the cell's end element.
-    CellValue readCellContent(const QString& type, int format)
+    CellValue readCellContent(ValueType type, int format)
     {
         CellValue cell;
         while (!m_xml.atEnd()) {
@@ -127,49 +153,56 @@ private:
             if (token != QXmlStreamReader::StartElement)
                 continue;
             if (m_xml.name() == u"v")
-                cell = valueCell(type, format, m_xml.readElementText());
+                cell = isNumeric(type) ? numericCell(type, format) : textCell(type);
             else if (m_xml.name() == u"is")
                 cell = CellValue::fromText(readStringItem(m_xml));
         }
         return cell;
     }
 
-    CellValue valueCell(const QString& type, int format, const QString& value)
+    // Numbers, booleans and shared string indexes are read straight from the parser's
+    // buffer: the hot path of a large sheet.
+    CellValue numericCell(ValueType type, int format)
     {
-        if (type == u"s") {
-            bool ok = false;
+        if (m_xml.readNext() != QXmlStreamReader::Characters)
+            return {};
+        const QStringView value = m_xml.text().trimmed();
+        bool ok = false;
+        CellValue cell;
+        if (type == ValueType::SharedString) {
             const int index = value.toInt(&ok);
             if (!ok || index < 0 || index >= m_context.sharedStrings.size())
                 damaged(QStringLiteral("共享字符串“%1”不存在").arg(value));
-            return CellValue::fromText(m_context.sharedStrings.at(index));
-        }
-        if (type == u"str" || type == u"inlineStr")
-            return CellValue::fromText(value);
-        if (type == u"e") {
-            CellValue cell = CellValue::fromText(value);
-            cell.kind = CellKind::Error;
-            return cell;
-        }
-        if (type == u"b") {
-            CellValue cell = CellValue::fromNumber(value.trimmed() == u"1" ? 1 : 0);
+            cell = CellValue::fromText(m_context.sharedStrings.at(index));
+        } else if (type == ValueType::Boolean) {
+            cell = CellValue::fromNumber(value == u"1" ? 1 : 0);
             cell.kind = CellKind::Boolean;
-            return cell;
+        } else {
+            const double number = value.toDouble(&ok);
+            const CellKind kind = m_context.formatKinds.value(format, CellKind::Number);
+            if (!ok)
+                cell = CellValue::fromText(value.toString());
+            else if (kind == CellKind::Number)
+                cell = CellValue::fromNumber(number);
+            else
+                cell = CellValue::fromDayCount(dayCountFromSerial(number, m_context.date1904), kind);
         }
-        const CellKind kind = m_context.formatKinds.value(format, CellKind::Number);
-        if (type == u"d") {
+        m_xml.skipCurrentElement();
+        return cell;
+    }
+
+    CellValue textCell(ValueType type)
+    {
+        const QString value = m_xml.readElementText();
+        CellValue cell = CellValue::fromText(value);
+        if (type == ValueType::Error) {
+            cell.kind = CellKind::Error;
+        } else if (type == ValueType::IsoDate) {
             const QDateTime moment = QDateTime::fromString(value.trimmed(), Qt::ISODate);
-            if (!moment.isValid())
-                return CellValue::fromText(value);
-            return CellValue::fromDayCount(dayCountFromDateTime(moment),
-                                           kind == CellKind::Number ? CellKind::DateTime : kind);
+            if (moment.isValid())
+                cell = CellValue::fromDayCount(dayCountFromDateTime(moment), CellKind::DateTime);
         }
-        bool ok = false;
-        const double number = value.toDouble(&ok);
-        if (!ok)
-            return value.isEmpty() ? CellValue() : CellValue::fromText(value);
-        if (kind == CellKind::Number)
-            return CellValue::fromNumber(number);
-        return CellValue::fromDayCount(dayCountFromSerial(number, m_context.date1904), kind);
+        return cell;
     }
 
     void store(const CellReference& reference, CellValue cell)

@@ -104,13 +104,14 @@ QList<CellKind> readCellFormatKinds(const QByteArray& part, const QString& workb
             inCellFormats = false;
         if (token != QXmlStreamReader::StartElement)
             continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const int id = attribute(attributes, QLatin1StringView("numFmtId")).toInt();
         if (xml.name() == u"numFmt") {
-            const int id = attribute(xml, QLatin1StringView("numFmtId")).toInt();
-            customFormats.insert(id, numberFormatKind(attribute(xml, QLatin1StringView("formatCode"))));
+            customFormats.insert(
+                id, numberFormatKind(attribute(attributes, QLatin1StringView("formatCode"))));
         } else if (xml.name() == u"cellXfs") {
             inCellFormats = true;
         } else if (inCellFormats && xml.name() == u"xf") {
-            const int id = attribute(xml, QLatin1StringView("numFmtId")).toInt();
             kinds.append(customFormats.value(id, numberFormatKind(id)));
         }
     }

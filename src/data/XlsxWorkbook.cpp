@@ -38,16 +38,17 @@ void XlsxWorkbook::readWorkbookPart(const QString& part)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
         if (xml.name() == u"workbookPr") {
-            m_date1904 = isTrue(xlsx::attribute(xml, QLatin1StringView("date1904")));
+            m_date1904 = isTrue(xlsx::attribute(attributes, QLatin1StringView("date1904")));
         } else if (xml.name() == u"sheet") {
-            const QStringView id = xlsx::attribute(xml, QLatin1StringView("id"));
+            const QStringView id = xlsx::attribute(attributes, QLatin1StringView("id"));
             QString target;
             for (const xlsx::Relationship& relationship : relationships) {
                 if (relationship.id == id)
                     target = relationship.target;
             }
-            m_sheetNames.append(xlsx::attribute(xml, QLatin1StringView("name")).toString());
+            m_sheetNames.append(xlsx::attribute(attributes, QLatin1StringView("name")).toString());
             m_sheetParts.append(target);
         }
     }

@@ -4,9 +4,9 @@
 
 namespace xlsx {
 
-QStringView attribute(const QXmlStreamReader& xml, QLatin1StringView name)
+QStringView attribute(const QXmlStreamAttributes& attributes, QLatin1StringView name)
 {
-    for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+    for (const QXmlStreamAttribute& attribute : attributes) {
         if (attribute.name() == name)
             return attribute.value();
     }

@@ -6,8 +6,10 @@
 // Small helpers shared by the readers of the Open XML parts.
 namespace xlsx {
 
-// The attribute whose local name is name, whatever its prefix.
-QStringView attribute(const QXmlStreamReader& xml, QLatin1StringView name);
+// The attribute whose local name is name, whatever its prefix. Fetch the attributes once
+// per element and keep them while using the view: QXmlStreamReader::attributes() builds
+// them anew on each call.
+QStringView attribute(const QXmlStreamAttributes& attributes, QLatin1StringView name);
 
 // Throws DataSourceError naming the workbook, the part and the line when the part is not
 // well-formed XML.

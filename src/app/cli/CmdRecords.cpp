@@ -24,11 +24,15 @@ int runRecords(const QStringList& args)
     Tdm& data = dm();
     data.openQuery(positional[0], positional[1]);
     const SheetTable& table = *data.table();
+    // A malformed range fails before the first line, so a script never sees half a list.
+    QList<int> selected;
+    for (int record = 0; record < table.records.size(); ++record) {
+        if (!hasRange || InRange(record + 1, range))
+            selected.append(record);
+    }
     const qsizetype columns = table.fieldNames.size();
     QStringList line;
-    for (int record = 0; record < table.records.size(); ++record) {
-        if (hasRange && !InRange(record + 1, range))
-            continue;
+    for (const int record : selected) {
         line.clear();
         line.append(QString::number(record + 1));
         for (int column = 0; column < columns; ++column)
