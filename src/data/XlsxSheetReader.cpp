@@ -1,6 +1,5 @@
 #include "data/XlsxSheetReader.h"
 
-#include "data/DataSourceError.h"
 #include "data/XlsxSharedStrings.h"
 #include "data/XlsxXml.h"
 
@@ -76,12 +75,7 @@ public:
 
     SheetRows parse()
     {
-        while (!m_xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::EndElement && m_xml.name() == u"sheetData")
-                break;
-            if (token != QXmlStreamReader::StartElement)
-                continue;
+        while (nextStartElementWithin(m_xml, QLatin1StringView("sheetData"))) {
             if (m_xml.name() == u"row")
                 startRow();
             else if (m_xml.name() == u"c")
@@ -98,10 +92,7 @@ public:
 private:
     [[noreturn]] void damaged(const QString& what) const
     {
-        throw DataSourceError(QStringLiteral("工作簿“%1”已损坏：“%2”第 %3 行：%4")
-                                  .arg(m_context.workbook, m_context.partName)
-                                  .arg(m_xml.lineNumber())
-                                  .arg(what));
+        throwDamaged(m_xml, m_context.workbook, m_context.partName, what);
     }
 
     void startRow()
@@ -146,12 +137,7 @@ private:
     CellValue readCellContent(ValueType type, int format)
     {
         CellValue cell;
-        while (!m_xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::EndElement && m_xml.name() == u"c")
-                break;
-            if (token != QXmlStreamReader::StartElement)
-                continue;
+        while (nextStartElementWithin(m_xml, QLatin1StringView("c"))) {
             if (m_xml.name() == u"v")
                 cell = isNumeric(type) ? numericCell(type, format) : textCell(type);
             else if (m_xml.name() == u"is")

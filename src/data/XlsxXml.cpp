@@ -13,14 +13,31 @@ QStringView attribute(const QXmlStreamAttributes& attributes, QLatin1StringView 
     return {};
 }
 
-void throwIfMalformed(const QXmlStreamReader& xml, const QString& workbook, const QString& part)
+bool nextStartElementWithin(QXmlStreamReader& xml, QLatin1StringView end)
 {
-    if (!xml.hasError())
-        return;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            return true;
+        if (token == QXmlStreamReader::EndElement && xml.name() == end)
+            return false;
+    }
+    return false;
+}
+
+void throwDamaged(const QXmlStreamReader& xml, const QString& workbook, const QString& part,
+                  const QString& what)
+{
     throw DataSourceError(QStringLiteral("工作簿“%1”已损坏：“%2”第 %3 行：%4")
                               .arg(workbook, part)
                               .arg(xml.lineNumber())
-                              .arg(xml.errorString()));
+                              .arg(what));
+}
+
+void throwIfMalformed(const QXmlStreamReader& xml, const QString& workbook, const QString& part)
+{
+    if (xml.hasError())
+        throwDamaged(xml, workbook, part, xml.errorString());
 }
 
 } // namespace xlsx
