@@ -71,6 +71,10 @@ QString CellValue::displayText() const
     case CellKind::Error:
         return text;
     case CellKind::Number:
+        // Counts and codes are the common case: whole numbers below 10^15 read the same
+        // in the 15-digit form, without its cost.
+        if (number == std::trunc(number) && std::fabs(number) < 1e15)
+            return QString::number(qint64(number));
         return floatToStr(number);
     case CellKind::Boolean:
         return number != 0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");

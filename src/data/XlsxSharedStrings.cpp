@@ -1,51 +1,58 @@
 #include "data/XlsxSharedStrings.h"
 
-#include "data/XlsxXml.h"
+#include "data/XlsxSax.h"
 
-#include <QXmlStreamReader>
+#include <string>
 
 namespace xlsx {
 
-QString readStringItem(QXmlStreamReader& xml)
-{
-    QString text;
-    int phoneticDepth = 0;
-    int depth = 1;
-    while (depth > 0 && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (xml.name() == u"rPh") {
-                ++phoneticDepth;
-                ++depth;
-            } else if (xml.name() == u"t" && phoneticDepth == 0) {
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            } else {
-                ++depth;
-            }
-            break;
-        case QXmlStreamReader::EndElement:
-            if (xml.name() == u"rPh")
-                --phoneticDepth;
-            --depth;
-            break;
-        default:
-            break;
+namespace {
+
+class SharedStringsParser : public SaxHandler {
+public:
+    void startElement(std::string_view name, const SaxAttributes&) override
+    {
+        if (name == "si") {
+            m_text.clear();
+        } else if (name == "rPh") {
+            ++m_phoneticDepth;
+        } else if (name == "t" && m_phoneticDepth == 0) {
+            m_collecting = true;
         }
     }
-    return text;
-}
+
+    void endElement(std::string_view name) override
+    {
+        if (name == "si")
+            strings.append(QString::fromUtf8(m_text.data(), qsizetype(m_text.size())));
+        else if (name == "rPh")
+            --m_phoneticDepth;
+        else if (name == "t")
+            m_collecting = false;
+    }
+
+    void characters(std::string_view text) override
+    {
+        if (m_collecting)
+            m_text.append(text);
+    }
+
+    QStringList strings;
+
+private:
+    std::string m_text;
+    int m_phoneticDepth = 0;
+    bool m_collecting = false;
+};
+
+} // namespace
 
 QStringList readSharedStrings(const QByteArray& part, const QString& workbook,
                               const QString& partName)
 {
-    QStringList strings;
-    QXmlStreamReader xml(part);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
-            strings.append(readStringItem(xml));
-    }
-    throwIfMalformed(xml, workbook, partName);
-    return strings;
+    SharedStringsParser parser;
+    parseSax(part, parser, workbook, partName);
+    return std::move(parser.strings);
 }
 
 } // namespace xlsx

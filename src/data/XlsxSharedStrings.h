@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <QXmlStreamReader>
 
 namespace xlsx {
 
@@ -10,8 +9,5 @@ namespace xlsx {
 // (<rPh>) left out since they are not part of the cell's text.
 QStringList readSharedStrings(const QByteArray& part, const QString& workbook,
                               const QString& partName);
-
-// The text of the string element the reader stands on (<si> or <is>), up to its end.
-QString readStringItem(QXmlStreamReader& xml);
 
 } // namespace xlsx

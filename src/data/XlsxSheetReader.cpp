@@ -1,9 +1,9 @@
 #include "data/XlsxSheetReader.h"
 
-#include "data/XlsxSharedStrings.h"
+#include "data/XlsxSax.h"
 #include "data/XlsxXml.h"
 
-#include <QXmlStreamReader>
+#include <charconv>
 
 namespace xlsx {
 
@@ -16,25 +16,45 @@ constexpr double kDaysFrom1900To1904 = 1462;
 // The t attribute of a cell.
 enum class ValueType { Number, SharedString, Boolean, Text, Error, IsoDate };
 
-ValueType valueType(QStringView type)
+ValueType valueType(std::string_view type)
 {
-    if (type == u"s")
+    if (type == "s")
         return ValueType::SharedString;
-    if (type == u"b")
+    if (type == "b")
         return ValueType::Boolean;
-    if (type == u"e")
+    if (type == "e")
         return ValueType::Error;
-    if (type == u"d")
+    if (type == "d")
         return ValueType::IsoDate;
-    if (type == u"str" || type == u"inlineStr")
+    if (type == "str" || type == "inlineStr")
         return ValueType::Text;
     return ValueType::Number;
 }
 
-bool isNumeric(ValueType type)
+std::string_view trimmed(std::string_view text)
 {
-    return type == ValueType::Number || type == ValueType::SharedString
-        || type == ValueType::Boolean;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n'
+                             || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n'
+                             || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+template<typename Number>
+bool parseNumber(std::string_view text, Number& value)
+{
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
+QString qstring(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 struct CellReference {
@@ -43,45 +63,39 @@ struct CellReference {
 };
 
 // "B12" → row 11, column 1. Letters alone give a column; anything else gives nothing.
-CellReference parseReference(QStringView reference)
+CellReference parseReference(std::string_view reference)
 {
     CellReference parsed;
-    qsizetype i = 0;
+    size_t i = 0;
     int column = 0;
-    for (; i < reference.size() && reference[i].isLetter(); ++i) {
-        column = column * 26 + (reference[i].toUpper().unicode() - u'A' + 1);
+    for (; i < reference.size(); ++i) {
+        const char c = reference[i];
+        const int letter = c >= 'a' && c <= 'z' ? c - 'a' : c >= 'A' && c <= 'Z' ? c - 'A' : -1;
+        if (letter < 0)
+            break;
+        column = column * 26 + letter + 1;
         if (column > kMaxColumns)
             return {};
     }
     if (i > 0)
         parsed.column = column - 1;
-    if (i < reference.size()) {
-        bool ok = false;
-        const int row = reference.mid(i).toInt(&ok);
-        if (ok && row >= 1)
-            parsed.row = row - 1;
-    }
+    int row = 0;
+    if (i < reference.size() && parseNumber(reference.substr(i), row) && row >= 1)
+        parsed.row = row - 1;
     return parsed;
 }
 
-class SheetParser {
+class SheetParser : public SaxHandler {
 public:
-    SheetParser(const QByteArray& part, const SheetContext& context)
-        : m_xml(part)
-        , m_context(context)
+    SheetParser(const SheetContext& context)
+        : m_context(context)
         , m_budget(context.sheetName)
     {
     }
 
-    SheetRows parse()
+    SheetRows parse(const QByteArray& part)
     {
-        while (nextStartElementWithin(m_xml, QLatin1StringView("sheetData"))) {
-            if (m_xml.name() == u"row")
-                startRow();
-            else if (m_xml.name() == u"c")
-                readCell();
-        }
-        throwIfMalformed(m_xml, m_context.workbook, m_context.partName);
+        parseSax(part, *this, m_context.workbook, m_context.partName);
         qsizetype used = m_rows.size();
         while (used > 0 && m_rows[used - 1].isEmpty())
             --used;
@@ -89,126 +103,172 @@ public:
         return std::move(m_rows);
     }
 
+    void startElement(std::string_view name, const SaxAttributes& attributes) override
+    {
+        if (name == "c") {
+            startCell(attributes);
+        } else if (name == "v" && m_inCell) {
+            m_text.clear();
+            m_collecting = true;
+        } else if (name == "is" && m_inCell) {
+            m_text.clear();
+            m_inInlineString = true;
+        } else if (name == "t" && m_inInlineString && m_phoneticDepth == 0) {
+            m_collecting = true;
+        } else if (name == "rPh") {
+            ++m_phoneticDepth;
+        } else if (name == "row") {
+            startRow(attributes.value("r"));
+        } else if (name == "sheetData") {
+            m_inSheetData = true;
+        }
+    }
+
+    void endElement(std::string_view name) override
+    {
+        if (name == "v" && m_collecting) {
+            m_collecting = false;
+            m_hasValue = true;
+        } else if (name == "t") {
+            m_collecting = false;
+        } else if (name == "is" && m_inInlineString) {
+            m_inInlineString = false;
+            m_hasValue = true;
+            m_type = ValueType::Text;
+        } else if (name == "rPh") {
+            --m_phoneticDepth;
+        } else if (name == "c" && m_inCell) {
+            endCell();
+        } else if (name == "sheetData") {
+            m_inSheetData = false;
+        }
+    }
+
+    void characters(std::string_view text) override
+    {
+        if (m_collecting)
+            m_text.append(text);
+    }
+
 private:
     [[noreturn]] void damaged(const QString& what) const
     {
-        throwDamaged(m_xml, m_context.workbook, m_context.partName, what);
+        throwDamaged(m_context.workbook, m_context.partName, line(), what);
     }
 
-    void startRow()
+    void startRow(std::string_view number)
     {
-        const QXmlStreamAttributes attributes = m_xml.attributes();
-        const QStringView number = attribute(attributes, QLatin1StringView("r"));
-        bool ok = false;
-        const int row = number.toInt(&ok);
-        if (number.isEmpty())
+        int row = 0;
+        if (number.empty())
             m_row = m_row + 1;
-        else if (ok && row >= 1 && row <= kMaxRows)
+        else if (parseNumber(number, row) && row >= 1 && row <= kMaxRows)
             m_row = row - 1;
         else
-            damaged(QStringLiteral("行号“%1”无效").arg(number));
+            damaged(QStringLiteral("行号“%1”无效").arg(qstring(number)));
         m_column = -1;
     }
 
-    void readCell()
+    void startCell(const SaxAttributes& attributes)
     {
-        const QXmlStreamAttributes attributes = m_xml.attributes();
-        const QStringView referenceText = attribute(attributes, QLatin1StringView("r"));
+        if (!m_inSheetData)
+            return;
+        const std::string_view referenceText = attributes.value("r");
         CellReference reference = parseReference(referenceText);
-        if (!referenceText.isEmpty() && reference.column < 0)
-            damaged(QStringLiteral("单元格引用“%1”无效").arg(referenceText));
+        if (!referenceText.empty() && reference.column < 0)
+            damaged(QStringLiteral("单元格引用“%1”无效").arg(qstring(referenceText)));
         if (reference.row < 0)
             reference.row = std::max(m_row, 0);
         if (reference.column < 0)
             reference.column = m_column + 1;
         if (reference.row >= kMaxRows || reference.column >= kMaxColumns)
-            damaged(QStringLiteral("单元格引用“%1”超出工作表").arg(referenceText));
+            damaged(QStringLiteral("单元格引用“%1”超出工作表").arg(qstring(referenceText)));
         m_row = reference.row;
         m_column = reference.column;
+        m_type = valueType(attributes.value("t"));
+        m_format = 0;
+        parseNumber(attributes.value("s"), m_format);
+        m_inCell = true;
+        m_hasValue = false;
+    }
 
-        const ValueType type = valueType(attribute(attributes, QLatin1StringView("t")));
-        const int format = attribute(attributes, QLatin1StringView("s")).toInt();
-        CellValue cell = readCellContent(type, format);
+    void endCell()
+    {
+        m_inCell = false;
+        if (!m_hasValue)
+            return;
+        CellValue cell = cellValue();
         if (cell.kind != CellKind::Empty)
-            store(reference, std::move(cell));
+            store(std::move(cell));
     }
 
-    // Reads up to the cell's end element.
-    CellValue readCellContent(ValueType type, int format)
+    CellValue cellValue() const
     {
-        CellValue cell;
-        while (nextStartElementWithin(m_xml, QLatin1StringView("c"))) {
-            if (m_xml.name() == u"v")
-                cell = isNumeric(type) ? numericCell(type, format) : textCell(type);
-            else if (m_xml.name() == u"is")
-                cell = CellValue::fromText(readStringItem(m_xml));
+        switch (m_type) {
+        case ValueType::SharedString: {
+            int index = -1;
+            if (!parseNumber(m_text, index) || index < 0
+                || index >= m_context.sharedStrings.size())
+                damaged(QStringLiteral("共享字符串“%1”不存在").arg(qstring(m_text)));
+            return CellValue::fromText(m_context.sharedStrings.at(index));
         }
-        return cell;
-    }
-
-    // Numbers, booleans and shared string indexes are read straight from the parser's
-    // buffer: the hot path of a large sheet.
-    CellValue numericCell(ValueType type, int format)
-    {
-        if (m_xml.readNext() != QXmlStreamReader::Characters)
-            return {};
-        const QStringView value = m_xml.text().trimmed();
-        bool ok = false;
-        CellValue cell;
-        if (type == ValueType::SharedString) {
-            const int index = value.toInt(&ok);
-            if (!ok || index < 0 || index >= m_context.sharedStrings.size())
-                damaged(QStringLiteral("共享字符串“%1”不存在").arg(value));
-            cell = CellValue::fromText(m_context.sharedStrings.at(index));
-        } else if (type == ValueType::Boolean) {
-            cell = CellValue::fromNumber(value == u"1" ? 1 : 0);
+        case ValueType::Boolean: {
+            CellValue cell = CellValue::fromNumber(trimmed(m_text) == "1" ? 1 : 0);
             cell.kind = CellKind::Boolean;
-        } else {
-            const double number = value.toDouble(&ok);
-            const CellKind kind = m_context.formatKinds.value(format, CellKind::Number);
-            if (!ok)
-                cell = CellValue::fromText(value.toString());
-            else if (kind == CellKind::Number)
-                cell = CellValue::fromNumber(number);
-            else
-                cell = CellValue::fromDayCount(dayCountFromSerial(number, m_context.date1904), kind);
+            return cell;
         }
-        m_xml.skipCurrentElement();
-        return cell;
-    }
-
-    CellValue textCell(ValueType type)
-    {
-        const QString value = m_xml.readElementText();
-        CellValue cell = CellValue::fromText(value);
-        if (type == ValueType::Error) {
+        case ValueType::Text:
+            return CellValue::fromText(qstring(m_text));
+        case ValueType::Error: {
+            CellValue cell = CellValue::fromText(qstring(m_text));
             cell.kind = CellKind::Error;
-        } else if (type == ValueType::IsoDate) {
-            const QDateTime moment = QDateTime::fromString(value.trimmed(), Qt::ISODate);
-            if (moment.isValid())
-                cell = CellValue::fromDayCount(dayCountFromDateTime(moment), CellKind::DateTime);
+            return cell;
         }
-        return cell;
+        case ValueType::IsoDate: {
+            const QString text = qstring(trimmed(m_text));
+            const QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
+            if (!moment.isValid())
+                return CellValue::fromText(text);
+            return CellValue::fromDayCount(dayCountFromDateTime(moment), CellKind::DateTime);
+        }
+        case ValueType::Number:
+            break;
+        }
+        double number = 0;
+        if (!parseNumber(m_text, number))
+            return trimmed(m_text).empty() ? CellValue() : CellValue::fromText(qstring(m_text));
+        const CellKind kind = m_context.formatKinds.value(m_format, CellKind::Number);
+        if (kind == CellKind::Number)
+            return CellValue::fromNumber(number);
+        return CellValue::fromDayCount(dayCountFromSerial(number, m_context.date1904), kind);
     }
 
-    void store(const CellReference& reference, CellValue cell)
+    void store(CellValue cell)
     {
-        if (m_rows.size() <= reference.row)
-            m_rows.resize(reference.row + 1);
-        QList<CellValue>& row = m_rows[reference.row];
-        if (row.size() <= reference.column) {
-            m_budget.spend(reference.column + 1 - row.size());
-            row.resize(reference.column + 1);
+        if (m_rows.size() <= m_row)
+            m_rows.resize(m_row + 1);
+        QList<CellValue>& row = m_rows[m_row];
+        if (row.size() <= m_column) {
+            m_budget.spend(m_column + 1 - row.size());
+            row.resize(m_column + 1);
         }
-        row[reference.column] = std::move(cell);
+        row[m_column] = std::move(cell);
     }
 
-    QXmlStreamReader m_xml;
     const SheetContext& m_context;
     CellBudget m_budget;
     SheetRows m_rows;
     int m_row = -1;
     int m_column = -1;
+    // The cell being read.
+    bool m_inSheetData = false;
+    bool m_inCell = false;
+    bool m_inInlineString = false;
+    bool m_collecting = false;
+    bool m_hasValue = false;
+    int m_phoneticDepth = 0;
+    ValueType m_type = ValueType::Number;
+    int m_format = 0;
+    std::string m_text;
 };
 
 } // namespace
@@ -223,7 +283,7 @@ double dayCountFromSerial(double serial, bool date1904)
 
 SheetRows readSheetRows(const QByteArray& part, const SheetContext& context)
 {
-    return SheetParser(part, context).parse();
+    return SheetParser(context).parse(part);
 }
 
 } // namespace xlsx

@@ -11,13 +11,9 @@ namespace xlsx {
 // them anew on each call.
 QStringView attribute(const QXmlStreamAttributes& attributes, QLatin1StringView name);
 
-// Advances to the next start element inside the element named end; false once that
-// element ends (or the document does).
-bool nextStartElementWithin(QXmlStreamReader& xml, QLatin1StringView end);
-
 // Throws DataSourceError naming the workbook, the part and the line of a damaged part.
-[[noreturn]] void throwDamaged(const QXmlStreamReader& xml, const QString& workbook,
-                               const QString& part, const QString& what);
+[[noreturn]] void throwDamaged(const QString& workbook, const QString& part, qint64 line,
+                               const QString& what);
 
 // Throws DataSourceError naming the workbook, the part and the line when the part is not
 // well-formed XML.
