@@ -19,3 +19,6 @@ int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);
 int runResave(const QStringList& arguments);
+int runSheets(const QStringList& arguments);
+int runFields(const QStringList& arguments);
+int runRecords(const QStringList& arguments);

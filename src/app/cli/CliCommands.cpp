@@ -14,6 +14,10 @@ const std::array kCommands{
                "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
                "default 130x90).",
                runImportDxf},
+    CliCommand{"sheets", "BOOK", "Lists the sheet names of a workbook, one a line.", runSheets},
+    CliCommand{"fields", "BOOK SHEET", "Lists the column names of a sheet, one a line.", runFields},
+    CliCommand{"records", "BOOK SHEET [--range R]",
+               "Prints the records of a sheet: number, then values, tab-separated.", runRecords},
 };
 
 } // namespace

@@ -1,0 +1,46 @@
+#include "support/TestApp.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandCase {
+    QStringList arguments;
+    int exitCode;
+    const char* out;   // exact stdout
+    const char16_t* err; // a part of stderr
+};
+
+// Operators script these commands: the output format and the exit codes are exact.
+TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
+{
+    const QString book = testing_support::sourcePath(QStringLiteral("tests/fixtures/xls/basic.xls"));
+    const CommandCase cases[] = {
+        {{"sheets", book}, 0, "名单\nSheet2\n", u""},
+        {{"fields", book, "名单"}, 0, "姓名\n数量\n日期\n备注\nF5\n编号\n", u""},
+        {{"records", book, "Sheet2"}, 0, "1\t\n2\tafter\n", u""},
+        {{"records", book, "名单", "--range", "2,4"},
+         0,
+         "2\t李四\t2.5\t2024-03-05 14:30:00\t加急\t\t1002\n"
+         "4\t王五\t-7\t08:15:30\t\t\t123456789012\n",
+         u""},
+        {{"records", book, "名单$", "--range", "5-9"}, 0, "", u""},
+        {{"records", book, "名单", "--range", "1,,3"}, 1, "", u"'' is not a valid integer value"},
+        {{"records", book, "价目"}, 1, "", u"找不到工作表“价目”。"},
+        {{"sheets", "/nonexistent/book.xlsx"}, 1, "", u"找不到文件“/nonexistent/book.xlsx”。"},
+        {{"fields", book}, 1, "", u"usage: marlune-cli fields BOOK SHEET"},
+    };
+    for (const CommandCase& row : cases) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        QProcess cli;
+        cli.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"), row.arguments);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitCode(), row.exitCode);
+        EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), QString::fromUtf8(row.out));
+        EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardError()).contains(QString::fromUtf16(row.err)));
+    }
+}
+
+} // namespace
