@@ -15,5 +15,6 @@ struct CliCommand {
 
 std::span<const CliCommand> cliCommands();
 
+int runCut(const QStringList& arguments);
 int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);

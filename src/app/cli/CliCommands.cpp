@@ -5,6 +5,11 @@
 namespace {
 
 const std::array kCommands{
+    CliCommand{"cut", "LABEL.xml [-o FILE] [--port NAME] [--baud TEXT] [--feed]",
+               "Cuts the label with its stored cutter settings and waits for the cutter's "
+               "acknowledgement (exit 2 when it does not come); -o writes the cutter stream to "
+               "FILE instead; --feed lets the cutter feed the paper for the quantity.",
+               runCut},
     CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",
                "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
                "default 130x90).",
