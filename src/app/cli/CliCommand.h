@@ -18,3 +18,5 @@ std::span<const CliCommand> cliCommands();
 int runCut(const QStringList& arguments);
 int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
+int runDump(const QStringList& arguments);
+int runResave(const QStringList& arguments);
