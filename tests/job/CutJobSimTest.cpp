@@ -3,47 +3,12 @@
 #include "job/CutJob.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// marlune-sim as a process, as an operator without hardware runs it.
-class SimulatedMachine {
-public:
-    explicit SimulatedMachine(QStringList options)
-    {
-        m_process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"),
-                        QStringList{QStringLiteral("--cut-ms"), QStringLiteral("20")} + options);
-        if (!m_process.waitForStarted())
-            return;
-        QStringList lines;
-        while (lines.size() < 3 && m_process.waitForReadyRead(5000)) {
-            while (m_process.canReadLine())
-                lines << QString::fromUtf8(m_process.readLine()).trimmed();
-        }
-        for (const QString& line : lines) {
-            if (line.startsWith(QStringLiteral("cutter=")))
-                m_cutter = line.section(u'=', 1);
-        }
-    }
-    ~SimulatedMachine()
-    {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-    SimulatedMachine(const SimulatedMachine&) = delete;
-    SimulatedMachine& operator=(const SimulatedMachine&) = delete;
-
-    QString cutterPath() const { return m_cutter; }
-
-private:
-    QProcess m_process;
-    QString m_cutter;
-};
 
 TEST(CutJobWithVirtualMachine, AcknowledgedRejectedOrStopped)
 {

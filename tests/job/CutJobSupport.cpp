@@ -22,3 +22,26 @@ ScopedWorkingDirectory::~ScopedWorkingDirectory()
 {
     QDir::setCurrent(m_previous);
 }
+
+SimulatedMachine::SimulatedMachine(const QStringList& options)
+{
+    m_process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"),
+                    QStringList{QStringLiteral("--cut-ms"), QStringLiteral("20")} + options);
+    if (!m_process.waitForStarted())
+        return;
+    QStringList lines;
+    while (lines.size() < 3 && m_process.waitForReadyRead(5000)) {
+        while (m_process.canReadLine())
+            lines << QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("cutter=")))
+            m_cutter = line.section(u'=', 1);
+    }
+}
+
+SimulatedMachine::~SimulatedMachine()
+{
+    m_process.terminate();
+    m_process.waitForFinished(5000);
+}

@@ -2,7 +2,9 @@
 
 #include "job/CutStream.h"
 
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // A label set up as a new one (130 × 90 mm, the settings' initial values) holding one cut
 // rectangle, and the window's controls filled from its settings.
@@ -30,4 +32,19 @@ public:
 
 private:
     QString m_previous;
+};
+
+// marlune-sim as a process, as an operator without hardware runs it, answering quickly.
+class SimulatedMachine {
+public:
+    explicit SimulatedMachine(const QStringList& options);
+    ~SimulatedMachine();
+    SimulatedMachine(const SimulatedMachine&) = delete;
+    SimulatedMachine& operator=(const SimulatedMachine&) = delete;
+
+    QString cutterPath() const { return m_cutter; } // empty when the machine did not start
+
+private:
+    QProcess m_process;
+    QString m_cutter;
 };

@@ -1,9 +1,7 @@
 #include "app/TerminationSignals.h"
 #include "app/cli/CliCommand.h"
+#include "files/LabelFile.h"
 #include "job/CutJob.h"
-#include "job/JobSettings.h"
-#include "model/LabelSettings.h"
-#include "model/Tobject.h"
 
 #include <QSaveFile>
 
@@ -60,12 +58,20 @@ std::optional<QString> parseOptions(const QStringList& arguments, CutOptions& op
     return std::nullopt;
 }
 
-// Reads the label file into the document and the shared settings; the reason when it
-// cannot.
-std::optional<QString> loadLabelFile(const QString& path, Tobject& document)
+// Reads the whole label; the reason when it cannot. A label read only in part is not cut:
+// the cutter would leave out the objects that were not read.
+std::optional<QString> loadLabelFile(const QString& path, const LabelTarget& target)
 {
-    Q_UNUSED(document);
-    return QStringLiteral("cannot read '%1': this build has no label file reader yet").arg(path);
+    const LabelLoadResult result = LoadLabel(path, target, nullptr);
+    if (!result.fileFound)
+        return QStringLiteral("'%1' is no label file that exists").arg(path);
+    if (!result.complete)
+        return QStringLiteral("'%1': %2").arg(path, result.objectStop.describe());
+    if (!result.settingsComplete) {
+        std::fprintf(stderr, "marlune-cli %s: warning: %s\n", kName,
+                     qUtf8Printable(result.settingsStop.describe()));
+    }
+    return std::nullopt;
 }
 
 // -o FILE: exactly the bytes the cutter would receive, in place of sending them.
@@ -127,16 +133,18 @@ int runCut(const QStringList& arguments)
         return fail(1, *reason);
 
     Tobject document;
-    if (const std::optional<QString> reason = loadLabelFile(options.label, document))
+    LabelSettings label;
+    JobSettings settings;
+    if (const std::optional<QString> reason = loadLabelFile(options.label, {document, label, settings}))
         return fail(1, *reason);
 
-    JobControls controls = controlsFromSettings(jobSettings());
+    JobControls controls = controlsFromSettings(settings);
     if (options.port)
         controls.cmbCutPort = *options.port;
     if (options.baud)
         controls.cmbCutBaud = *options.baud;
     bool stopRequested = false;
-    const CutJobInputs inputs{controls, jobSettings(), labelSettings(), document.objects, stopRequested};
+    const CutJobInputs inputs{controls, settings, label, document.objects, stopRequested};
     if (!options.output.isEmpty())
         return writeStream(options.mode, inputs, options.output);
     return sendStream(options.mode, inputs);
