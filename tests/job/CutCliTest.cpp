@@ -33,14 +33,9 @@ QByteArray fileContent(const QString& path)
 QString saveTurnedLabel(const QTemporaryDir& dir, bool withCutObjects = true)
 {
     Tobject document;
-    Tshape circle = makeShape(ShapeKind::CutCircle);
-    circle.printRight = 100;
-    circle.printBottom = 50;
-    Tshape disabled = CutJobFixture::cutRectangle();
-    disabled.ifPrint = false;
-    document.objects = {circle, disabled, makeShape(ShapeKind::PrintRect), CutJobFixture::cutRectangle()};
+    document.objects = CutJobFixture::mixedObjects();
     if (!withCutObjects)
-        document.objects = {disabled};
+        document.objects.removeIf([](const Tshape& shape) { return shape.ifPrint && shape.isCut(); });
     LabelSettings label;
     label.Width = 600;
     label.Height = 1000;

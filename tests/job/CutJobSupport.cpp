@@ -12,6 +12,18 @@ Tshape CutJobFixture::cutRectangle()
     return shape;
 }
 
+ShapeList CutJobFixture::mixedObjects()
+{
+    Tshape ellipse = makeShape(ShapeKind::CutCircle);
+    ellipse.printRight = 100;
+    ellipse.printBottom = 50;
+    Tshape switchedOff = cutRectangle();
+    switchedOff.ifPrint = false;
+    Tshape text = makeShape(ShapeKind::PrintString);
+    text.str = QStringLiteral("标签");
+    return {ellipse, switchedOff, text, cutRectangle()};
+}
+
 ScopedWorkingDirectory::ScopedWorkingDirectory(const QString& path)
     : m_previous(QDir::currentPath())
 {

@@ -19,6 +19,9 @@ struct CutJobFixture {
 
     // A 30 × 20 mm rectangle 10 mm from the label's top-left corner.
     static Tshape cutRectangle();
+    // A label of every family: a 10 × 5 mm ellipse in the top-left corner, a rectangle
+    // switched off, a print object, then the enabled rectangle.
+    static ShapeList mixedObjects();
 };
 
 // Runs the test body with the working directory in a fresh temporary directory, where the

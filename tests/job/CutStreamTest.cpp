@@ -169,14 +169,7 @@ TEST(CutStream, OffsetsCentreTheLabelAcrossTheCutter)
 TEST(CutStream, BodyTakesEnabledCutObjectsInListOrder)
 {
     CutJobFixture job;
-    Tshape circle = makeShape(ShapeKind::CutCircle);
-    circle.printRight = 100;
-    circle.printBottom = 50;
-    Tshape disabled = CutJobFixture::cutRectangle();
-    disabled.ifPrint = false;
-    Tshape text = makeShape(ShapeKind::PrintString);
-    text.str = QStringLiteral("标签");
-    job.objects = {circle, disabled, text, CutJobFixture::cutRectangle()};
+    job.objects = CutJobFixture::mixedObjects();
     const std::optional<CutStream> stream = buildCutStream(CutJobMode::CurrentLabel, job.inputs());
     ASSERT_TRUE(stream);
     EXPECT_EQ(stream->body, " E10.5,0,10,5" + kRectangle);
