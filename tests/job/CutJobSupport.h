@@ -24,8 +24,7 @@ struct CutJobFixture {
     static ShapeList mixedObjects();
 };
 
-// Runs the test body with the working directory in a fresh temporary directory, where the
-// cut job writes "cutToFile".
+// Makes path the working directory for its lifetime: the cut job writes "cutToFile" there.
 class ScopedWorkingDirectory {
 public:
     explicit ScopedWorkingDirectory(const QString& path);
