@@ -96,15 +96,17 @@ void Tcom::Write(const QByteArray& text)
         drainSerialWrites(*port);
 }
 
-void Tcom::Close()
+bool Tcom::Close()
 {
     if (!m_device)
-        return;
+        return true;
+    bool completed = true;
     if (auto* file = qobject_cast<QSaveFile*>(m_device.get()))
-        file->commit();
+        completed = file->commit();
     else
         m_device->close();
     m_device.reset();
+    return completed;
 }
 
 QString Tcom::openFailureHint() const

@@ -26,8 +26,9 @@ public:
     // created when missing and its content replaced by what this job writes (on Close).
     bool Open(const QString& baudText);
     void Write(const QByteArray& text);
-    // Ends the job: everything written reaches the port or file.
-    void Close();
+    // Ends the job: everything written reaches the port or file. False when a file could
+    // not be completed (disk full, directory gone): its previous content is kept.
+    bool Close();
 
     // After a failed Open: a second line for the operator when the cause is a missing
     // permission on the device (names the group to join), else empty.

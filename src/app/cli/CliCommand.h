@@ -15,6 +15,7 @@ struct CliCommand {
 
 std::span<const CliCommand> cliCommands();
 
+int runCut(const QStringList& arguments);
 int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);

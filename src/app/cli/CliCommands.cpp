@@ -5,6 +5,11 @@
 namespace {
 
 const std::array kCommands{
+    CliCommand{"cut", "LABEL.xml [-o FILE] [--port NAME] [--baud TEXT] [--feed]",
+               "Cuts the label with its stored cutter settings and waits for the cutter's "
+               "acknowledgement (exit 2 when it does not come); -o writes the cutter stream to "
+               "FILE instead; --feed lets the cutter feed the paper for the quantity.",
+               runCut},
     CliCommand{"dump", "LABEL.xml", "Prints the label's settings and objects as one JSON object.",
                runDump},
     CliCommand{"resave", "LABEL.xml -o OUT.xml", "Loads a label and saves it again.", runResave},

@@ -1,5 +1,5 @@
 #include "app/HeadlessPlatform.h"
-#include "app/sim/TerminationSignals.h"
+#include "app/TerminationSignals.h"
 #include "job/VirtualLabelMachine.h"
 
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "app/sim/TerminationSignals.h"
+#include "app/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

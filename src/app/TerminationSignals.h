@@ -3,7 +3,8 @@
 #include <QObject>
 
 // Turns SIGTERM and SIGINT into a Qt signal: the handler only writes a byte into a pipe
-// that the event loop watches, so the program ends cleanly from its own loop.
+// that the event loop watches, so the program answers from its own loop: the virtual machine
+// ends cleanly, a cut job run from the shell takes Ctrl+C as its stop button.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
