@@ -19,3 +19,4 @@ int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);
 int runResave(const QStringList& arguments);
+int runRender(const QStringList& arguments);

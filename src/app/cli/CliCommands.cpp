@@ -8,6 +8,10 @@ const std::array kCommands{
     CliCommand{"dump", "LABEL.xml", "Prints the label's settings and objects as one JSON object.",
                runDump},
     CliCommand{"resave", "LABEL.xml -o OUT.xml", "Loads a label and saves it again.", runResave},
+    CliCommand{"render", "LABEL.xml -o OUT.png [--zoom fit|0.5|0.75|1|1.25|1.5|1.75|2|3|4|5] [--dpi N] [--area WxH]",
+               "Draws the label as the view shows it into a PNG picture (default zoom 1, dpi 96; fit "
+               "fits the label into an area of WxH pixels, default 1200x800).",
+               runRender},
     CliCommand{"trace", "BITMAP", "Prints the outline traced from a bitmap, one \"x,y\" line per point.",
                runTrace},
     CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",
