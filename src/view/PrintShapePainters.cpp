@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 void setPenWidth(QPainter& painter, int width)
@@ -20,22 +23,19 @@ void drawPrintLine(QPainter& painter, Tshape& line, const PixelBox& box)
 {
     setPenWidth(painter, line.lineWidth);
     setPixelBox(line, box);
-    switch (line.direction) {
-    case 0:
-        painter.drawLine(box.left, box.top, box.right, box.bottom);
-        break;
-    case 1:
-        painter.drawLine(box.right, box.top, box.left, box.bottom);
-        break;
-    case 2:
-        painter.drawLine(box.right, box.bottom, box.left, box.top);
-        break;
-    case 3:
-        painter.drawLine(box.left, box.bottom, box.right, box.top);
-        break;
-    default:
-        break;
-    }
+    const QPoint topLeft(box.left, box.top);
+    const QPoint topRight(box.right, box.top);
+    const QPoint bottomRight(box.right, box.bottom);
+    const QPoint bottomLeft(box.left, box.bottom);
+    // From the start corner the direction names to the opposite one.
+    const std::array<std::pair<QPoint, QPoint>, 4> strokes{{
+        {topLeft, bottomRight},
+        {topRight, bottomLeft},
+        {bottomRight, topLeft},
+        {bottomLeft, topRight},
+    }};
+    if (line.direction >= 0 && line.direction < static_cast<int>(strokes.size()))
+        painter.drawLine(strokes[line.direction].first, strokes[line.direction].second);
 }
 
 void drawPrintRect(QPainter& painter, const Tshape& rect, const PixelBox& box)
