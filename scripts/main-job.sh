@@ -7,3 +7,7 @@ echo "Marlune built in $build"
 "$cli" --version
 echo
 "$cli" --help
+echo
+preview="$build/sample-preview.png"
+"$cli" render examples/sample.xml -o "$preview" --zoom fit
+echo "Sample label preview written to $preview"

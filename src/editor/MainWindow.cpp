@@ -9,11 +9,13 @@
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
 #include "model/ViewGeometry.h"
+#include "view/LabelRenderer.h"
+#include "view/LabelRescale.h"
+#include "view/Rulers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -157,8 +159,8 @@ void TfrmMain::cmbZoomChange()
     const float fit = index == 0 ? FitZoom(settings.Width, settings.Height) : 0.0f;
     const float zoom = zoomOfEntry(index, fit).value_or(this->zoom());
     m_view->resizeSurface(zoomedSurfaceSize(settings.Width, settings.Height, m_dpi, zoom));
-    sizeRulersToSurface();
     rescale(zoom);
+    sizeRulersToSurface();
 }
 
 void TfrmMain::actionZoomUpExecute()
@@ -183,40 +185,37 @@ void TfrmMain::sizeRulersToSurface()
 {
     const QSize surface = m_view->surface()->size();
     m_view->resizeRulers(surface.width(), surface.height());
+    DrawRowRuler(surface.width(), m_view->rowRuler()->image(), m_document);
+    DrawColRuler(surface.height(), m_view->columnRuler()->image(), m_document);
 }
 
-// The zoom of the document and the view change together. The objects' pixel boxes follow
-// the zoom once the label renderer takes over the redraw.
+// The zoom of the document and the view change together.
 void TfrmMain::rescale(float zoom)
 {
-    m_document.zoom = zoom;
     setZoom(zoom);
-    redraw(true);
+    showObjectList(Rescale(m_document, zoom, m_view->surface()->image()));
+    m_view->surface()->update();
 }
 
 void TfrmMain::redraw(bool refreshList)
 {
-    m_view->surface()->image().fill(Qt::white);
+    showObjectList(Draw(m_view->surface()->image(), m_document, refreshList));
     m_view->surface()->update();
-    if (refreshList)
-        refreshObjectList();
 }
 
-void TfrmMain::refreshObjectList()
+void TfrmMain::showObjectList(const std::optional<ObjectListContent>& content)
 {
+    if (!content)
+        return;
     QTreeWidget* list = m_toolWindow->objectList();
     list->setUpdatesEnabled(false);
     list->clear();
     QTreeWidgetItem* lastSelected = nullptr;
-    for (qsizetype i = 0; i < m_document.objects.size(); ++i) {
-        const Tshape& shape = m_document.objects.at(i);
-        // An outline whose bitmap is gone cannot be drawn; its row keeps only the number.
-        const bool drawable = shape.kind() != ShapeKind::CutImage || QFileInfo::exists(shape.fileName);
-        auto* row = new QTreeWidgetItem(list, {QString::number(i + 1),
-                                               drawable ? objectListText(shape) : QString()});
-        if (shape.Selected) {
-            row->setSelected(true);
-            lastSelected = row;
+    for (const ObjectListRow& row : content->rows) {
+        auto* item = new QTreeWidgetItem(list, {QString::number(row.number), row.kindText});
+        if (row.selected) {
+            item->setSelected(true);
+            lastSelected = item;
         }
     }
     list->setUpdatesEnabled(true);

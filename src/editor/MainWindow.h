@@ -1,8 +1,11 @@
 #pragma once
 
 #include "model/Tobject.h"
+#include "view/LabelRenderer.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class LabelViewPanel;
 class QAction;
@@ -111,7 +114,7 @@ private:
     void sizeRulersToSurface();
     void rescale(float zoom);
     void redraw(bool refreshList);
-    void refreshObjectList();
+    void showObjectList(const std::optional<ObjectListContent>& content);
     // The unsaved-changes prompt of the file commands: false when the operator cancels.
     bool confirmDiscard();
 

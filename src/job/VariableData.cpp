@@ -2,6 +2,7 @@
 
 #include "job/RecordFields.h"
 #include "model/ConversionError.h"
+#include "view/BarcodeTables.h"
 
 namespace {
 
@@ -43,22 +44,10 @@ QString symbolData(const Tshape& shape, const RecordFields* record)
     return shape.beginStr + value + shape.endStr;
 }
 
-namespace {
-
-// Whether barType names one of the two CODE39 types (compared in upper case). Local: the
-// symbol tables of the view hold their own test by symbology.
-bool isCode39Type(const QString& barType)
-{
-    const QString upper = barType.toUpper();
-    return upper == u"CODE39(STANDARD)" || upper == u"CODE39(FULL ASCII)";
-}
-
-} // namespace
-
 QString humanReadableLine(const Tshape& shape, const RecordFields* record)
 {
     const QString data = symbolData(shape, record);
-    if (shape.if39Star == 1 && isCode39Type(shape.barType))
+    if (shape.if39Star == 1 && isCode39(shape.barType))
         return u'*' + data + u'*';
     return data;
 }

@@ -23,3 +23,4 @@ int runResave(const QStringList& arguments);
 int runSheets(const QStringList& arguments);
 int runFields(const QStringList& arguments);
 int runRecords(const QStringList& arguments);
+int runRender(const QStringList& arguments);

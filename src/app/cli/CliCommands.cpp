@@ -5,20 +5,24 @@
 namespace {
 
 const std::array kCommands{
-    CliCommand{"cut", "LABEL.xml [-o FILE] [--port NAME] [--baud TEXT] [--feed]",
-               "Cuts the label with its stored cutter settings and waits for the cutter's "
-               "acknowledgement (exit 2 when it does not come); -o writes the cutter stream to "
-               "FILE instead; --feed lets the cutter feed the paper for the quantity.",
-               runCut},
     CliCommand{"dump", "LABEL.xml", "Prints the label's settings and objects as one JSON object.",
                runDump},
     CliCommand{"resave", "LABEL.xml -o OUT.xml", "Loads a label and saves it again.", runResave},
+    CliCommand{"render", "LABEL.xml -o OUT.png [--zoom fit|0.5|0.75|1|1.25|1.5|1.75|2|3|4|5] [--dpi N] [--area WxH]",
+               "Draws the label as the view shows it into a PNG picture (default zoom 1, dpi 96; fit "
+               "fits the label into an area of WxH pixels, default 1200x800).",
+               runRender},
     CliCommand{"trace", "BITMAP", "Prints the outline traced from a bitmap, one \"x,y\" line per point.",
                runTrace},
     CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",
                "Imports a DXF drawing as cut objects into a new label (WxH in millimetres, "
                "default 130x90).",
                runImportDxf},
+    CliCommand{"cut", "LABEL.xml [-o FILE] [--port NAME] [--baud TEXT] [--feed]",
+               "Cuts the label with its stored cutter settings and waits for the cutter's "
+               "acknowledgement (exit 2 when it does not come); -o writes the cutter stream to "
+               "FILE instead; --feed lets the cutter feed the paper for the quantity.",
+               runCut},
     CliCommand{"sheets", "BOOK", "Lists the sheet names of a workbook, one a line.", runSheets},
     CliCommand{"fields", "BOOK SHEET", "Lists the column names of a sheet, one a line.", runFields},
     CliCommand{"records", "BOOK SHEET [--range R]",
