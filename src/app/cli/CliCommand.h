@@ -22,3 +22,4 @@ int runResave(const QStringList& arguments);
 int runSheets(const QStringList& arguments);
 int runFields(const QStringList& arguments);
 int runRecords(const QStringList& arguments);
+int runValues(const QStringList& arguments);
