@@ -72,7 +72,7 @@ std::optional<ShapeList> loadObjects(const QString& path)
     if (!result.fileFound)
         return std::nullopt;
     if (!result.complete)
-        throw MessageError(result.objectStop.describe());
+        throw MessageError(result.objectStop.describe() + QStringLiteral("; nothing listed"));
     return document.objects;
 }
 
