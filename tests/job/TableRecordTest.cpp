@@ -1,4 +1,5 @@
 #include "GoodsBook.h"
+#include "RecordShapes.h"
 
 #include "data/Tdm.h"
 #include "job/TableRecord.h"
@@ -10,16 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-Tshape textObject(const QString& field, const QString& type = {}, int style = 0)
-{
-    Tshape shape = makeShape(ShapeKind::PrintString);
-    shape.str = QStringLiteral("存");
-    shape.DBField = field;
-    shape.DBType = type;
-    shape.DBDateStyle = style;
-    return shape;
-}
 
 Tshape symbol(ShapeKind kind, const QString& field)
 {
@@ -58,30 +49,30 @@ TEST_F(TableRecordTest, PrintsTheDataModulesFieldsAndEndsTheJobOnABadField)
 {
     const QString date = QStringLiteral("日期");
     const ValueCase cases[] = {
-        {"text column", 1, textObject(QStringLiteral("品名")), QStringLiteral("梨")},
-        {"number column as text", 1, textObject(QStringLiteral("数量")), QStringLiteral("12.5")},
-        {"date cell without the date type", 1, textObject(date), QStringLiteral("2017-03-05")},
-        {"date cell, style 4", 1, textObject(date, date, 4), QStringLiteral("2017-3-5")},
-        {"date cell, style 8", 1, textObject(date, date, 8), QStringLiteral("17.03.05")},
-        {"date and time cell, style 1", 2, textObject(date, date, 1), QStringLiteral("2017-03-06")},
-        {"style outside the table keeps the text", 2, textObject(date, date, 12),
+        {"text column", 1, recordText(QStringLiteral("品名")), QStringLiteral("梨")},
+        {"number column as text", 1, recordText(QStringLiteral("数量")), QStringLiteral("12.5")},
+        {"date cell without the date type", 1, recordText(date), QStringLiteral("2017-03-05")},
+        {"date cell, style 4", 1, recordText(date, date, 4), QStringLiteral("2017-3-5")},
+        {"date cell, style 8", 1, recordText(date, date, 8), QStringLiteral("17.03.05")},
+        {"date and time cell, style 1", 2, recordText(date, date, 1), QStringLiteral("2017-03-06")},
+        {"style outside the table keeps the text", 2, recordText(date, date, 12),
          QStringLiteral("2017-03-06 08:00:00")},
-        {"text written as a date", 1, textObject(QStringLiteral("文本日期"), date, 2),
+        {"text written as a date", 1, recordText(QStringLiteral("文本日期"), date, 2),
          QStringLiteral("2017.03.05")},
-        {"blank column name of a text: stored text", 1, textObject(QStringLiteral("  ")),
-         QStringLiteral("存")},
+        {"blank column name of a text: stored text", 1, recordText(QStringLiteral("  ")),
+         QStringLiteral("stored")},
         {"symbol from a column", 2, symbol(ShapeKind::PrintQRBar, QStringLiteral("品名")),
          QStringLiteral("桃")},
         {"blank column name of a symbol is looked up", 1,
          symbol(ShapeKind::PrintBar, QStringLiteral("  ")), {}, Failure::Field},
-        {"missing column", 1, textObject(QStringLiteral("单价")), {}, Failure::Field},
-        {"column name differing in blanks", 1, textObject(QStringLiteral("品名 ")), {},
+        {"missing column", 1, recordText(QStringLiteral("单价")), {}, Failure::Field},
+        {"column name differing in blanks", 1, recordText(QStringLiteral("品名 ")), {},
          Failure::Field},
-        {"text that is no date", 2, textObject(QStringLiteral("文本日期"), date, 0), {},
+        {"text that is no date", 2, recordText(QStringLiteral("文本日期"), date, 0), {},
          Failure::Conversion},
-        {"empty date cell", 2, textObject(QStringLiteral("到期"), date, 0), {},
+        {"empty date cell", 2, recordText(QStringLiteral("到期"), date, 0), {},
          Failure::Conversion},
-        {"record past the last", 3, textObject(QStringLiteral("品名")), {}, Failure::Field},
+        {"record past the last", 3, recordText(QStringLiteral("品名")), {}, Failure::Field},
     };
     const TableRecord record(m_data);
     for (const ValueCase& row : cases) {

@@ -1,4 +1,5 @@
 #include "GoodsBook.h"
+#include "RecordShapes.h"
 
 #include "files/LabelFile.h"
 #include "support/CliRun.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-Tshape recordText(const QString& field, const QString& type = QStringLiteral("文本"), int style = 0)
+Tshape storedOrColumn(const QString& field, const QString& type = QStringLiteral("文本"), int style = 0)
 {
-    Tshape shape = makeShape(ShapeKind::PrintString);
-    shape.str = QStringLiteral("存 %1").arg(field);
-    shape.DBField = field;
-    shape.DBType = type;
-    shape.DBDateStyle = style;
-    return shape;
+    return recordText(field, type, style, QStringLiteral("存 %1").arg(field));
 }
 
 // A label of every way a value reaches the printer: a fixed text, two record columns (one as
@@ -30,8 +26,8 @@ QString writeLabel(const QString& path, const QString& dateColumn)
     bar.beginStr = QStringLiteral("P");
     bar.DBField = QStringLiteral("数量");
     Tobject document;
-    document.objects = {recordText({}), recordText(QStringLiteral("品名")),
-                        recordText(dateColumn, QStringLiteral("日期"), 4),
+    document.objects = {storedOrColumn({}), storedOrColumn(QStringLiteral("品名")),
+                        storedOrColumn(dateColumn, QStringLiteral("日期"), 4),
                         makeShape(ShapeKind::CutRect), bar};
     SaveLabel(path, document, LabelSettings(), JobSettings());
     return path;
