@@ -1,3 +1,5 @@
+#include "RecordShapes.h"
+
 #include "job/RecordFields.h"
 #include "job/VariableData.h"
 #include "model/ConversionError.h"
@@ -23,12 +25,7 @@ MemoryRecord sampleRecord()
 
 Tshape text(const QString& field, const QString& type = kText, int style = 0)
 {
-    Tshape shape = makeShape(ShapeKind::PrintString);
-    shape.str = QStringLiteral("stored");
-    shape.DBField = field;
-    shape.DBType = type;
-    shape.DBDateStyle = style;
-    return shape;
+    return recordText(field, type, style);
 }
 
 TEST(VariableData, TextValues)

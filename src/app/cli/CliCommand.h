@@ -24,3 +24,4 @@ int runSheets(const QStringList& arguments);
 int runFields(const QStringList& arguments);
 int runRecords(const QStringList& arguments);
 int runRender(const QStringList& arguments);
+int runValues(const QStringList& arguments);

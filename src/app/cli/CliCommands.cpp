@@ -27,6 +27,10 @@ const std::array kCommands{
     CliCommand{"fields", "BOOK SHEET", "Lists the column names of a sheet, one a line.", runFields},
     CliCommand{"records", "BOOK SHEET [--range R]",
                "Prints the records of a sheet: number, then values, tab-separated.", runRecords},
+    CliCommand{"values", "LABEL.xml [--workbook BOOK --sheet SHEET --record K]",
+               "Prints what each print object sends to the printer: index, Type and value, "
+               "tab-separated (the stored values, or those of record K).",
+               runValues},
 };
 
 } // namespace
