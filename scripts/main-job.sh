@@ -1,13 +1,25 @@
 #!/usr/bin/env bash
-# The headless main job: what the program does on a machine without a display.
+# The main job: with a display the desktop program opens on the sample label; without one
+# (a headless machine or job) the command-line tool shows what it offers and what the sample
+# label holds.
 set -euo pipefail
 build=$1
+root=$(cd "$(dirname "$0")/.." && pwd)
+sample="$root/examples/sample.xml"
 cli="$build/bin/marlune-cli"
-echo "Marlune built in $build"
+
+if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
+    exec "$build/bin/marlune" "$sample"
+fi
+
+echo "Marlune built in $build (no display: running the headless job)"
 "$cli" --version
 echo
 "$cli" --help
 echo
+echo "== marlune-cli dump examples/sample.xml"
+"$cli" dump "$sample"
+echo
 preview="$build/sample-preview.png"
-"$cli" render examples/sample.xml -o "$preview" --zoom fit
+"$cli" render "$sample" -o "$preview" --zoom fit
 echo "Sample label preview written to $preview"

@@ -11,7 +11,22 @@ namespace {
 const QColor rulerColour(255, 255, 0);
 const QColor areaColour(128, 128, 128);
 
+// A label file may name any size and zoom. The machine's labels are a few hundred
+// millimetres at most, so a surface beyond these bounds comes from a damaged file; it is
+// shown cut to them rather than asking for gigabytes of image memory.
+constexpr int largestSide = 16384;
+constexpr qint64 largestArea = 32LL * 1024 * 1024;
+
 } // namespace
+
+QSize ImageSurface::boundedSize(QSize size)
+{
+    const int width = std::clamp(size.width(), 0, largestSide);
+    int height = std::clamp(size.height(), 0, largestSide);
+    if (width > 0 && static_cast<qint64>(width) * height > largestArea)
+        height = static_cast<int>(largestArea / width);
+    return {width, height};
+}
 
 ImageSurface::ImageSurface(const QString& name, QWidget* parent)
     : QWidget(parent)
@@ -22,7 +37,7 @@ ImageSurface::ImageSurface(const QString& name, QWidget* parent)
 
 void ImageSurface::resetImage(QSize size, const QColor& fill)
 {
-    const QSize bounded(std::max(0, size.width()), std::max(0, size.height()));
+    const QSize bounded = boundedSize(size);
     m_image = QImage(bounded, QImage::Format_RGB32);
     m_image.fill(fill);
     resize(bounded);

@@ -14,8 +14,11 @@ public:
     explicit ImageSurface(const QString& name, QWidget* parent = nullptr);
 
     QImage& image() { return m_image; }
-    // A fresh image of the given size, filled with one colour; the widget takes its size.
+    // A fresh image of the given size (cut to bounds no real label reaches), filled with one
+    // colour; the widget takes its size.
     void resetImage(QSize size, const QColor& fill);
+    // The image size resetImage gives for a requested size.
+    static QSize boundedSize(QSize size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

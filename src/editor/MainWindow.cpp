@@ -5,16 +5,15 @@
 #include "editor/LabelViewPanel.h"
 #include "editor/ToolWindowPanel.h"
 #include "editor/ZoomList.h"
+#include "files/LabelSetup.h"
 #include "job/JobSettings.h"
 #include "model/LabelSettings.h"
-#include "model/MessageService.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
 #include "view/Rulers.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -35,6 +34,7 @@ constexpr float smallestFitZoom = 0.01f;
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent)
+    , m_files(LabelTarget{m_document, labelSettings(), jobSettings()})
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(title);
@@ -50,7 +50,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
 
+    connect(&m_files, &LabelFileSession::fileNameChanged, this, &TfrmMain::showFileName);
+    connect(&m_files, &LabelFileSession::labelLoaded, this, &TfrmMain::showLoadedLabel);
+
     m_dpi = m_view->surface()->logicalDpiX();
+    m_document.dpi = m_dpi;
     m_view->resizeRulers(5000, 5000);
     const LabelSettings& settings = labelSettings();
     SetUpLabel(settings.Width, settings.Height, FitZoom(settings.Width, settings.Height));
@@ -95,24 +99,15 @@ QSize TfrmMain::viewArea() const
 
 void TfrmMain::SetUpLabel(int width, int height, float zoom)
 {
-    LabelSettings& settings = labelSettings();
-    settings.Width = width;
-    settings.Height = height;
-    setZoom(zoom);
-    m_view->resizeSurface(labelImageSize(width, height, m_dpi, zoom));
-    m_document.Reset(width, height, m_dpi, zoom);
+    ::SetUpLabel(m_document, labelSettings(), width, height, zoom);
+    showLabelSetUp();
+}
+
+void TfrmMain::showLabelSetUp()
+{
+    const LabelSettings& settings = labelSettings();
+    m_view->resizeSurface(labelImageSize(settings.Width, settings.Height, m_dpi, zoom()));
     sizeRulersToSurface();
-    if (!settings.BGFile.isEmpty()) {
-        m_document.bgFile = settings.BGFile;
-        m_document.bgX = settings.BGX;
-        m_document.bgY = settings.BGY;
-        m_document.bgWidth = settings.BGWidth;
-        m_document.bgHeight = settings.BGHeight;
-    } else {
-        settings.BGX = settings.BGY = settings.BGWidth = settings.BGHeight = 0;
-        m_document.bgFile.clear();
-        m_document.bgX = m_document.bgY = m_document.bgWidth = m_document.bgHeight = 0;
-    }
     m_toolWindow->objectList()->clear();
 }
 
@@ -223,95 +218,10 @@ void TfrmMain::showObjectList(const std::optional<ObjectListContent>& content)
         list->scrollToItem(lastSelected);
 }
 
-void TfrmMain::setCurrentFile(const QString& path)
-{
-    m_fileName = path;
-    setWindowTitle(title + QStringLiteral("    ") + m_fileName);
-}
-
-bool TfrmMain::confirmDiscard()
-{
-    if (!m_document.modified)
-        return true;
-    switch (askQuestion(QString(), tr("文件尚未存盘。存盘吗？"), MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Cancel:
-        return false;
-    case MessageAnswer::Yes:
-        actionSaveExecute();
-        return true;
-    default:
-        return true;
-    }
-}
-
-bool TfrmMain::FormCloseQuery()
-{
-    if (!m_document.modified)
-        return true;
-    switch (askQuestion(tr("提示"), tr("文件尚未存盘。存盘吗？"), MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Cancel:
-        return false;
-    case MessageAnswer::Yes:
-        actionSaveExecute();
-        return askQuestion(tr("提示"), tr("继续退出吗？")) == MessageAnswer::Yes;
-    default:
-        return true;
-    }
-}
-
-void TfrmMain::closeEvent(QCloseEvent* event)
-{
-    if (FormCloseQuery())
-        event->accept();
-    else
-        event->ignore();
-}
-
 void TfrmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     cmbZoomChange();
-}
-
-void TfrmMain::actionNewExecute()
-{
-    if (!m_labelSetup || !confirmDiscard())
-        return;
-    LabelSettings& settings = labelSettings();
-    m_labelSetup->setSizeText(QString::number(settings.Width / 10), QString::number(settings.Height / 10));
-    if (m_labelSetup->exec() != QDialog::Accepted)
-        return;
-    const LabelSetupForm form = m_labelSetup->form();
-    const int width = tenthsOfMillimetre(form.width);
-    const int height = tenthsOfMillimetre(form.height);
-    SetUpLabel(width, height, FitZoom(width, height));
-    settings.Rotation = form.landscape ? 3 : 0;
-    ShowRotation(settings.Rotation);
-    setCurrentFile({});
-    JobSettings& job = jobSettings();
-    job.dbName.clear();
-    job.tableName.clear();
-    job.printFile.clear();
-    job.ifDBPrint = 0;
-    job.ifPrintFile = 0;
-    settings.BGFile.clear();
-    m_document.bgFile.clear();
-    settings.labelLock = m_document.labelLock = 0;
-}
-
-void TfrmMain::actionCloseFileExecute()
-{
-    if (!confirmDiscard())
-        return;
-    labelSettings().BGFile.clear();
-    setCurrentFile({});
-    constexpr int square = 900;
-    SetUpLabel(square, square, FitZoom(square, square));
-}
-
-void TfrmMain::actionCloseExecute()
-{
-    close();
 }
 
 void TfrmMain::actionLabelSetExecute()
@@ -379,11 +289,7 @@ void TfrmMain::actionAboutExecute()
         m_about->exec();
 }
 
-// Commands whose behaviour comes with the label file, the object dialogs, the pointer
-// tools, the object list and the job window; bound now so that the menus are complete.
-void TfrmMain::actionOpenExecute() {}
-void TfrmMain::actionSaveExecute() {}
-void TfrmMain::actionSaveToExecute() {}
+// Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
 void TfrmMain::actionPrintExecute() {}
 void TfrmMain::actionDBSetExecute() {}
 void TfrmMain::actionCutRectExecute() {}

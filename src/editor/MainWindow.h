@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/LabelFileSession.h"
 #include "model/Tobject.h"
 #include "view/LabelRenderer.h"
 
@@ -31,13 +32,18 @@ public:
     // The label file named on the command line, opened when the window is first shown.
     void setStartupFile(const QString& path) { m_startupFile = path; }
     const QString& startupFile() const { return m_startupFile; }
+    // The recent-file list shown in the "文件" menu and kept up to date by the file commands.
+    void setRecentFiles(const RecentFiles& recentFiles) { m_files.setRecentFiles(recentFiles); }
 
     Tobject& document() { return m_document; }
     int dpi() const { return m_dpi; }
     float zoom() const;
-    const QString& fileName() const { return m_fileName; }
+    const QString& fileName() const { return m_files.fileName(); }
     // The label file last loaded or saved; the caption shows it after the title.
-    void setCurrentFile(const QString& path);
+    void setCurrentFile(const QString& path) { m_files.setFileName(path); }
+
+    // Opens a label file and shows it; false when nothing was loaded.
+    bool LoadLabel(const QString& path);
 
     // Sets up an empty label of width x height tenths of a millimetre at a zoom.
     void SetUpLabel(int width, int height, float zoom);
@@ -48,7 +54,10 @@ public:
     void ShowRotation(int rotation);
 
     // The close query: false keeps the program open.
-    bool FormCloseQuery();
+    bool FormCloseQuery() { return m_files.closeQuery(); }
+    // When the window is first shown: the recent files go into the "文件" menu, then the
+    // label named on the command line opens.
+    void FormShow();
 
 public slots:
     void actionNewExecute();
@@ -98,6 +107,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -112,16 +122,20 @@ private:
     QSize viewArea() const;
     void setZoom(float zoom);
     void sizeRulersToSurface();
+    // The view half of setting up a label: surface and rulers at the label's size and zoom,
+    // an empty object list.
+    void showLabelSetUp();
+    void showLoadedLabel();
+    void showFileName(const QString& fileName);
+    void createRecentFileEntries();
     void rescale(float zoom);
     void redraw(bool refreshList);
     void showObjectList(const std::optional<ObjectListContent>& content);
-    // The unsaved-changes prompt of the file commands: false when the operator cancels.
-    bool confirmDiscard();
-
     Tobject m_document;
+    LabelFileSession m_files;
     int m_dpi = 96;
-    QString m_fileName;
     QString m_startupFile;
+    bool m_shown = false;
 
     Tf_labelset* m_labelSetup = nullptr;
     Tf_about* m_about = nullptr;

@@ -1,5 +1,7 @@
 #include "model/MessageService.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
@@ -55,6 +57,11 @@ void showMessage(const QString& caption, const QString& text, MessageIcon icon)
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons)
 {
     return messageService().show({caption, text, MessageIcon::Question, buttons});
+}
+
+void showStandardError(const QString& text)
+{
+    showMessage(QCoreApplication::applicationName(), text, MessageIcon::Error);
 }
 
 RecordingMessageService::RecordingMessageService()

@@ -34,6 +34,9 @@ void showMessage(const QString& caption, const QString& text,
                  MessageIcon icon = MessageIcon::Information);
 MessageAnswer askQuestion(const QString& caption, const QString& text,
                           MessageButtons buttons = MessageButtons::YesNo);
+// The application's standard error box for a failure that ended a command: the program's
+// name as caption and the error icon.
+void showStandardError(const QString& text);
 
 // Records every message and answers from a queue (then with the fallback answer).
 // Installs itself for its lifetime.

@@ -7,13 +7,27 @@
 
 void MainWindowFixture::SetUp()
 {
+    ASSERT_TRUE(m_folder.isValid());
+    // Tests close the main window; the test program goes on.
+    QApplication::setQuitOnLastWindowClosed(false);
+    restart();
+}
+
+void MainWindowFixture::restart(const std::function<void(TfrmMain&)>& prepare)
+{
+    m_windows.reset();
     labelSettings() = LabelSettings{};
     jobSettings() = JobSettings{};
     m_windows = std::make_unique<ApplicationWindows>();
+    main().setRecentFiles(RecentFiles(recentIni()));
+    if (prepare)
+        prepare(main());
     main().resize(1200, 800);
     main().show();
     QApplication::setActiveWindow(&main());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    // The recent-file menu and the command-line file follow the first show.
+    QApplication::processEvents();
 }
 
 void MainWindowFixture::TearDown()

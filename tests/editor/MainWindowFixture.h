@@ -1,10 +1,12 @@
 #pragma once
 
 #include "editor/ApplicationWindows.h"
+#include "files/FileChooser.h"
 #include "model/MessageService.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -13,11 +15,19 @@
 #include <memory>
 
 // The program's windows, created as at start-up with fresh label and job settings, the
-// main window shown and active, and every prompt recorded and answered by the test.
+// main window shown and active, its recent-file list in a folder of the test's own, and
+// every prompt and file dialog recorded and answered by the test.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // Ends the program's windows and starts them again as at start-up; prepare runs on the
+    // new main window before it is first shown (the command-line file, for example).
+    void restart(const std::function<void(TfrmMain&)>& prepare = {});
+    // A path in the test's folder; "setting.ini" there is the recent-file list.
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+    QString recentIni() const { return path(QStringLiteral("setting.ini")); }
 
     TfrmMain& main() { return m_windows->frmMain; }
     Tf_labelset& labelSetup() { return m_windows->f_labelset; }
@@ -42,7 +52,9 @@ protected:
     void addObjects(int count);
 
     RecordingMessageService messages;
+    RecordingFileChooser files;
 
 private:
+    QTemporaryDir m_folder;
     std::unique_ptr<ApplicationWindows> m_windows;
 };

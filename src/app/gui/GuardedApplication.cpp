@@ -1,6 +1,6 @@
 #include "app/gui/GuardedApplication.h"
 
-#include "model/ConversionError.h"
+#include "model/MessageError.h"
 #include "model/MessageService.h"
 
 #include <exception>
@@ -9,10 +9,10 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const ConversionError& error) {
-        showMessage(applicationName(), error.message(), MessageIcon::Error);
+    } catch (const MessageError& error) {
+        showStandardError(error.message());
     } catch (const std::exception& error) {
-        showMessage(applicationName(), QString::fromLocal8Bit(error.what()), MessageIcon::Error);
+        showStandardError(QString::fromLocal8Bit(error.what()));
     }
     return false;
 }

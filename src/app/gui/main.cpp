@@ -1,7 +1,9 @@
 #include "app/gui/GuardedApplication.h"
 
+#include "dialogs/FileChooserDialog.h"
 #include "dialogs/MessageDialog.h"
 #include "editor/ApplicationWindows.h"
+#include "files/RecentFiles.h"
 #include "model/FontSubstitutions.h"
 
 #include <QCommandLineParser>
@@ -22,12 +24,16 @@ int main(int argc, char* argv[])
     installFontSubstitutions();
     DialogMessageService messages;
     setMessageService(&messages);
+    DialogFileChooser files;
+    setFileChooser(&files);
 
     ApplicationWindows windows;
+    windows.frmMain.setRecentFiles(RecentFiles::forProgram());
     if (!parser.positionalArguments().isEmpty())
         windows.frmMain.setStartupFile(parser.positionalArguments().constFirst());
     windows.frmMain.showMaximized();
     const int result = app.exec();
+    setFileChooser(nullptr);
     setMessageService(nullptr);
     return result;
 }
