@@ -2,6 +2,7 @@
 
 #include "job/RecordFields.h"
 #include "model/ConversionError.h"
+#include "view/BarcodeTables.h"
 
 namespace {
 
@@ -41,12 +42,6 @@ QString symbolData(const Tshape& shape, const RecordFields* record)
     if (shape.kind() != ShapeKind::PrintBar)
         return value;
     return shape.beginStr + value + shape.endStr;
-}
-
-bool isCode39(const QString& barType)
-{
-    const QString upper = barType.toUpper();
-    return upper == u"CODE39(STANDARD)" || upper == u"CODE39(FULL ASCII)";
 }
 
 QString humanReadableLine(const Tshape& shape, const RecordFields* record)

@@ -30,9 +30,6 @@ QString symbolData(const Tshape& shape, const RecordFields* record);
 // for the two CODE39 types when if39Star is 1. The printer never encodes the stars.
 QString humanReadableLine(const Tshape& shape, const RecordFields* record);
 
-// Whether barType names one of the two CODE39 types (compared in upper case).
-bool isCode39(const QString& barType);
-
 // What a print object sends: the text of a text object, the data of a symbol, and an empty
 // text for the kinds without a value (rectangles, lines, pictures, cut objects).
 QString printValue(const Tshape& shape, const RecordFields* record,
