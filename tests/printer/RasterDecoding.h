@@ -1,0 +1,12 @@
+#pragma once
+
+#include "printer/RasterGraphic.h"
+
+#include <QImage>
+
+// The raster of a graphic command turned back into a picture, one pixel per dot (black for a
+// set bit), so tests can look at where the dots fall.
+QImage decodedRaster(const RasterGraphic& graphic);
+
+// The bounding box of the black pixels; a null rectangle when there are none.
+QRect dotBounds(const QImage& dots);
