@@ -27,6 +27,7 @@ sanitize)
 bench)
     scripts/build.sh build -DMARLUNE_BUILD_BENCH=ON
     for program in build/bench/bench_*; do
+        [[ -f $program && -x $program ]] || continue # skip the build's *_autogen folders
         echo "== $(basename "$program")"
         "$program" "${@:2}"
     done

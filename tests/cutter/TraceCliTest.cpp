@@ -1,28 +1,12 @@
 #include "TracingSupport.h"
+#include "support/CliRun.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"), arguments);
-    EXPECT_TRUE(process.waitForFinished(20000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
+using testing_support::CliRun;
+using testing_support::runCli;
 
 TEST(TraceCli, PrintsOnePointPerLine)
 {
@@ -30,8 +14,8 @@ TEST(TraceCli, PrintsOnePointPerLine)
     const QString path = dir.filePath(QStringLiteral("frame.bmp"));
     ASSERT_TRUE(cut_testing::drawing(12, 10, cut_testing::rectangleOutline({2, 2}, {9, 8})).save(path, "BMP"));
     const CliRun run = runCli({QStringLiteral("trace"), path});
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    EXPECT_EQ(run.out, QStringLiteral("2,5\n2,5\n2,8\n9,8\n9,2\n2,2\n2,5\n2,8\n9,8\n9,2\n2,2\n"));
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QByteArray("2,5\n2,5\n2,8\n9,8\n9,2\n2,2\n2,5\n2,8\n9,8\n9,2\n2,2\n"));
 }
 
 TEST(TraceCli, FailuresExitNonZeroWithAReason)
@@ -50,6 +34,6 @@ TEST(TraceCli, FailuresExitNonZeroWithAReason)
         const CliRun run = runCli(row.arguments);
         EXPECT_NE(run.exitCode, 0) << row.what;
         EXPECT_TRUE(run.out.isEmpty()) << row.what;
-        EXPECT_TRUE(run.err.contains(QStringLiteral("marlune-cli trace: "))) << row.what;
+        EXPECT_TRUE(run.err.contains("marlune-cli trace: ")) << row.what;
     }
 }

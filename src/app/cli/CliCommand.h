@@ -17,3 +17,5 @@ std::span<const CliCommand> cliCommands();
 
 int runImportDxf(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
+int runDump(const QStringList& arguments);
+int runResave(const QStringList& arguments);

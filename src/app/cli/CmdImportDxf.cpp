@@ -1,6 +1,8 @@
 #include "app/cli/CliCommand.h"
 
 #include "cutter/DxfImport.h"
+#include "files/LabelFile.h"
+#include "job/JobSettings.h"
 #include "model/LabelSettings.h"
 
 #include <QRegularExpression>
@@ -69,13 +71,14 @@ int runImportDxf(const QStringList& arguments)
         return fail(QStringLiteral("usage: marlune-cli import-dxf DRAWING.dxf -o LABEL.xml "
                                    "[--size WxH]"));
 
-    const DxfLabel label = importDxfLabel(drawing, size.first, size.second);
+    DxfLabel label = importDxfLabel(drawing, size.first, size.second);
     if (!label.result.ok())
         return fail(label.result.error);
     for (const QString& warning : label.result.warnings)
         std::fprintf(stderr, "marlune-cli %s: warning: %s\n", kName, qUtf8Printable(warning));
-    labelSettings().Width = size.first;
-    labelSettings().Height = size.second;
-    return fail(QStringLiteral("cannot write '%1': this build has no label file writer yet")
-                    .arg(output));
+    LabelSettings settings;
+    settings.Width = size.first;
+    settings.Height = size.second;
+    SaveLabel(output, label.document, settings, JobSettings{});
+    return 0;
 }

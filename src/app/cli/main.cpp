@@ -1,6 +1,6 @@
 #include "app/HeadlessPlatform.h"
 #include "app/cli/CliCommand.h"
-#include "model/ConversionError.h"
+#include "model/MessageError.h"
 #include "model/FontSubstitutions.h"
 
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
             continue;
         try {
             return command.run(arguments);
-        } catch (const ConversionError& error) {
+        } catch (const MessageError& error) {
             std::fprintf(stderr, "marlune-cli %s: %s\n", command.name,
                          qUtf8Printable(error.message()));
         } catch (const std::exception& error) {

@@ -1,13 +1,14 @@
+#include "app/gui/GuardedApplication.h"
+
 #include "dialogs/MessageDialog.h"
+#include "editor/ApplicationWindows.h"
 #include "model/FontSubstitutions.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlune"));
     QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
 
@@ -22,8 +23,11 @@ int main(int argc, char* argv[])
     DialogMessageService messages;
     setMessageService(&messages);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Marlune"));
-    window.showMaximized();
-    return app.exec();
+    ApplicationWindows windows;
+    if (!parser.positionalArguments().isEmpty())
+        windows.frmMain.setStartupFile(parser.positionalArguments().constFirst());
+    windows.frmMain.showMaximized();
+    const int result = app.exec();
+    setMessageService(nullptr);
+    return result;
 }

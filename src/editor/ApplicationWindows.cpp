@@ -1,0 +1,6 @@
+#include "editor/ApplicationWindows.h"
+
+ApplicationWindows::ApplicationWindows()
+{
+    frmMain.setDialogs(&f_labelset, &f_about);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dialogs/AboutDialog.h"
+#include "dialogs/LabelSetupDialog.h"
+#include "editor/MainWindow.h"
+
+// Every window of the program, created once at start-up in a fixed order (the main window
+// first) and living until the program ends; dialogs are shown and hidden, so each keeps
+// the values it held last.
+struct ApplicationWindows {
+    ApplicationWindows();
+
+    TfrmMain frmMain;
+    Tf_labelset f_labelset;
+    Tf_about f_about{&frmMain};
+};

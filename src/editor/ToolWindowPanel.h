@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QTreeWidget;
+
+// The tool window on the right of the main window: moving and copying by an offset, the
+// alignment of selected objects, and the object list.
+class ToolWindowPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int panelWidth = 214;
+
+    explicit ToolWindowPanel(QWidget* parent = nullptr);
+
+    QLineEdit* offsetX() const { return m_x; }
+    QLineEdit* offsetY() const { return m_y; }
+    QTreeWidget* objectList() const { return m_list; }
+
+private:
+    QWidget* createTransformGroup();
+    QWidget* createAlignGroup();
+    QTreeWidget* createObjectList();
+
+    QLineEdit* m_x = nullptr;
+    QLineEdit* m_y = nullptr;
+    QTreeWidget* m_list = nullptr;
+};

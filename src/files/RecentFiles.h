@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The list of the eight label files opened last, kept in "setting.ini", section
+// "RecentOpenFile", keys "file1" (the most recent) to "file8".
+class RecentFiles {
+public:
+    static constexpr int kCount = 8;
+
+    explicit RecentFiles(QString iniPath);
+
+    // "setting.ini" beside the program when its folder (or the file) can be written, as on
+    // the machine's own computer; otherwise, as for a program installed for all users, the
+    // same file in the user's configuration folder.
+    static QString defaultLocation(const QString& programFolder);
+    static RecentFiles forProgram();
+
+    const QString& iniPath() const { return m_iniPath; }
+
+    // The eight entries in order; missing keys (or a missing file) read as empty texts.
+    QStringList entries() const;
+
+    // Moves path to the front: an entry equal to it (exact comparison) leaves its place and
+    // the entries before it move down one; a new path pushes the eighth entry out. Nothing is
+    // written when path already is the first entry. Raises FileError when the file cannot be
+    // written.
+    void add(const QString& path);
+
+private:
+    QString m_iniPath;
+};

@@ -1,0 +1,59 @@
+#include "MainWindowFixture.h"
+
+#include "job/JobSettings.h"
+#include "model/LabelSettings.h"
+
+#include <QTest>
+
+void MainWindowFixture::SetUp()
+{
+    labelSettings() = LabelSettings{};
+    jobSettings() = JobSettings{};
+    m_windows = std::make_unique<ApplicationWindows>();
+    main().resize(1200, 800);
+    main().show();
+    QApplication::setActiveWindow(&main());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+}
+
+void MainWindowFixture::TearDown()
+{
+    m_windows.reset();
+}
+
+QAction* MainWindowFixture::action(const QString& name)
+{
+    auto* found = main().findChild<QAction*>(name);
+    EXPECT_NE(found, nullptr) << "no action named " << qPrintable(name);
+    return found;
+}
+
+bool MainWindowFixture::runWithDialog(QAction* command, const std::function<void(QWidget*)>& handle)
+{
+    bool opened = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll.stop();
+            opened = true;
+            handle(dialog);
+        }
+    });
+    poll.start();
+    command->trigger();
+    poll.stop();
+    return opened;
+}
+
+void MainWindowFixture::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &main();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void MainWindowFixture::addObjects(int count)
+{
+    main().document().AddCutCircles(0, 0, 100, 100, 1, count, 0, 10);
+    main().document().SelectAll(false);
+}
