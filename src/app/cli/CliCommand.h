@@ -16,6 +16,7 @@ struct CliCommand {
 std::span<const CliCommand> cliCommands();
 
 int runImportDxf(const QStringList& arguments);
+int runPrint(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);
 int runResave(const QStringList& arguments);
