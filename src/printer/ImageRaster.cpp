@@ -8,20 +8,13 @@ namespace {
 constexpr int kMeanThreshold = 140;
 constexpr qint64 kSizeLimit = 1 << 20;
 
-DotMask pictureDots(const QImage& surface, bool exactBlackOnly)
+// Upright, a pixel prints when the integer mean of its colours is dark enough; turned for a
+// sideways label, only exactly black pixels print.
+bool printsDot(QRgb pixel, bool exactBlackOnly)
 {
-    DotMask mask{surface.width(), surface.height(), {}};
-    mask.dots.resize(static_cast<size_t>(mask.width) * mask.height);
-    for (int y = 0; y < mask.height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(surface.constScanLine(y));
-        quint8* dots = mask.dots.data() + static_cast<size_t>(y) * mask.width;
-        for (int x = 0; x < mask.width; ++x) {
-            const QRgb pixel = line[x];
-            dots[x] = exactBlackOnly ? (pixel & 0xffffff) == 0
-                                     : (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3 <= kMeanThreshold;
-        }
-    }
-    return mask;
+    if (exactBlackOnly)
+        return (pixel & 0xffffff) == 0;
+    return (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3 <= kMeanThreshold;
 }
 
 } // namespace
@@ -42,7 +35,9 @@ std::optional<RasterGraphic> imageGraphic(const ImageGraphic& request, const QIm
 
     const QImage surface = picture.scaled(p, q, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                .convertToFormat(QImage::Format_RGB32);
-    RasterGraphic graphic = turnedRaster(pictureDots(surface, request.rotate), request.rotate ? 1 : 0);
+    const bool sideways = request.rotate;
+    RasterGraphic graphic = turnedRaster(dotMaskOf(surface, [sideways](QRgb pixel) { return printsDot(pixel, sideways); }),
+                                         sideways ? 1 : 0);
     graphic.x = request.x;
     graphic.y = request.y;
     if (request.rotate) {

@@ -3,6 +3,7 @@
 #include "model/MessageError.h"
 
 #include <QByteArray>
+#include <QImage>
 
 #include <vector>
 
@@ -47,6 +48,22 @@ struct DotMask {
 
     bool at(int x, int y) const { return dots[static_cast<size_t>(y) * width + x] != 0; }
 };
+
+// The mask of a 32-bit surface (Format_RGB32): a dot wherever isDot(pixel) holds. Pixels are
+// tested one by one through the scan lines.
+template <typename IsDot>
+DotMask dotMaskOf(const QImage& surface, IsDot isDot)
+{
+    DotMask mask{surface.width(), surface.height(), {}};
+    mask.dots.resize(static_cast<size_t>(mask.width) * mask.height);
+    for (int y = 0; y < mask.height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(surface.constScanLine(y));
+        quint8* dots = mask.dots.data() + static_cast<size_t>(y) * mask.width;
+        for (int x = 0; x < mask.width; ++x)
+            dots[x] = isDot(line[x]) ? 1 : 0;
+    }
+    return mask;
+}
 
 // The next multiple of 8 from value (value itself when it is one).
 int raisedToByte(int value);

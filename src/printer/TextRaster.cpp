@@ -79,19 +79,6 @@ QFont renderingFont(const TextGraphic& request, int points)
     return font;
 }
 
-DotMask textColourDots(const QImage& surface)
-{
-    DotMask mask{surface.width(), surface.height(), {}};
-    mask.dots.resize(static_cast<size_t>(mask.width) * mask.height);
-    for (int y = 0; y < mask.height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(surface.constScanLine(y));
-        quint8* dots = mask.dots.data() + static_cast<size_t>(y) * mask.width;
-        for (int x = 0; x < mask.width; ++x)
-            dots[x] = line[x] == kTextColour;
-    }
-    return mask;
-}
-
 } // namespace
 
 int pointSizeOf(const QString& sizeText)
@@ -163,7 +150,7 @@ std::optional<RasterGraphic> textGraphic(const TextGraphic& request)
         surface = surface.scaled(p, q, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     const int rotation = ((request.rotation % 4) + 4) % 4;
-    RasterGraphic graphic = turnedRaster(textColourDots(surface), rotation);
+    RasterGraphic graphic = turnedRaster(dotMaskOf(surface, [](QRgb pixel) { return pixel == kTextColour; }), rotation);
     const bool across = rotation % 2 == 1;
     const int sentP = across ? p : raisedToByte(p);
     const int sentQ = across ? raisedToByte(q) : q;

@@ -1,4 +1,4 @@
-#include "RasterDecoding.h"
+#include "PrinterTestSupport.h"
 
 #include "model/MessageError.h"
 #include "printer/ImageRaster.h"

@@ -1,22 +1,14 @@
+#include "PrinterTestSupport.h"
+
 #include "printer/ObjectCommands.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Tshape placed(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.printLeft = left;
-    shape.printTop = top;
-    shape.printRight = right;
-    shape.printBottom = bottom;
-    return shape;
-}
-
 TEST(ObjectCommands, PositionsAreMappedByTheLabelRotationThenOffset)
 {
-    const Tshape box = placed(ShapeKind::PrintRect, 100, 200, 300, 250);
+    const Tshape box = placedShape(ShapeKind::PrintRect, 100, 200, 300, 250);
     struct Case {
         int rotation, offsetX, offsetY;
         QPoint anchor, first, second;
@@ -51,13 +43,13 @@ TEST(ObjectCommands, RotationCodesOfSymbolsAndTexts)
 TEST(ObjectCommands, RectanglesAndLines)
 {
     const LabelFrame frame{1300, 900, 0, 0, 0};
-    Tshape solid = placed(ShapeKind::PrintRect, 10, 20, 300, 400);
+    Tshape solid = placedShape(ShapeKind::PrintRect, 10, 20, 300, 400);
     solid.isSolid = 1;
     Tshape outline = solid;
     outline.isSolid = 0;
     outline.printLineWidth = 3;
     outline.printR = 15;
-    Tshape line = placed(ShapeKind::PrintLine, 10, 20, 300, 20);
+    Tshape line = placedShape(ShapeKind::PrintLine, 10, 20, 300, 20);
     line.lineWidth = 2;
     line.direction = 2; // the start corner does not change the command
     EXPECT_EQ(objectCommand(solid, 0, frame, {}), QByteArray("{XR;0010,0020,0300,0400,B|}"));
@@ -68,7 +60,7 @@ TEST(ObjectCommands, RectanglesAndLines)
 TEST(ObjectCommands, SymbolCommandsCarryIndexRotationAndData)
 {
     const LabelFrame frame{1300, 900, 0, 0, 0};
-    Tshape bar = placed(ShapeKind::PrintBar, 100, 200, 0, 0);
+    Tshape bar = placedShape(ShapeKind::PrintBar, 100, 200, 0, 0);
     bar.barType = QStringLiteral("code128(with auto code)"); // compared in upper case
     bar.barWidth = 3;
     bar.barHeight = 100;
@@ -83,15 +75,15 @@ TEST(ObjectCommands, SymbolCommandsCarryIndexRotationAndData)
     code39.wideBarWidth = 7;
     Tshape unknown = bar;
     unknown.barType = QStringLiteral("CODABAR");
-    Tshape qr = placed(ShapeKind::PrintQRBar, 5, 6, 0, 0);
+    Tshape qr = placedShape(ShapeKind::PrintQRBar, 5, 6, 0, 0);
     qr.barWidth = 4;
     qr.barLevel = 2;
     Tshape qrNoLevel = qr;
     qrNoLevel.barLevel = 7;
-    Tshape matrix = placed(ShapeKind::PrintDataMatrix, 5, 6, 0, 0);
+    Tshape matrix = placedShape(ShapeKind::PrintDataMatrix, 5, 6, 0, 0);
     matrix.barWidth = 5;
     matrix.direction = 3;
-    Tshape pdf = placed(ShapeKind::PrintPdf417Bar, 5, 6, 0, 0);
+    Tshape pdf = placedShape(ShapeKind::PrintPdf417Bar, 5, 6, 0, 0);
     pdf.barLevel = 2;
     pdf.barWidth = 3;
     pdf.barColumn = 4;

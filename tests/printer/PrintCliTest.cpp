@@ -17,8 +17,23 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The example labels name their pictures relative to the source tree, as the README runs them.
+class SourceTreeDirectory {
+public:
+    SourceTreeDirectory()
+        : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(testing_support::sourcePath(QStringLiteral(".")));
+    }
+    ~SourceTreeDirectory() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
 TEST(PrintCli, WritesTheJobStreamOfTheSampleLabel)
 {
+    const SourceTreeDirectory sourceTree;
     QTemporaryDir dir;
     const QString stream = dir.filePath(QStringLiteral("sample.prn"));
     const QString blank = dir.filePath(QStringLiteral("blank.prn"));

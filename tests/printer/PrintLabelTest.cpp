@@ -1,3 +1,5 @@
+#include "PrinterTestSupport.h"
+
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
 #include "job/RecordFields.h"
@@ -42,38 +44,31 @@ public:
     RecordingMessageService messages;
 };
 
-Tshape object(ShapeKind kind, int left = 0, int top = 0, int right = 0, int bottom = 0)
+// A text or barcode with a font that every test machine has, at its natural size.
+Tshape withFont(Tshape shape)
 {
-    Tshape shape = makeShape(kind);
-    shape.printLeft = left;
-    shape.printTop = top;
-    shape.printRight = right;
-    shape.printBottom = bottom;
+    shape.fontName = QStringLiteral("DejaVu Sans");
+    shape.widthFactor = 1;
+    shape.heightFactor = 1;
     return shape;
 }
 
 Tshape barcode(const QString& value)
 {
-    Tshape bar = object(ShapeKind::PrintBar, 100, 200);
+    Tshape bar = withFont(placedShape(ShapeKind::PrintBar, 100, 200));
     bar.barType = QStringLiteral("CODE128(WITH AUTO CODE)");
     bar.barWidth = 2;
     bar.barHeight = 80;
     bar.barValue = value;
-    bar.fontName = QStringLiteral("DejaVu Sans");
     bar.fontSize = 9;
-    bar.widthFactor = 1;
-    bar.heightFactor = 1;
     return bar;
 }
 
 Tshape text(const QString& str)
 {
-    Tshape shape = object(ShapeKind::PrintString, 100, 200);
+    Tshape shape = withFont(placedShape(ShapeKind::PrintString, 100, 200));
     shape.str = str;
-    shape.fontName = QStringLiteral("DejaVu Sans");
     shape.printSize = 12;
-    shape.widthFactor = 1;
-    shape.heightFactor = 1;
     return shape;
 }
 
@@ -137,10 +132,10 @@ TEST(PrintLabel, IndexCountsEveryObjectAndOnlyPrintedOnesSend)
     LabelJobRun run;
     for (ShapeKind kind : {ShapeKind::CutRect, ShapeKind::CutLine, ShapeKind::PrintRect, ShapeKind::CutArc,
                            ShapeKind::CutCircle, ShapeKind::CutRect})
-        run.objects.append(object(kind, 10, 20, 30, 40));
+        run.objects.append(placedShape(kind, 10, 20, 30, 40));
     run.objects[2].isSolid = 1;
     run.objects[2].ifPrint = false; // keeps its place in the count
-    Tshape outline = object(ShapeKind::PrintRect, 10, 20, 300, 400);
+    Tshape outline = placedShape(ShapeKind::PrintRect, 10, 20, 300, 400);
     outline.printLineWidth = 2;
     run.objects.append(outline);
     run.objects.append(barcode(QStringLiteral("A001")));
@@ -234,11 +229,11 @@ TEST(PrintLabel, FailuresEndTheJobWhereTheyArise)
     // A picture that cannot be loaded: what was written stays, the port is closed.
     {
         LabelJobRun run;
-        run.objects.append(object(ShapeKind::PrintRect, 1, 2, 3, 4));
-        Tshape picture = object(ShapeKind::PrintImage, 0, 0, 100, 100);
+        run.objects.append(placedShape(ShapeKind::PrintRect, 1, 2, 3, 4));
+        Tshape picture = placedShape(ShapeKind::PrintImage, 0, 0, 100, 100);
         picture.fileName = run.dir.filePath(QStringLiteral("missing.bmp"));
         run.objects.append(picture);
-        run.objects.append(object(ShapeKind::PrintLine, 1, 2, 3, 4));
+        run.objects.append(placedShape(ShapeKind::PrintLine, 1, 2, 3, 4));
         EXPECT_THROW(run.print(), MessageError);
         EXPECT_EQ(run.stream(), kHeader + "{LC;0001,0002,0003,0004,1,0,000|}");
     }

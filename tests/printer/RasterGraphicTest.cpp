@@ -1,4 +1,4 @@
-#include "RasterDecoding.h"
+#include "PrinterTestSupport.h"
 
 #include "printer/RasterGraphic.h"
 
