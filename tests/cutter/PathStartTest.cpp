@@ -222,7 +222,7 @@ TEST(PathStart, DoubledLinesJoinOnceAndTheCommandEnds)
     addLine(document, 10, 0, 20, 0);
     select(document, {0});
     setPathStart(document);
-    const std::vector<Flags> expected{{0, 0, 1, 0}, {10, 0, 0, 0}, {20, 0, 0, 0}, {10, 0, 0, 1}};
+    const std::vector<Flags> expected{{0, 0, 1, 0}, {10, 0, 0, 0}, {20, 0, 0, 0}, {10, 0, 0, 0}}; // open: knife stays down
     EXPECT_EQ(lines(document), expected);
 }
 
