@@ -23,3 +23,13 @@ echo
 preview="$build/sample-preview.png"
 "$cli" render "$sample" -o "$preview" --zoom fit
 echo "Sample label preview written to $preview"
+echo
+# The sample label's printer stream, exactly as the printer would receive it.
+printer_stream="$build/sample-printer.prn"
+(cd "$root" && "$cli" print examples/sample.xml -o "$printer_stream")
+echo "Printer stream of examples/sample.xml: $printer_stream ($(stat -c %s "$printer_stream") bytes)"
+echo
+# The sample label's cutter stream, exactly as the cutter would receive it.
+cutter_stream="$build/sample-cutter.txt"
+(cd "$root" && "$cli" cut examples/sample.xml -o "$cutter_stream")
+echo "Cutter stream of examples/sample.xml: $cutter_stream ($(stat -c %s "$cutter_stream") bytes)"

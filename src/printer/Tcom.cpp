@@ -86,14 +86,17 @@ bool Tcom::Open(const QString& baudText)
     return m_device != nullptr;
 }
 
-void Tcom::Write(const QByteArray& text)
+bool Tcom::Write(const QByteArray& text)
 {
     written = 0;
     if (!m_device)
-        return;
+        return false;
     written = qMax<qint64>(0, m_device->write(text));
-    if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
+    if (auto* port = qobject_cast<QSerialPort*>(m_device.get())) {
         drainSerialWrites(*port);
+        return written == text.size() && port->bytesToWrite() == 0 && port->error() == QSerialPort::NoError;
+    }
+    return written == text.size();
 }
 
 bool Tcom::Close()

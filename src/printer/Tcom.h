@@ -25,9 +25,12 @@ public:
     // Opens the port; a serial line is set to the baud rule and 8-N-1. A plain file is
     // created when missing and its content replaced by what this job writes (on Close).
     bool Open(const QString& baudText);
-    void Write(const QByteArray& text);
-    // Ends the job: everything written reaches the port or file. False when a file could
-    // not be completed (disk full, directory gone): its previous content is kept.
+    // Returns whether the port took every byte: an unplugged printer, a serial line that
+    // stopped draining or a full disk make it false, so a job can tell that its label was
+    // not printed.
+    bool Write(const QByteArray& text);
+    // Ends the job: everything written reaches the port or file. Returns false when a file's
+    // content could not be stored (a full disk).
     bool Close();
 
     // After a failed Open: a second line for the operator when the cause is a missing

@@ -12,6 +12,12 @@ const std::array kCommands{
                "Draws the label as the view shows it into a PNG picture (default zoom 1, dpi 96; fit "
                "fits the label into an area of WxH pixels, default 1200x800).",
                runRender},
+    CliCommand{"print",
+               "LABEL.xml [-o FILE] [--port NAME] [--quantity N] [--workbook BOOK --sheet SHEET --record K] "
+               "[--blank]",
+               "Runs one label job: writes the printer stream to FILE, or sends it to the port (the label's "
+               "printer port unless --port). --blank feeds blank labels instead.",
+               runPrint},
     CliCommand{"trace", "BITMAP", "Prints the outline traced from a bitmap, one \"x,y\" line per point.",
                runTrace},
     CliCommand{"import-dxf", "DRAWING.dxf -o LABEL.xml [--size WxH]",

@@ -1,0 +1,56 @@
+#include "job/PrintLabel.h"
+
+#include "job/SerialNumber.h"
+#include "model/MessageService.h"
+#include "printer/LabelJob.h"
+#include "printer/PrintCommands.h"
+#include "printer/Tcom.h"
+
+void reportPortNotOpened(const QString& hint)
+{
+    QString text = QStringLiteral("打开打印端口错误");
+    if (!hint.isEmpty())
+        text += u'\n' + hint;
+    showMessage(QStringLiteral("错误"), text, MessageIcon::Error);
+}
+
+void reportWriteFailed(const QString& portName)
+{
+    showMessage(QStringLiteral("错误"),
+                QStringLiteral("写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。").arg(portName),
+                MessageIcon::Error);
+}
+
+PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int offsetX, int offsetY, int quantity,
+                        const RecordFields* record)
+{
+    JobSettings& settings = job.settings;
+    refreshPrintSettings(settings, job.controls, offsetX, offsetY);
+    const bool feedMode = job.controls.cbFeed;
+    LabelJob label;
+    label.frame = {width, height, job.rotation, offsetX, offsetY};
+    label.dpi = printerDpi(settings.printDpi);
+    label.record = record;
+
+    Tcom link(settings.printPort);
+    if (!link.Open(job.controls.cmbPrintBaud.trimmed())) {
+        reportPortNotOpened(link.openFailureHint());
+        return PrintOutcome::PortNotOpened;
+    }
+    bool delivered = link.Write(labelHeader(width, height, job.rotation == 3, settings, feedMode));
+    if (!feedMode) {
+        for (qsizetype index = 0; delivered && index < job.objects.size(); ++index) {
+            const Tshape& shape = job.objects[index];
+            if (shape.ifPrint)
+                delivered = writeObjectCommands(link, shape, int(index), label);
+        }
+    }
+    delivered = delivered && link.Write(issueCommand(QString::number(quantity), settings));
+    delivered = link.Close() && delivered;
+    if (!delivered) {
+        reportWriteFailed(settings.printPort);
+        return PrintOutcome::WriteFailed;
+    }
+    AdvanceSerials(job.objects);
+    return PrintOutcome::Printed;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "job/PrintControls.h"
+#include "job/JobSettings.h"
+#include "model/Tshape.h"
+
+class RecordFields;
+
+// How a printer job ended. Only Printed counts as a label printed: when the port does not
+// open nothing is sent, and when the port stops taking bytes (a printer unplugged mid-job, a
+// full disk) the operator is told and the serial values stay where they were.
+enum class PrintOutcome { Printed, PortNotOpened, WriteFailed, Cancelled };
+
+// What a printer job works on: the document's object list (its serial values advance), the
+// job settings (refreshed from the controls first), the job window's controls and the
+// label's Rotation.
+struct PrintJobContext {
+    ShapeList& objects;
+    JobSettings& settings;
+    const PrintControls& controls;
+    int rotation = 0;
+};
+
+// One label job: refreshes the settings, opens the printer port ("打开打印端口错误" when it
+// does not open), writes the header, every printed object's commands (none in feed mode) and
+// the issue command for quantity copies, closes the port and advances the serial values.
+// record is the spreadsheet record the job prints, or null for the stored values. Failures
+// raised at an object (a size or picture that cannot be used, a record field that cannot be
+// read) end the job there; what was written stays written and the port is closed.
+PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int offsetX, int offsetY, int quantity,
+                        const RecordFields* record);
+
+// The message of a port that does not open, with the reason when it is a missing permission.
+void reportPortNotOpened(const QString& hint);
+// The message of a port that stopped taking the job's bytes.
+void reportWriteFailed(const QString& portName);

@@ -1,0 +1,70 @@
+#include "job/PrinterUtilities.h"
+
+#include "model/Convert.h"
+#include "model/MessageService.h"
+#include "model/TextCodec.h"
+#include "printer/PrintCommands.h"
+#include "printer/Tcom.h"
+
+namespace {
+
+constexpr int kConfirmAbove = 10;
+
+// Opens the port, writes each part and closes it, telling the operator when it fails.
+PrintOutcome deliver(const QString& portName, const QString& baudText, const QList<QByteArray>& parts)
+{
+    Tcom link(portName);
+    if (!link.Open(baudText.trimmed())) {
+        reportPortNotOpened(link.openFailureHint());
+        return PrintOutcome::PortNotOpened;
+    }
+    bool delivered = true;
+    for (const QByteArray& part : parts)
+        delivered = delivered && link.Write(part);
+    delivered = link.Close() && delivered;
+    if (!delivered) {
+        reportWriteFailed(portName);
+        return PrintOutcome::WriteFailed;
+    }
+    return PrintOutcome::Printed;
+}
+
+} // namespace
+
+PrintOutcome FeedBlankLabels(const PrintJobContext& job, int width, int height, int offsetX, int offsetY)
+{
+    const QString quantity = job.controls.txtQuantity;
+    if (strToInt(quantity) > kConfirmAbove
+        && askQuestion(QStringLiteral("提示"), QStringLiteral("打印数量大于10，您确定要打印吗？")) != MessageAnswer::Yes)
+        return PrintOutcome::Cancelled;
+    refreshPrintSettings(job.settings, job.controls, offsetX, offsetY);
+    const JobSettings& settings = job.settings;
+    return deliver(settings.printPort, job.controls.cmbPrintBaud,
+                   {labelHeader(width, height, false, settings, job.controls.cbFeed), issueCommand(quantity, settings)});
+}
+
+QStringList defaultPrintCommandLines()
+{
+    return {
+        QStringLiteral("{D0520,1000,0500|}"),
+        QStringLiteral("{AX;+000,+000,+00|}"),
+        QStringLiteral("{AY;+00,0|}"),
+        QStringLiteral("{C|}"),
+        QStringLiteral("{PC000;0451,0165,05,05,M,00,B,P2|}"),
+        QStringLiteral("{XB00;0345,0198,9,3,03,0,0127,+0000000000,000,0,00|}"),
+        QStringLiteral("{PV00;0432,0376,0037,0042,B,00,B,P2|}"),
+        QStringLiteral("{RC000;Test print|}"),
+        QStringLiteral("{RB00;12345678|}"),
+        QStringLiteral("{RV00;12345678|}"),
+        QStringLiteral("{RM;-00-00|}"),
+        QStringLiteral("{XS;I,0001,0000C3200|}"),
+    };
+}
+
+PrintOutcome SendPrintCommands(const JobSettings& settings, const QString& baudText, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return deliver(settings.printPort, baudText, {gbk::encode(text)});
+}

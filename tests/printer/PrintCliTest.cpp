@@ -1,0 +1,74 @@
+#include "support/CliRun.h"
+#include "support/TestApp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::runCli;
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The example labels name their pictures relative to the source tree, as the README runs them.
+class SourceTreeDirectory {
+public:
+    SourceTreeDirectory()
+        : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(testing_support::sourcePath(QStringLiteral(".")));
+    }
+    ~SourceTreeDirectory() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
+TEST(PrintCli, WritesTheJobStreamOfTheSampleLabel)
+{
+    const SourceTreeDirectory sourceTree;
+    QTemporaryDir dir;
+    const QString stream = dir.filePath(QStringLiteral("sample.prn"));
+    const QString blank = dir.filePath(QStringLiteral("blank.prn"));
+    const QString sample = testing_support::sourcePath(QStringLiteral("examples/sample.xml"));
+    const auto print = runCli({QStringLiteral("print"), sample, QStringLiteral("-o"), stream, QStringLiteral("--quantity"),
+                               QStringLiteral("3")});
+    EXPECT_EQ(print.exitCode, 0) << print.err.constData();
+    const QByteArray bytes = contentOf(stream);
+    EXPECT_TRUE(bytes.startsWith("{D")) << bytes.left(40).constData();
+    EXPECT_TRUE(bytes.contains("|}{XS;I,0003,")) << "quantity 3 in the issue command";
+    EXPECT_TRUE(bytes.endsWith("1|}"));
+
+    const auto feed = runCli({QStringLiteral("print"), sample, QStringLiteral("--blank"), QStringLiteral("-o"), blank});
+    EXPECT_EQ(feed.exitCode, 0) << feed.err.constData();
+    EXPECT_FALSE(contentOf(blank).contains("{SG;"));
+    EXPECT_TRUE(contentOf(blank).contains("{XS;I,0001,"));
+}
+
+TEST(PrintCli, FailuresExitNonZeroWithAReason)
+{
+    QTemporaryDir dir;
+    const QString sample = testing_support::sourcePath(QStringLiteral("examples/sample.xml"));
+    const QStringList cases[] = {
+        {QStringLiteral("print")},
+        {QStringLiteral("print"), dir.filePath(QStringLiteral("missing.xml"))},
+        {QStringLiteral("print"), sample, QStringLiteral("--port"), dir.filePath(QStringLiteral("no/such/port"))},
+        {QStringLiteral("print"), sample, QStringLiteral("--quantity"), QStringLiteral("many"), QStringLiteral("-o"),
+         dir.filePath(QStringLiteral("x.prn"))},
+        {QStringLiteral("print"), sample, QStringLiteral("-o")},
+    };
+    for (const QStringList& arguments : cases) {
+        const auto run = runCli(arguments);
+        EXPECT_NE(run.exitCode, 0) << qPrintable(arguments.join(u' '));
+        EXPECT_FALSE(run.err.trimmed().isEmpty()) << qPrintable(arguments.join(u' '));
+    }
+}
+
+} // namespace
