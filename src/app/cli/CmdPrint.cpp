@@ -1,8 +1,11 @@
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliRecord.h"
 
+#include "data/Tdm.h"
 #include "files/LabelFile.h"
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
+#include "job/TableRecord.h"
 #include "model/Convert.h"
 #include "model/MessageError.h"
 
@@ -65,9 +68,9 @@ QString parseOptions(const QStringList& arguments, PrintOptions& options)
         return QStringLiteral("expected LABEL.xml");
     if (!options.output.isEmpty() && !options.port.isEmpty())
         return QStringLiteral("give either -o or --port, not both");
-    if (!options.workbook.isEmpty() || !options.sheet.isEmpty() || !options.record.isEmpty())
-        return QStringLiteral("--workbook, --sheet and --record need the spreadsheet reader, which this build "
-                              "does not have yet");
+    const bool fromRecord = !options.workbook.isEmpty();
+    if (options.sheet.isEmpty() == fromRecord || options.record.isEmpty() == fromRecord)
+        return QStringLiteral("--workbook, --sheet and --record go together");
     return {};
 }
 
@@ -108,8 +111,16 @@ int runPrint(const QStringList& arguments)
         const int offsetY = tenthsFromText(controls.txtPrintY);
         if (options.blank)
             return exitCode(FeedBlankLabels(job, label.Width, label.Height, offsetX, offsetY));
-        return exitCode(PrintLabel(job, label.Width, label.Height, offsetX, offsetY,
-                                   strToInt(controls.txtQuantity), nullptr));
+        const int quantity = strToInt(controls.txtQuantity);
+        if (options.workbook.isEmpty())
+            return exitCode(PrintLabel(job, label.Width, label.Height, offsetX, offsetY, quantity, nullptr));
+        Tdm& data = dm();
+        openRecord(data, options.workbook, options.sheet, strToInt(options.record));
+        const TableRecord fields(data);
+        const PrintOutcome outcome =
+            PrintLabel(job, label.Width, label.Height, offsetX, offsetY, quantity, &fields);
+        data.close();
+        return exitCode(outcome);
     } catch (const MessageError& error) {
         return fail(error.message());
     }

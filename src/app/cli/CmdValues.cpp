@@ -1,4 +1,5 @@
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliRecord.h"
 #include "app/cli/CliOutput.h"
 #include "data/Tdm.h"
 #include "files/LabelFile.h"
@@ -101,14 +102,7 @@ int runValues(const QStringList& args)
         return 0;
     }
     Tdm& data = dm();
-    data.openQuery(request->workbook, request->sheet);
-    const int record = *request->record;
-    if (record < 1 || record > data.recordCount())
-        throw MessageError(QStringLiteral("工作表“%1”没有第 %2 条记录（共 %3 条）。")
-                               .arg(request->sheet)
-                               .arg(record)
-                               .arg(data.recordCount()));
-    data.moveTo(record);
+    openRecord(data, request->workbook, request->sheet, *request->record);
     const TableRecord fields(data);
     const QStringList lines = valueListing(*objects, &fields, systemDateSeparator());
     data.close();
