@@ -93,9 +93,9 @@ public:
     {
     }
 
-    SheetRows parse(const QByteArray& part)
+    SheetRows parse(const PartSource& source)
     {
-        parseSax(part, *this, m_context.workbook, m_context.partName);
+        parseSax(source, *this, m_context.workbook, m_context.partName);
         qsizetype used = m_rows.size();
         while (used > 0 && m_rows[used - 1].isEmpty())
             --used;
@@ -281,9 +281,9 @@ double dayCountFromSerial(double serial, bool date1904)
     return serial >= 1 && serial < 60 ? serial + 1 : serial;
 }
 
-SheetRows readSheetRows(const QByteArray& part, const SheetContext& context)
+SheetRows readSheetRows(const PartSource& source, const SheetContext& context)
 {
-    return SheetParser(context).parse(part);
+    return SheetParser(context).parse(source);
 }
 
 } // namespace xlsx

@@ -88,5 +88,7 @@ SheetRows XlsxWorkbook::readSheet(int index)
         loadSharedParts();
     m_context->partName = part;
     m_context->sheetName = m_sheetNames.value(index);
-    return xlsx::readSheetRows(m_zip.read(part, kMaxSheetBytes), *m_context);
+    return xlsx::readSheetRows(
+        [&](const ZipArchive::ChunkSink& sink) { m_zip.stream(part, kMaxSheetBytes, sink); },
+        *m_context);
 }
