@@ -247,11 +247,16 @@ private:
         if (m_rows.size() <= m_row)
             m_rows.resize(m_row + 1);
         QList<CellValue>& row = m_rows[m_row];
+        // Rows of a data sheet are alike: one allocation per row, not one per cell. The
+        // previous row's width was paid for from the budget, so no sheet reserves more.
+        if (row.isEmpty())
+            row.reserve(std::max(m_previousRowWidth, qsizetype(m_column) + 1));
         if (row.size() <= m_column) {
             m_budget.spend(m_column + 1 - row.size());
             row.resize(m_column + 1);
         }
         row[m_column] = std::move(cell);
+        m_previousRowWidth = row.size();
     }
 
     const SheetContext& m_context;
@@ -259,6 +264,7 @@ private:
     SheetRows m_rows;
     int m_row = -1;
     int m_column = -1;
+    qsizetype m_previousRowWidth = 0;
     // The cell being read.
     bool m_inSheetData = false;
     bool m_inCell = false;
