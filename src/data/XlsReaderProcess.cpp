@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace {
@@ -21,8 +22,15 @@ void stop(QProcess& process)
 
 QString XlsReaderRun::installedProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("marlune-xls-reader"));
+    const QString name = QStringLiteral("marlune-xls-reader");
+    const QDir here(QCoreApplication::applicationDirPath());
+    // Beside the program; programs built into a folder of their own (the benchmarks) find
+    // it in the build's bin folder next to that folder.
+    const QString beside = here.filePath(name);
+    const QString inBin = here.filePath(QStringLiteral("../bin/") + name);
+    return QFileInfo(beside).isExecutable() || !QFileInfo(inBin).isExecutable()
+        ? beside
+        : QDir::cleanPath(inBin);
 }
 
 QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
