@@ -1,6 +1,8 @@
 #include "data/ConnectionString.h"
 #include "data/DataSourceError.h"
 #include "data/Workbook.h"
+#include "data/XlsReaderOutput.h"
+#include "data/XlsWorkbook.h"
 #include "support/TestApp.h"
 
 #include <QFile>
@@ -97,4 +99,20 @@ TEST(XlsReader, SurvivesScrambledCellData)
     expectNoCrash({scrambled});
 }
 
+// Whatever becomes of the reader process, opening the workbook ends in one clear message.
+TEST(XlsReader, ReportsAReaderThatFailsOrSaysNothingAsADamagedWorkbook)
+{
+    const QString path = fixture("basic.xls");
+    for (const char* reader : {"/bin/false", "/bin/true"}) {
+        SCOPED_TRACE(reader);
+        try {
+            XlsWorkbook book(path, QString::fromUtf8(reader));
+            ADD_FAILURE() << "no error";
+        } catch (const DataSourceError& error) {
+            EXPECT_EQ(error.message(), damagedXlsMessage(path));
+        }
+    }
+}
+
 } // namespace
+
