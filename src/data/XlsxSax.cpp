@@ -124,17 +124,20 @@ void parseSax(const PartSource& source, SaxHandler& handler, const QString& work
                                              : QStringLiteral("XML 格式错误"));
 }
 
-void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbook,
-              const QString& partName)
+PartSource piecesOf(const QByteArray& part, qsizetype piece)
 {
-    constexpr qsizetype kPiece = 1 << 20;
-    const PartSource whole = [&](const std::function<bool(QByteArrayView)>& sink) {
-        for (qsizetype at = 0; at < part.size(); at += kPiece) {
-            if (!sink(QByteArrayView(part).sliced(at, std::min(kPiece, part.size() - at))))
+    return [part, piece](const std::function<bool(QByteArrayView)>& sink) {
+        for (qsizetype at = 0; at < part.size(); at += piece) {
+            if (!sink(QByteArrayView(part).sliced(at, std::min(piece, part.size() - at))))
                 return;
         }
     };
-    parseSax(whole, handler, workbook, partName);
+}
+
+void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbook,
+              const QString& partName)
+{
+    parseSax(piecesOf(part, qsizetype(1) << 20), handler, workbook, partName);
 }
 
 } // namespace xlsx

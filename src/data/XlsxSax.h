@@ -31,6 +31,9 @@ private:
 // or that function returns false; ZipArchive::stream is one.
 using PartSource = std::function<void(const std::function<bool(QByteArrayView)>&)>;
 
+// A part held in memory, handed out in pieces of the given size.
+PartSource piecesOf(const QByteArray& part, qsizetype piece);
+
 class SaxHandler;
 void parseSax(const PartSource& source, SaxHandler& handler, const QString& workbook,
               const QString& partName);

@@ -249,17 +249,6 @@ TEST_F(XlsxReader, StopsInflatingAtThePartLimit)
     }
 }
 
-// Hands part to a sink in pieces of the given size, the way the inflater does.
-xlsx::PartSource inPieces(const QByteArray& part, qsizetype piece)
-{
-    return [=](const std::function<bool(QByteArrayView)>& sink) {
-        for (qsizetype at = 0; at < part.size(); at += piece) {
-            if (!sink(QByteArrayView(part).sliced(at, std::min(piece, part.size() - at))))
-                return;
-        }
-    };
-}
-
 QList<QStringList> rowTexts(const SheetRows& rows)
 {
     QList<QStringList> texts;
@@ -290,9 +279,9 @@ TEST(XlsxSheetStream, ReadsTheSameWhereverThePartIsCut)
         {"上海浦东", "12345.5", "一"}, {}, {"", "2024-03-05 12:00:00"}};
     for (const qsizetype piece : QList<qsizetype>{1, 2, 3, 5, 7, 64, part.size()}) {
         SCOPED_TRACE(piece);
-        EXPECT_EQ(rowTexts(xlsx::readSheetRows(inPieces(part, piece), context)), expected);
+        EXPECT_EQ(rowTexts(xlsx::readSheetRows(xlsx::piecesOf(part, piece), context)), expected);
     }
-    EXPECT_THROW(xlsx::readSheetRows(inPieces(part.chopped(9), 4), context), DataSourceError);
+    EXPECT_THROW(xlsx::readSheetRows(xlsx::piecesOf(part.chopped(9), 4), context), DataSourceError);
 }
 
 TEST_F(XlsxReader, StreamsAPartInPiecesAndStopsWhenAsked)
