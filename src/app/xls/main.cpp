@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -83,38 +84,36 @@ void putCellHead(unsigned int row, unsigned short column, ValueType type)
     put(static_cast<std::uint8_t>(type));
 }
 
-void putCell(unsigned int row, unsigned short column, const FreeXL_CellValue& value)
+// The value type of the cells FreeXL hands out as text; none for the others.
+std::optional<ValueType> textValueType(unsigned char type)
 {
-    const auto textCell = [&](ValueType type) {
-        if (!value.value.text_value)
-            return;
-        putCellHead(row, column, type);
-        putText(value.value.text_value);
-    };
-    switch (value.type) {
-    case FREEXL_CELL_INT:
-        putCellHead(row, column, ValueType::Integer);
-        put(static_cast<std::int32_t>(value.value.int_value));
-        break;
-    case FREEXL_CELL_DOUBLE:
-        putCellHead(row, column, ValueType::Double);
-        put(value.value.double_value);
-        break;
+    switch (type) {
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:
-        textCell(ValueType::Text);
-        break;
+        return ValueType::Text;
     case FREEXL_CELL_DATE:
-        textCell(ValueType::Date);
-        break;
+        return ValueType::Date;
     case FREEXL_CELL_DATETIME:
-        textCell(ValueType::DateTime);
-        break;
+        return ValueType::DateTime;
     case FREEXL_CELL_TIME:
-        textCell(ValueType::Time);
-        break;
-    default: // empty, and the formula and boolean cells FreeXL gives no value for
-        break;
+        return ValueType::Time;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Empty cells, and the formula and boolean cells FreeXL gives no value for, are left out.
+void putCell(unsigned int row, unsigned short column, const FreeXL_CellValue& value)
+{
+    if (value.type == FREEXL_CELL_INT) {
+        putCellHead(row, column, ValueType::Integer);
+        put(static_cast<std::int32_t>(value.value.int_value));
+    } else if (value.type == FREEXL_CELL_DOUBLE) {
+        putCellHead(row, column, ValueType::Double);
+        put(value.value.double_value);
+    } else if (const auto type = textValueType(value.type); type && value.value.text_value) {
+        putCellHead(row, column, *type);
+        putText(value.value.text_value);
     }
 }
 
