@@ -16,12 +16,20 @@ const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 const QString kTimeFormat = QStringLiteral("HH:mm:ss");
 const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-} // namespace
+// A day count split into its calendar day and time of day, without the time zone lookups
+// a local QDateTime costs on every construction.
+struct CalendarMoment {
+    QDate date;
+    int secondOfDay = 0;
+};
 
-QDateTime dateTimeFromDayCount(double days)
+bool isCalendarDay(double days)
 {
-    if (!std::isfinite(days) || days < kFirstDay || days > kLastDay)
-        return {};
+    return std::isfinite(days) && days >= kFirstDay && days <= kLastDay;
+}
+
+CalendarMoment calendarMoment(double days)
+{
     const qint64 seconds = std::llround(days * kSecondsPerDay);
     qint64 whole = seconds / kSecondsPerDay;
     qint64 rest = seconds % kSecondsPerDay;
@@ -29,7 +37,58 @@ QDateTime dateTimeFromDayCount(double days)
         --whole;
         rest += kSecondsPerDay;
     }
-    return QDateTime(kDayZero.addDays(whole), QTime(0, 0).addSecs(int(rest)));
+    return {kDayZero.addDays(whole), int(rest)};
+}
+
+// Fixed-width decimal digits into text, as the display forms want them.
+char* putDigits(char* at, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        at[i] = char('0' + value % 10);
+    return at + width;
+}
+
+char* putDate(char* at, QDate date)
+{
+    at = putDigits(at, date.year(), 4);
+    *at++ = '-';
+    at = putDigits(at, date.month(), 2);
+    *at++ = '-';
+    return putDigits(at, date.day(), 2);
+}
+
+char* putTime(char* at, int secondOfDay)
+{
+    at = putDigits(at, secondOfDay / 3600, 2);
+    *at++ = ':';
+    at = putDigits(at, secondOfDay / 60 % 60, 2);
+    *at++ = ':';
+    return putDigits(at, secondOfDay % 60, 2);
+}
+
+// "yyyy-MM-dd", "HH:mm:ss" or both, as the kind shows the day count.
+QString calendarText(double days, CellKind kind)
+{
+    const CalendarMoment moment = calendarMoment(days);
+    char text[20];
+    char* end = text;
+    if (kind != CellKind::Time)
+        end = putDate(end, moment.date);
+    if (kind == CellKind::DateTime)
+        *end++ = ' ';
+    if (kind != CellKind::Date)
+        end = putTime(end, moment.secondOfDay);
+    return QString::fromLatin1(text, end - text);
+}
+
+} // namespace
+
+QDateTime dateTimeFromDayCount(double days)
+{
+    if (!isCalendarDay(days))
+        return {};
+    const CalendarMoment moment = calendarMoment(days);
+    return QDateTime(moment.date, QTime(0, 0).addSecs(moment.secondOfDay));
 }
 
 double dayCountFromDateTime(const QDateTime& moment)
@@ -57,7 +116,7 @@ CellValue CellValue::fromNumber(double value)
 CellValue CellValue::fromDayCount(double days, CellKind kind)
 {
     CellValue cell = fromNumber(days);
-    if (dateTimeFromDayCount(days).isValid())
+    if (isCalendarDay(days))
         cell.kind = kind;
     return cell;
 }
@@ -79,11 +138,9 @@ QString CellValue::displayText() const
     case CellKind::Boolean:
         return number != 0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
     case CellKind::Date:
-        return dateTimeFromDayCount(number).toString(kDateFormat);
     case CellKind::Time:
-        return dateTimeFromDayCount(number).toString(kTimeFormat);
     case CellKind::DateTime:
-        return dateTimeFromDayCount(number).toString(kDateTimeFormat);
+        return calendarText(number, kind);
     }
     return {};
 }

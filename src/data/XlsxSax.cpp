@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace xlsx {
 
@@ -82,7 +83,7 @@ int SaxHandler::line() const
     return m_parser ? xmlSAX2GetLineNumber(m_parser) : 0;
 }
 
-void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbook,
+void parseSax(const PartSource& source, SaxHandler& handler, const QString& workbook,
               const QString& partName)
 {
     xmlSAXHandler sax{};
@@ -97,32 +98,46 @@ void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbo
     state.parser = xmlCreatePushParserCtxt(&sax, &state, nullptr, 0, nullptr);
     if (!state.parser)
         throw DataSourceError(QStringLiteral("内存不足，无法读取工作簿“%1”。").arg(workbook));
+    // The parser goes with this call, also when the source throws.
+    const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> owner(state.parser,
+                                                                          xmlFreeParserCtxt);
+    const std::unique_ptr<SaxHandler, void (*)(SaxHandler*)> attached(
+        &handler, [](SaxHandler* detached) { detached->m_parser = nullptr; });
     // No network, no external entities, no entity substitution: a workbook part is data.
     xmlCtxtUseOptions(state.parser, XML_PARSE_NONET);
     handler.m_parser = state.parser;
 
-    constexpr qsizetype chunk = 1 << 20;
     int result = 0;
-    for (qsizetype at = 0; result == 0 && !state.failure; at += chunk) {
-        const qsizetype length = std::min(chunk, part.size() - at);
-        const bool last = at + length >= part.size();
-        result = xmlParseChunk(state.parser, part.constData() + at, int(length), last ? 1 : 0);
-        if (last)
-            break;
-    }
-    const xmlError* error = xmlCtxtGetLastError(state.parser);
-    const QString message = error && error->message
-        ? QString::fromUtf8(error->message).trimmed()
-        : QStringLiteral("XML 格式错误");
-    const int line = error ? error->line : 0;
-    const bool wellFormed = state.parser->wellFormed != 0;
-    handler.m_parser = nullptr;
-    xmlFreeParserCtxt(state.parser);
+    source([&](QByteArrayView chunk) {
+        result = xmlParseChunk(state.parser, chunk.data(), int(chunk.size()), 0);
+        return result == 0 && !state.failure;
+    });
+    if (result == 0 && !state.failure)
+        result = xmlParseChunk(state.parser, nullptr, 0, 1);
 
     if (state.failure)
         std::rethrow_exception(state.failure);
-    if (result != 0 || !wellFormed)
-        throwDamaged(workbook, partName, line, message);
+    const xmlError* error = xmlCtxtGetLastError(state.parser);
+    if (result != 0 || !state.parser->wellFormed)
+        throwDamaged(workbook, partName, error ? error->line : 0,
+                     error && error->message ? QString::fromUtf8(error->message).trimmed()
+                                             : QStringLiteral("XML 格式错误"));
+}
+
+PartSource piecesOf(const QByteArray& part, qsizetype piece)
+{
+    return [part, piece](const std::function<bool(QByteArrayView)>& sink) {
+        for (qsizetype at = 0; at < part.size(); at += piece) {
+            if (!sink(QByteArrayView(part).sliced(at, std::min(piece, part.size() - at))))
+                return;
+        }
+    };
+}
+
+void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbook,
+              const QString& partName)
+{
+    parseSax(piecesOf(part, qsizetype(1) << 20), handler, workbook, partName);
 }
 
 } // namespace xlsx

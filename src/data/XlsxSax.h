@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <string_view>
 
 // The large parts of a workbook (worksheets, shared strings) are read with libxml2's SAX
@@ -26,6 +27,17 @@ private:
     int m_count;
 };
 
+// Hands a part's bytes, piece by piece, to the function it is given, until the part ends
+// or that function returns false; ZipArchive::stream is one.
+using PartSource = std::function<void(const std::function<bool(QByteArrayView)>&)>;
+
+// A part held in memory, handed out in pieces of the given size.
+PartSource piecesOf(const QByteArray& part, qsizetype piece);
+
+class SaxHandler;
+void parseSax(const PartSource& source, SaxHandler& handler, const QString& workbook,
+              const QString& partName);
+
 class SaxHandler {
 public:
     virtual ~SaxHandler() = default;
@@ -36,12 +48,13 @@ public:
     int line() const;
 
 private:
-    friend void parseSax(const QByteArray&, SaxHandler&, const QString&, const QString&);
+    friend void parseSax(const PartSource&, SaxHandler&, const QString&, const QString&);
     void* m_parser = nullptr;
 };
 
-// Feeds part through handler. A DataSourceError the handler throws stops the parse and
-// reaches the caller; XML that is not well-formed throws one naming part and line.
+// Feeds the part through handler, as it comes from source or whole. A DataSourceError the
+// handler or the source throws stops the parse and reaches the caller; XML that is not
+// well-formed throws one naming part and line.
 void parseSax(const QByteArray& part, SaxHandler& handler, const QString& workbook,
               const QString& partName);
 

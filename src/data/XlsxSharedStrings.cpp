@@ -47,7 +47,7 @@ private:
 
 } // namespace
 
-QStringList readSharedStrings(const QByteArray& part, const QString& workbook,
+QStringList readSharedStrings(const PartSource& part, const QString& workbook,
                               const QString& partName)
 {
     SharedStringsParser parser;

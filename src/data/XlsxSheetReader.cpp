@@ -93,9 +93,9 @@ public:
     {
     }
 
-    SheetRows parse(const QByteArray& part)
+    SheetRows parse(const PartSource& source)
     {
-        parseSax(part, *this, m_context.workbook, m_context.partName);
+        parseSax(source, *this, m_context.workbook, m_context.partName);
         qsizetype used = m_rows.size();
         while (used > 0 && m_rows[used - 1].isEmpty())
             --used;
@@ -247,11 +247,16 @@ private:
         if (m_rows.size() <= m_row)
             m_rows.resize(m_row + 1);
         QList<CellValue>& row = m_rows[m_row];
+        // Rows of a data sheet are alike: one allocation per row, not one per cell. The
+        // previous row's width was paid for from the budget, so no sheet reserves more.
+        if (row.isEmpty())
+            row.reserve(std::max(m_previousRowWidth, qsizetype(m_column) + 1));
         if (row.size() <= m_column) {
             m_budget.spend(m_column + 1 - row.size());
             row.resize(m_column + 1);
         }
         row[m_column] = std::move(cell);
+        m_previousRowWidth = row.size();
     }
 
     const SheetContext& m_context;
@@ -259,6 +264,7 @@ private:
     SheetRows m_rows;
     int m_row = -1;
     int m_column = -1;
+    qsizetype m_previousRowWidth = 0;
     // The cell being read.
     bool m_inSheetData = false;
     bool m_inCell = false;
@@ -281,9 +287,9 @@ double dayCountFromSerial(double serial, bool date1904)
     return serial >= 1 && serial < 60 ? serial + 1 : serial;
 }
 
-SheetRows readSheetRows(const QByteArray& part, const SheetContext& context)
+SheetRows readSheetRows(const PartSource& source, const SheetContext& context)
 {
-    return SheetParser(context).parse(part);
+    return SheetParser(context).parse(source);
 }
 
 } // namespace xlsx

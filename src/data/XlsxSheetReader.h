@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/SheetTable.h"
+#include "data/XlsxSax.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,8 +21,8 @@ struct SheetContext {
 
 // The cells of a worksheet part: shared and inline strings, numbers read through their
 // number format (dates in either date system), booleans, error codes and the cached value
-// of formulas.
-SheetRows readSheetRows(const QByteArray& part, const SheetContext& context);
+// of formulas. The part comes from source as the inflater hands it out.
+SheetRows readSheetRows(const PartSource& source, const SheetContext& context);
 
 // A stored date serial as a day count from 1899-12-30: the 1904 system starts 1462 days
 // later, and the 1900 system counts a 29 February 1900 that never was.

@@ -65,12 +65,19 @@ void XlsxWorkbook::loadSharedParts()
     const QString strings = xlsx::targetOfType(relationships, u"/sharedStrings");
     if (!strings.isEmpty() && m_zip.contains(strings))
         context.sharedStrings = xlsx::readSharedStrings(
-            m_zip.read(strings, kMaxSharedStringsBytes), m_path, strings);
+            partSource(strings, kMaxSharedStringsBytes), m_path, strings);
     const QString styles = xlsx::targetOfType(relationships, u"/styles");
     if (!styles.isEmpty() && m_zip.contains(styles))
         context.formatKinds =
             xlsx::readCellFormatKinds(m_zip.read(styles, kMaxSmallPartBytes), m_path, styles);
     m_context = std::move(context);
+}
+
+xlsx::PartSource XlsxWorkbook::partSource(const QString& part, qint64 limit) const
+{
+    return [this, part, limit](const ZipArchive::ChunkSink& sink) {
+        m_zip.stream(part, limit, sink);
+    };
 }
 
 QStringList XlsxWorkbook::sheetNames() const
@@ -88,5 +95,5 @@ SheetRows XlsxWorkbook::readSheet(int index)
         loadSharedParts();
     m_context->partName = part;
     m_context->sheetName = m_sheetNames.value(index);
-    return xlsx::readSheetRows(m_zip.read(part, kMaxSheetBytes), *m_context);
+    return xlsx::readSheetRows(partSource(part, kMaxSheetBytes), *m_context);
 }

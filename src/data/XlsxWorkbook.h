@@ -6,8 +6,9 @@
 
 #include <optional>
 
-// An Open XML workbook (.xlsx, .xlsm): a zip package read with minizip, its parts
-// streamed with QXmlStreamReader.
+// An Open XML workbook (.xlsx, .xlsm): a zip package read with minizip; the small parts
+// read with QXmlStreamReader, the large ones (sheets, shared strings) streamed from the
+// inflater through libxml2's SAX parser.
 class XlsxWorkbook : public Workbook {
 public:
     // Limits on the inflated size of each part: a sheet, the shared strings, and the
@@ -24,6 +25,8 @@ public:
 private:
     void readWorkbookPart(const QString& part);
     void loadSharedParts();
+    // Streams the part from the package, within limit bytes.
+    xlsx::PartSource partSource(const QString& part, qint64 limit) const;
 
     ZipArchive m_zip;
     QString m_path;

@@ -6,12 +6,12 @@
 
 #include <minizip/unzip.h>
 
-#include <algorithm>
+#include <memory>
 
 namespace {
 
 constexpr int kCaseInsensitive = 2;
-constexpr int kChunk = 1 << 16;
+constexpr int kChunk = 1 << 18;
 
 } // namespace
 
@@ -36,6 +36,16 @@ bool ZipArchive::contains(const QString& name) const
 
 QByteArray ZipArchive::read(const QString& name, qint64 limit) const
 {
+    QByteArray data;
+    stream(name, limit, [&](QByteArrayView chunk) {
+        data.append(chunk);
+        return true;
+    });
+    return data;
+}
+
+void ZipArchive::stream(const QString& name, qint64 limit, const ChunkSink& sink) const
+{
     const auto damaged = [&] {
         return DataSourceError(QStringLiteral("工作簿“%1”已损坏：无法读取其中的“%2”。")
                                    .arg(m_path, name));
@@ -50,23 +60,26 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
         throw DataSourceError(QStringLiteral("工作簿“%1”已加密，无法读取。").arg(m_path));
     if (unzOpenCurrentFile(m_zip) != UNZ_OK)
         throw damaged();
+    // The part stays open only while this call runs, whatever ends it.
+    std::unique_ptr<void, void (*)(void*)> open(m_zip, [](void* zip) {
+        unzCloseCurrentFile(zip);
+    });
 
-    QByteArray data;
-    // The declared size is only a hint: a hostile file may lie about it.
-    data.reserve(qsizetype(std::min<quint64>(info.uncompressed_size, quint64(limit))));
-    char chunk[kChunk];
+    const std::unique_ptr<char[]> chunk(new char[kChunk]);
+    qint64 total = 0;
     int got = 0;
-    while ((got = unzReadCurrentFile(m_zip, chunk, kChunk)) > 0) {
-        if (data.size() + got > limit) {
-            unzCloseCurrentFile(m_zip);
+    while ((got = unzReadCurrentFile(m_zip, chunk.get(), kChunk)) > 0) {
+        // The declared size is only a hint: a hostile file may lie about it.
+        total += got;
+        if (total > limit)
             throw DataSourceError(QStringLiteral("工作簿“%1”中的“%2”太大（超过 %3 MB），无法读取。")
                                       .arg(m_path, name)
                                       .arg(limit >> 20));
-        }
-        data.append(chunk, got);
+        if (!sink(QByteArrayView(chunk.get(), got)))
+            return;
     }
-    const int closed = unzCloseCurrentFile(m_zip);
+    // The stored checksum is checked only once the whole part was read.
+    const int closed = unzCloseCurrentFile(open.release());
     if (got < 0 || closed != UNZ_OK)
         throw damaged();
-    return data;
 }

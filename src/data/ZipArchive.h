@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Read access to the parts of an Open XML package. Every part is inflated into memory
-// with a limit of its own, so a zip bomb ends with a message instead of eating memory.
+#include <functional>
+
+// Read access to the parts of an Open XML package. Every part is inflated with a limit of
+// its own, so a zip bomb ends with a message instead of eating memory.
 class ZipArchive {
 public:
     explicit ZipArchive(const QString& path); // throws DataSourceError
@@ -14,8 +16,14 @@ public:
 
     // Part names compare without regard to case, as the package format wants.
     bool contains(const QString& name) const;
+    // Takes one inflated piece of a part; returns false to stop reading it.
+    using ChunkSink = std::function<bool(QByteArrayView)>;
+
     // The inflated part; throws when it is missing, damaged or larger than limit bytes.
     QByteArray read(const QString& name, qint64 limit) const;
+    // The inflated part in pieces, without holding it whole: large sheets pass straight
+    // from the inflater to the parser. Throws as read() does, as far as it got.
+    void stream(const QString& name, qint64 limit, const ChunkSink& sink) const;
 
 private:
     QString m_path;

@@ -2,6 +2,7 @@
 #include "data/ConnectionString.h"
 #include "data/DataSourceError.h"
 #include "data/Workbook.h"
+#include "data/XlsxSheetReader.h"
 #include "data/XlsxWorkbook.h"
 #include "data/ZipArchive.h"
 
@@ -248,4 +249,62 @@ TEST_F(XlsxReader, StopsInflatingAtThePartLimit)
     }
 }
 
+QList<QStringList> rowTexts(const SheetRows& rows)
+{
+    QList<QStringList> texts;
+    for (const QList<CellValue>& row : rows) {
+        QStringList cells;
+        for (const CellValue& cell : row)
+            cells.append(cell.displayText());
+        texts.append(cells);
+    }
+    return texts;
+}
+
+// The inflater cuts the part anywhere: inside a name, a number, a multi-byte character or
+// between a cell's text pieces. Every cut reads the same rows.
+TEST(XlsxSheetStream, ReadsTheSameWhereverThePartIsCut)
+{
+    const QByteArray part = worksheet(
+        "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>上海浦东</t></is></c>"
+        "<c r=\"B1\"><v>12345.5</v></c><c r=\"C1\" t=\"s\"><v>1</v></c></row>"
+        "<row r=\"3\"><c r=\"B3\" s=\"1\"><v>45356.5</v></c></row>");
+    xlsx::SheetContext context;
+    context.workbook = QStringLiteral("book.xlsx");
+    context.partName = QStringLiteral("xl/worksheets/sheet1.xml");
+    context.sheetName = QStringLiteral("Sheet1");
+    context.sharedStrings = {QStringLiteral("零"), QStringLiteral("一")};
+    context.formatKinds = {CellKind::Number, CellKind::DateTime};
+    const QList<QStringList> expected = {
+        {"上海浦东", "12345.5", "一"}, {}, {"", "2024-03-05 12:00:00"}};
+    for (const qsizetype piece : QList<qsizetype>{1, 2, 3, 5, 7, 64, part.size()}) {
+        SCOPED_TRACE(piece);
+        EXPECT_EQ(rowTexts(xlsx::readSheetRows(xlsx::piecesOf(part, piece), context)), expected);
+    }
+    EXPECT_THROW(xlsx::readSheetRows(xlsx::piecesOf(part.chopped(9), 4), context), DataSourceError);
+}
+
+TEST_F(XlsxReader, StreamsAPartInPiecesAndStopsWhenAsked)
+{
+    QByteArray big;
+    for (int i = 0; big.size() < (3 << 20); ++i)
+        big += QByteArray::number(i) + ' ';
+    const QString book = path("pieces.xlsx");
+    writeZip(book, {{QStringLiteral("big.xml"), big}});
+    const ZipArchive zip(book);
+    QByteArray joined;
+    int pieces = 0;
+    zip.stream(QStringLiteral("big.xml"), 4 << 20, [&](QByteArrayView piece) {
+        joined += piece;
+        return ++pieces > 0;
+    });
+    EXPECT_EQ(joined, big);
+    EXPECT_GT(pieces, 1);
+    pieces = 0;
+    zip.stream(QStringLiteral("big.xml"), 4 << 20, [&](QByteArrayView) { return ++pieces < 2; });
+    EXPECT_EQ(pieces, 2);
+    EXPECT_EQ(zip.read(QStringLiteral("big.xml"), 4 << 20), big) << "stopping left the part open";
+}
+
 } // namespace
+
