@@ -1,6 +1,7 @@
 #include "TracingSupport.h"
 #include "cutter/CutPaths.h"
 #include "cutter/CutText.h"
+#include "support/TestApp.h"
 
 #include <QTemporaryDir>
 
@@ -10,15 +11,7 @@
 
 namespace {
 
-Tshape boxShape(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.printLeft = left;
-    shape.printTop = top;
-    shape.printRight = right;
-    shape.printBottom = bottom;
-    return shape;
-}
+using testing_support::placedShape;
 
 CutContext job(bool commandMode, bool rotated, int offsetX = 0, int offsetY = 0)
 {
@@ -70,7 +63,7 @@ Tshape line(float startX, float startY, float endX, float endY)
 
 TEST(CutText, RoundRectangleCommandWithJoint)
 {
-    Tshape shape = boxShape(ShapeKind::CutRoundRect, 100, 50, 400, 250);
+    Tshape shape = placedShape(ShapeKind::CutRoundRect, 100, 50, 400, 250);
     shape.printR = 20;
     shape.gapPos = 1;
     shape.gapDistance = 15;
@@ -87,7 +80,7 @@ TEST(CutText, RotatedRoundRectangleTurnsBackWithItsJointEdge)
     };
     const Row rows[] = {{1, "2"}, {2, "3"}, {3, "4"}, {4, "1"}, {0, "1"}, {-1, "0"}, {5, "2"}};
     for (const Row& row : rows) {
-        Tshape shape = boxShape(ShapeKind::CutRoundRect, 100, 200, 400, 300);
+        Tshape shape = placedShape(ShapeKind::CutRoundRect, 100, 200, 400, 300);
         shape.gapPos = row.gapPos;
         shape.direction = 1;
         shape.delayms = 7;
@@ -100,7 +93,7 @@ TEST(CutText, RotatedRoundRectangleTurnsBackWithItsJointEdge)
 
 TEST(CutText, RoundRectanglePathTurnsBackWhenRotated)
 {
-    Tshape shape = boxShape(ShapeKind::CutRoundRect, 100, 200, 400, 300);
+    Tshape shape = placedShape(ShapeKind::CutRoundRect, 100, 200, 400, 300);
     shape.printR = 15;
     const CutContext upright = job(false, false, 30, 40);
     const CutContext turned = job(false, true, 30, 40);
@@ -110,7 +103,7 @@ TEST(CutText, RoundRectanglePathTurnsBackWhenRotated)
 
 TEST(CutText, RectangleIsARoundRectangleOfRadiusZeroWithoutJoint)
 {
-    Tshape rect = boxShape(ShapeKind::CutRect, 120, 80, 520, 330);
+    Tshape rect = placedShape(ShapeKind::CutRect, 120, 80, 520, 330);
     Tshape rounded = rect;
     rounded.Type = typeName(ShapeKind::CutRoundRect);
     // Stray values in the plain rectangle's record are not its own and must not be cut.
@@ -131,7 +124,7 @@ TEST(CutText, RectangleIsARoundRectangleOfRadiusZeroWithoutJoint)
 
 TEST(CutText, CircleCommandInGeneralNotation)
 {
-    const Tshape circle = boxShape(ShapeKind::CutCircle, 125, 30, 425, 230);
+    const Tshape circle = placedShape(ShapeKind::CutCircle, 125, 30, 425, 230);
     EXPECT_EQ(cutText(circle, job(true, false)), QStringLiteral(" E12.5,3,30,20"));
     EXPECT_EQ(cutText(circle, job(true, false, 1, 0)), QStringLiteral(" E12.6,3,30,20"));
     EXPECT_EQ(cutText(circle, job(true, true)), QStringLiteral(" E3,47.5,20,30"));
@@ -139,9 +132,9 @@ TEST(CutText, CircleCommandInGeneralNotation)
 
 TEST(CutText, PathFormsThatAreNeverTurnedBack)
 {
-    Tshape halfCircle = boxShape(ShapeKind::CutHalfCircle, 100, 200, 400, 300);
+    Tshape halfCircle = placedShape(ShapeKind::CutHalfCircle, 100, 200, 400, 300);
     halfCircle.printR = 10;
-    const Tshape circle = boxShape(ShapeKind::CutCircle, 100, 200, 400, 300);
+    const Tshape circle = placedShape(ShapeKind::CutCircle, 100, 200, 400, 300);
     const Tshape arcShape = arc(300, 250, 80, 0, 135);
     Tshape lineShape = line(100, 200, 300, 260);
     lineShape.startDown = 1;
@@ -227,14 +220,14 @@ TEST(CutText, LinePathMovesBetweenCornersWithSwappedFactors)
     context.kx = 2;
     context.ky = 3;
     for (const Row& row : rows) {
-        Tshape shape = boxShape(ShapeKind::CutLine, 10, 20, 30, 40);
+        Tshape shape = placedShape(ShapeKind::CutLine, 10, 20, 30, 40);
         shape.direction = row.direction;
         shape.startDown = 1;
         shape.endUp = 1;
         shape.Delay = 1;
         EXPECT_EQ(cutText(shape, context), QString::fromUtf8(row.text)) << "direction " << row.direction;
     }
-    Tshape plain = boxShape(ShapeKind::CutLine, 10, 20, 30, 40);
+    Tshape plain = placedShape(ShapeKind::CutLine, 10, 20, 30, 40);
     plain.direction = 2;
     EXPECT_EQ(cutText(plain, context), QStringLiteral(" U84,93 U44,33"));
 }
@@ -263,9 +256,9 @@ TEST(CutText, LineCommands)
 
 TEST(CutText, PrintObjectsAndUnknownKindsGiveNothing)
 {
-    Tshape unknown = boxShape(ShapeKind::CutRect, 0, 0, 10, 10);
+    Tshape unknown = placedShape(ShapeKind::CutRect, 0, 0, 10, 10);
     unknown.Type = QStringLiteral("cutStar");
-    for (const Tshape& shape : {boxShape(ShapeKind::PrintRect, 0, 0, 10, 10), makeShape(ShapeKind::PrintString),
+    for (const Tshape& shape : {placedShape(ShapeKind::PrintRect, 0, 0, 10, 10), makeShape(ShapeKind::PrintString),
                                 makeShape(ShapeKind::PrintImage), unknown}) {
         const CutText result = CutObjectText(shape, job(false, false));
         EXPECT_TRUE(result.ok()) << qPrintable(shape.Type);
@@ -287,7 +280,7 @@ protected:
 
 TEST_F(CutImageText, OutlineScaledIntoTheBoxTwiceAtTheStart)
 {
-    Tshape shape = boxShape(ShapeKind::CutImage, 0, 0, 120, 100);
+    Tshape shape = placedShape(ShapeKind::CutImage, 0, 0, 120, 100);
     shape.fileName = bitmap(QStringLiteral("frame.bmp"), cut_testing::rectangleOutline({2, 2}, {9, 8}));
     CutContext context = job(false, false);
     context.kx = 1;
@@ -300,7 +293,7 @@ TEST_F(CutImageText, OutlineScaledIntoTheBoxTwiceAtTheStart)
 
 TEST_F(CutImageText, FactorsSwappedOffsetsAddedNeverTurnedBack)
 {
-    Tshape shape = boxShape(ShapeKind::CutImage, 10, 20, 130, 120);
+    Tshape shape = placedShape(ShapeKind::CutImage, 10, 20, 130, 120);
     shape.fileName = bitmap(QStringLiteral("frame.bmp"), cut_testing::rectangleOutline({2, 2}, {9, 8}));
     CutContext context = job(false, false, 5, 7);
     context.kx = 2;
@@ -325,7 +318,7 @@ TEST_F(CutImageText, MissingFileOrEmptyOutlineFails)
         {bitmap(QStringLiteral("high.bmp"), {{3, 1}, {4, 1}, {5, 2}}), "black only above the middle row"},
     };
     for (const Row& row : rows) {
-        Tshape shape = boxShape(ShapeKind::CutImage, 0, 0, 120, 100);
+        Tshape shape = placedShape(ShapeKind::CutImage, 0, 0, 120, 100);
         shape.fileName = row.file;
         const CutText result = CutObjectText(shape, job(false, false));
         EXPECT_FALSE(result.ok()) << row.what;

@@ -3,23 +3,13 @@
 #include "files/LabelFile.h"
 #include "model/TextCodec.h"
 #include "support/CliRun.h"
+#include "support/TestApp.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using testing_support::runCli;
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // A record-bound symbol prints the record's value, chosen by --record, instead of the stored one.
 TEST(PrintRecordCli, FillsVariableObjectsFromTheChosenRecord)
@@ -47,7 +37,7 @@ TEST(PrintRecordCli, FillsVariableObjectsFromTheChosenRecord)
                                  QStringLiteral("货品"), QStringLiteral("--record"),
                                  QString::fromLatin1(row.record)});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QByteArray bytes = contentOf(stream);
+        const QByteArray bytes = testing_support::fileContent(stream);
         EXPECT_TRUE(bytes.contains(gbk::encode(QString::fromUtf16(row.expected)))) << row.record;
         EXPECT_FALSE(bytes.contains(gbk::encode(QStringLiteral("存货")))) << row.record;
     }

@@ -11,11 +11,6 @@ namespace {
 
 using testing_support::runCli;
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The example labels name their pictures relative to the source tree, as the README runs them.
 class SourceTreeDirectory {
@@ -41,15 +36,15 @@ TEST(PrintCli, WritesTheJobStreamOfTheSampleLabel)
     const auto print = runCli({QStringLiteral("print"), sample, QStringLiteral("-o"), stream, QStringLiteral("--quantity"),
                                QStringLiteral("3")});
     EXPECT_EQ(print.exitCode, 0) << print.err.constData();
-    const QByteArray bytes = contentOf(stream);
+    const QByteArray bytes = testing_support::fileContent(stream);
     EXPECT_TRUE(bytes.startsWith("{D")) << bytes.left(40).constData();
     EXPECT_TRUE(bytes.contains("|}{XS;I,0003,")) << "quantity 3 in the issue command";
     EXPECT_TRUE(bytes.endsWith("1|}"));
 
     const auto feed = runCli({QStringLiteral("print"), sample, QStringLiteral("--blank"), QStringLiteral("-o"), blank});
     EXPECT_EQ(feed.exitCode, 0) << feed.err.constData();
-    EXPECT_FALSE(contentOf(blank).contains("{SG;"));
-    EXPECT_TRUE(contentOf(blank).contains("{XS;I,0001,"));
+    EXPECT_FALSE(testing_support::fileContent(blank).contains("{SG;"));
+    EXPECT_TRUE(testing_support::fileContent(blank).contains("{XS;I,0001,"));
 }
 
 TEST(PrintCli, FailuresExitNonZeroWithAReason)

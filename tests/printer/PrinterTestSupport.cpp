@@ -1,15 +1,5 @@
 #include "PrinterTestSupport.h"
 
-Tshape placedShape(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.printLeft = left;
-    shape.printTop = top;
-    shape.printRight = right;
-    shape.printBottom = bottom;
-    return shape;
-}
-
 QImage decodedRaster(const RasterGraphic& graphic)
 {
     QImage dots(graphic.width, graphic.height, QImage::Format_RGB32);

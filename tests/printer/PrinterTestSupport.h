@@ -2,11 +2,12 @@
 
 #include "model/Tshape.h"
 #include "printer/RasterGraphic.h"
+#include "support/TestApp.h"
 
 #include <QImage>
 
 // A fresh object of the kind with its model box from (left, top) to (right, bottom).
-Tshape placedShape(ShapeKind kind, int left, int top, int right = 0, int bottom = 0);
+using testing_support::placedShape;
 
 // The raster of a graphic command turned back into a picture, one pixel per dot (black for a
 // set bit), so tests can look at where the dots fall.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/Tshape.h"
+
+#include <QByteArray>
 #include <QString>
 
 // Helpers every suite shares.
@@ -7,5 +10,11 @@ namespace testing_support {
 
 // Path of a file in the source tree (examples/, tests/fixtures/, ...).
 QString sourcePath(const QString& relative);
+
+// The bytes of a file, empty when it cannot be read.
+QByteArray fileContent(const QString& path);
+
+// A fresh record of a kind with its model box (or anchor) set.
+Tshape placedShape(ShapeKind kind, int left, int top, int right = 0, int bottom = 0);
 
 } // namespace testing_support
