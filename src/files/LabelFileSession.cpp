@@ -1,31 +1,9 @@
 #include "files/LabelFileSession.h"
 
-#include "model/MessageError.h"
 #include "model/MessageService.h"
 
 #include <QFileInfo>
 
-#include <exception>
-
-namespace {
-
-// Runs one step of a command; a failure is shown in the standard error box and ends the
-// command, never the program.
-template <typename Step>
-bool reportingFailure(Step step)
-{
-    try {
-        step();
-        return true;
-    } catch (const MessageError& error) {
-        showStandardError(error.message());
-    } catch (const std::exception& error) {
-        showStandardError(QString::fromUtf8(error.what()));
-    }
-    return false;
-}
-
-} // namespace
 
 LabelFileSession::LabelFileSession(const LabelTarget& target, QObject* parent)
     : QObject(parent)
@@ -63,7 +41,7 @@ bool LabelFileSession::open(const QString& path)
 {
     std::optional<LabelLoadResult> result;
     RecentFiles* recent = m_recentFiles ? &*m_recentFiles : nullptr;
-    if (!reportingFailure([&] { result = LoadLabel(path, m_target, recent); }) || !result->fileFound)
+    if (!runShowingFailure([&] { result = LoadLabel(path, m_target, recent); }) || !result->fileFound)
         return false;
     setFileName(QFileInfo(path).absoluteFilePath());
     emit labelLoaded();
@@ -99,13 +77,13 @@ LabelFileSession::SaveOutcome LabelFileSession::saveAs()
         return SaveOutcome::Cancelled;
     const SaveOutcome outcome = saveTo(path);
     if (outcome == SaveOutcome::Saved && m_recentFiles)
-        reportingFailure([&] { m_recentFiles->add(QFileInfo(path).absoluteFilePath()); });
+        runShowingFailure([&] { m_recentFiles->add(QFileInfo(path).absoluteFilePath()); });
     return outcome;
 }
 
 LabelFileSession::SaveOutcome LabelFileSession::saveTo(const QString& path)
 {
-    if (!reportingFailure([&] { SaveLabel(path, m_target.document, m_target.label, m_target.job); }))
+    if (!runShowingFailure([&] { SaveLabel(path, m_target.document, m_target.label, m_target.job); }))
         return SaveOutcome::Failed;
     setFileName(path);
     return SaveOutcome::Saved;

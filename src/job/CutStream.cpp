@@ -124,6 +124,14 @@ QString cutStreamTrailer(const JobControls& controls, CutJobMode mode)
     return trailer;
 }
 
+QByteArray cutterFeedCommand(const JobControls& controls, const JobSettings& settings,
+                             const LabelSettings& label)
+{
+    return gbk::encode(QString::asprintf("# Y%.2f,50,0,%d W", labelPitch(settings, label),
+                                         controls.chbCutFeedBlack ? 1 : 0)
+                       + controls.txtQuantity + QStringLiteral(" @"));
+}
+
 std::optional<CutStream> buildCutStream(CutJobMode mode, const CutJobInputs& inputs)
 {
     const CutContext context = cutContextFrom(inputs.controls, inputs.settings, inputs.label);

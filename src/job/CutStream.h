@@ -52,6 +52,11 @@ QString cutStreamTrailer(const JobControls& controls, CutJobMode mode);
 QString cuttingSpeedCommand(int value);
 QString travelSpeedCommand(int value);
 
+// The command the print button sends alone in cutter feed mode: the cutter moves the paper
+// by the label pitch (or to the black mark, when ticked) for the quantity typed.
+QByteArray cutterFeedCommand(const JobControls& controls, const JobSettings& settings,
+                             const LabelSettings& label);
+
 // Builds the stream from the inputs in the order the job reads them, and stores the cutter
 // port typed in the window into the settings. Nothing to cut (no enabled cut object): no
 // stream. Raises ConversionError for a number that is not one, and MessageError when a cut

@@ -31,11 +31,17 @@ PrintOutcome deliver(const QString& portName, const QString& baudText, const QLi
 
 } // namespace
 
+bool confirmQuantity(int quantity)
+{
+    return quantity <= kConfirmAbove
+           || askQuestion(QStringLiteral("提示"), QStringLiteral("打印数量大于10，您确定要打印吗？"))
+                  == MessageAnswer::Yes;
+}
+
 PrintOutcome FeedBlankLabels(const PrintJobContext& job, int width, int height, int offsetX, int offsetY)
 {
     const QString quantity = job.controls.txtQuantity;
-    if (strToInt(quantity) > kConfirmAbove
-        && askQuestion(QStringLiteral("提示"), QStringLiteral("打印数量大于10，您确定要打印吗？")) != MessageAnswer::Yes)
+    if (!confirmQuantity(strToInt(quantity)))
         return PrintOutcome::Cancelled;
     refreshPrintSettings(job.settings, job.controls, offsetX, offsetY);
     const JobSettings& settings = job.settings;

@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <QTimer>
 
-WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadline,
-                        const bool* stop)
+namespace {
+
+WaitOutcome pumpUntil(const std::function<bool()>& ready, QDeadlineTimer deadline, const bool* stop,
+                      QEventLoop::ProcessEventsFlags events)
 {
     // Nothing else may wake the dispatcher when the deadline comes, so a timer does.
     QTimer wakeUp;
@@ -21,6 +23,20 @@ WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadl
             return WaitOutcome::Ready;
         if (deadline.hasExpired())
             return WaitOutcome::TimedOut;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(events | QEventLoop::WaitForMoreEvents);
     }
+}
+
+} // namespace
+
+WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadline,
+                        const bool* stop)
+{
+    return pumpUntil(ready, deadline, stop, QEventLoop::AllEvents);
+}
+
+void delayHoldingInput(int milliseconds)
+{
+    pumpUntil({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer), nullptr,
+              QEventLoop::ExcludeUserInputEvents);
 }

@@ -15,3 +15,8 @@ enum class WaitOutcome { Ready, TimedOut, Stopped };
 // condition when both hold, since the operator's stop must end a run.
 WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadline,
                         const bool* stop = nullptr);
+
+// The timed run's delay between printing and cutting: nothing the operator does is taken
+// until it has passed (clicks and keys wait in the queue, the stop button included), while
+// the window still repaints and the ports and timers run, so the program does not look hung.
+void delayHoldingInput(int milliseconds);

@@ -1,8 +1,11 @@
 #include "model/MessageService.h"
 
+#include "model/MessageError.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -62,6 +65,19 @@ MessageAnswer askQuestion(const QString& caption, const QString& text, MessageBu
 void showStandardError(const QString& text)
 {
     showMessage(QCoreApplication::applicationName(), text, MessageIcon::Error);
+}
+
+bool runShowingFailure(const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const MessageError& error) {
+        showStandardError(error.message());
+    } catch (const std::exception& error) {
+        showStandardError(QString::fromUtf8(error.what()));
+    }
+    return false;
 }
 
 RecordingMessageService::RecordingMessageService()

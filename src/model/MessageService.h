@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Messages the operator can act on go through one service, so that core code never opens
 // a dialog itself: the desktop program shows a modal box, the command-line tool writes to
 // stderr, and tests record what was asked and give the answer they chose.
@@ -37,6 +39,9 @@ MessageAnswer askQuestion(const QString& caption, const QString& text,
 // The application's standard error box for a failure that ended a command: the program's
 // name as caption and the error icon.
 void showStandardError(const QString& text);
+// Runs one step of a command; a failure it raises is shown in the standard error box and ends
+// the step, never the program. Returns whether the step ran to its end.
+bool runShowingFailure(const std::function<void()>& step);
 
 // Records every message and answers from a queue (then with the fallback answer).
 // Installs itself for its lifetime.

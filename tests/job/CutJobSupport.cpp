@@ -47,8 +47,13 @@ SimulatedMachine::SimulatedMachine(const QStringList& options)
             lines << QString::fromUtf8(m_process.readLine()).trimmed();
     }
     for (const QString& line : lines) {
-        if (line.startsWith(QStringLiteral("cutter=")))
-            m_cutter = line.section(u'=', 1);
+        const QString path = line.section(u'=', 1);
+        if (line.startsWith(QStringLiteral("printer=")))
+            m_printer = path;
+        else if (line.startsWith(QStringLiteral("status=")))
+            m_status = path;
+        else if (line.startsWith(QStringLiteral("cutter=")))
+            m_cutter = path;
     }
 }
 

@@ -44,9 +44,14 @@ public:
     SimulatedMachine(const SimulatedMachine&) = delete;
     SimulatedMachine& operator=(const SimulatedMachine&) = delete;
 
-    QString cutterPath() const { return m_cutter; } // empty when the machine did not start
+    // The device paths of its ports; empty when the machine did not start.
+    QString printerPath() const { return m_printer; }
+    QString statusPath() const { return m_status; }
+    QString cutterPath() const { return m_cutter; }
 
 private:
     QProcess m_process;
+    QString m_printer;
+    QString m_status;
     QString m_cutter;
 };

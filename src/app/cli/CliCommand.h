@@ -20,6 +20,7 @@ int runImportDxf(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);
+int runRun(const QStringList& arguments);
 int runResave(const QStringList& arguments);
 int runSheets(const QStringList& arguments);
 int runFields(const QStringList& arguments);

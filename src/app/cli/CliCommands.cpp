@@ -29,6 +29,14 @@ const std::array kCommands{
                "acknowledgement (exit 2 when it does not come); -o writes the cutter stream to "
                "FILE instead; --feed lets the cutter feed the paper for the quantity.",
                runCut},
+    CliCommand{"run", "LABEL.xml [--printer NAME] [--status NAME] [--cutter NAME] [--quantity N] [--records RANGE] "
+                      "[--timed]",
+               "Runs print-and-cut with the label's stored settings: each label is printed, the printer's "
+               "status echo awaited (a fixed delay with --timed), then the label cut; --records runs over "
+               "the records of the label's workbook in RANGE. Prints \"label K: counter C\" for each label "
+               "cut; Ctrl+C stops at the next wait. Exit 0 when every label went through, 2 when the run "
+               "ended on a fault or a stop, 1 when it did not start.",
+               runRun},
     CliCommand{"sheets", "BOOK", "Lists the sheet names of a workbook, one a line.", runSheets},
     CliCommand{"fields", "BOOK SHEET", "Lists the column names of a sheet, one a line.", runFields},
     CliCommand{"records", "BOOK SHEET [--range R]",

@@ -1,6 +1,6 @@
 #include "app/TerminationSignals.h"
 #include "app/cli/CliCommand.h"
-#include "files/LabelFile.h"
+#include "app/cli/CliLabel.h"
 #include "job/CutJob.h"
 
 #include <QSaveFile>
@@ -55,22 +55,6 @@ std::optional<QString> parseOptions(const QStringList& arguments, CutOptions& op
     if (options.label.isEmpty())
         return QStringLiteral("usage: marlune-cli cut LABEL.xml [-o FILE] [--port NAME] "
                               "[--baud TEXT] [--feed]");
-    return std::nullopt;
-}
-
-// Reads the whole label; the reason when it cannot. A label read only in part is not cut:
-// the cutter would leave out the objects that were not read.
-std::optional<QString> loadLabelFile(const QString& path, const LabelTarget& target)
-{
-    const LabelLoadResult result = LoadLabel(path, target, nullptr);
-    if (!result.fileFound)
-        return QStringLiteral("'%1' is no label file that exists").arg(path);
-    if (!result.complete)
-        return QStringLiteral("'%1': %2").arg(path, result.objectStop.describe());
-    if (!result.settingsComplete) {
-        std::fprintf(stderr, "marlune-cli %s: warning: %s\n", kName,
-                     qUtf8Printable(result.settingsStop.describe()));
-    }
     return std::nullopt;
 }
 
@@ -135,7 +119,7 @@ int runCut(const QStringList& arguments)
     Tobject document;
     LabelSettings label;
     JobSettings settings;
-    if (const std::optional<QString> reason = loadLabelFile(options.label, {document, label, settings}))
+    if (const std::optional<QString> reason = loadWholeLabel(kName, options.label, {document, label, settings}))
         return fail(1, *reason);
 
     JobControls controls = controlsFromSettings(settings);

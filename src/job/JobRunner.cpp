@@ -1,0 +1,439 @@
+#include "job/JobRunner.h"
+
+#include "cutter/TCom232.h"
+#include "data/InRange.h"
+#include "data/Tdm.h"
+#include "job/CutJob.h"
+#include "job/LabelProgramSession.h"
+#include "job/PrintLabel.h"
+#include "job/PrinterUtilities.h"
+#include "job/TableRecord.h"
+#include "job/WaitPumping.h"
+#include "model/Convert.h"
+#include "model/MessageService.h"
+#include "printer/TReadThread.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Results of one echo-mode cycle.
+constexpr int kCycleDone = 0;
+constexpr int kStoppedAtEcho = 1;
+constexpr int kStoppedAtDelay = 2;
+constexpr int kPrinterError = -1;
+constexpr int kNotCut = -2;
+
+constexpr int kStatusPrinted = 1;
+
+// Tells the cutter that the printer failed, so that it does not wait for a label to cut.
+const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
+
+const QString& hintCaption()
+{
+    static const QString caption = QStringLiteral("提示");
+    return caption;
+}
+
+// The spreadsheet a record run walks: the data module pointed at the label's workbook and
+// sheet for the run, and closed when the run leaves it, also when a step fails or the
+// operator stops, so that the workbook is not held open after the run.
+class RunSheet {
+public:
+    explicit RunSheet(const JobSettings& settings)
+    {
+        Tdm& data = dm();
+        data.SetConnectionForFile(settings.dbName);
+        data.openQuery(settings.dbName, settings.tableName);
+    }
+    ~RunSheet() { dm().close(); }
+    RunSheet(const RunSheet&) = delete;
+    RunSheet& operator=(const RunSheet&) = delete;
+
+    int recordCount() const { return dm().recordCount(); }
+};
+
+// Disables a button for a scope and enables it again however the scope is left.
+class DisabledButton {
+public:
+    DisabledButton(RunControls& controls, RunButton button)
+        : m_controls(controls)
+        , m_button(button)
+    {
+        m_controls.setEnabled(m_button, false);
+    }
+    ~DisabledButton() { m_controls.setEnabled(m_button, true); }
+    DisabledButton(const DisabledButton&) = delete;
+    DisabledButton& operator=(const DisabledButton&) = delete;
+
+private:
+    RunControls& m_controls;
+    RunButton m_button;
+};
+
+RunEnd endOfCycle(int result)
+{
+    switch (result) {
+    case kCycleDone:
+        return RunEnd::Completed;
+    case kStoppedAtEcho:
+    case kStoppedAtDelay:
+        return RunEnd::Stopped;
+    default:
+        return RunEnd::Failed;
+    }
+}
+
+} // namespace
+
+JobRunner::JobRunner(RunDocument document, RunControls& controls, LabelProgramSession* program)
+    : m_document(document)
+    , m_controls(controls)
+    , m_program(program)
+{
+}
+
+RunEnd JobRunner::print()
+{
+    const int quantity = number(RunText::Quantity);
+    if (!confirmQuantity(quantity))
+        return RunEnd::Refused;
+    if (m_controls.cutter().chbCutFeed) {
+        SendCutterFeed();
+        return RunEnd::Completed;
+    }
+    const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
+    if (m_controls.isTicked(RunSwitch::IfDB)) {
+        if (!throughProgram)
+            return printRecords();
+        program().printRecords(m_controls.text(RunText::Record));
+        return RunEnd::Completed;
+    }
+    if (throughProgram) {
+        program().printOut();
+        return RunEnd::Completed;
+    }
+    return printLabel(quantity, false) ? RunEnd::Completed : RunEnd::Failed;
+}
+
+// Each record in the range is printed for the quantity; the printer prints the copies. A
+// label that does not go out ends the loop, so that a missing printer is reported once
+// rather than once per record.
+RunEnd JobRunner::printRecords()
+{
+    const RunSheet sheet(m_document.settings);
+    const bool printed = eachRecordInRange(sheet.recordCount(), true, [this](int) {
+        return printLabel(number(RunText::Quantity), true);
+    });
+    return printed ? RunEnd::Completed : RunEnd::Failed;
+}
+
+RunEnd JobRunner::cut()
+{
+    if (!HasCutObjects()) {
+        showMessage(hintCaption(), QStringLiteral("目前没有雕刻对象！"), MessageIcon::Information);
+        return RunEnd::Refused;
+    }
+    const DisabledButton guard(m_controls, RunButton::Cut);
+    return cutLabel(CutJobMode::CurrentLabel) < 0 ? RunEnd::Failed : RunEnd::Completed;
+}
+
+RunEnd JobRunner::printAndCut()
+{
+    m_controls.setEnabled(RunButton::PrintAndCut, false);
+    RunEnd end = RunEnd::Failed;
+    // A failure ends the run with its reason in the standard error box: the operator must
+    // learn why the machine stopped, and the counter shows how far it came.
+    if (!runShowingFailure([this, &end] { end = startPrintAndCut(); }))
+        return RunEnd::Failed;
+    // A stop that came while the cutter was cutting ends the cut job unacknowledged: the
+    // operator stopped the run, the machine did not fail.
+    if (end == RunEnd::Failed && stopRequested)
+        end = RunEnd::Stopped;
+    if (end != RunEnd::Refused)
+        m_controls.setEnabled(RunButton::PrintAndCut, true);
+    return end;
+}
+
+RunEnd JobRunner::startPrintAndCut()
+{
+    const QString cutPort = m_controls.cutter().cmbCutPort.trimmed();
+    const PrintControls printer = m_controls.printer();
+    if (cutPort == printer.cmbPrintStatusPort) {
+        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与回传端口相同！"));
+        return RunEnd::Refused;
+    }
+    if (cutPort == printer.cmbPrintPort) {
+        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与打印端口相同！"));
+        return RunEnd::Refused;
+    }
+    const int quantity = number(RunText::Quantity);
+    if (quantity <= 0) {
+        showMessage(hintCaption(), QStringLiteral("数量必须大于0！"));
+        return RunEnd::Refused;
+    }
+    if (m_controls.cutter().chbCutFeed)
+        return cutLabel(CutJobMode::CutterFeed) < 0 ? RunEnd::Failed : RunEnd::Completed;
+    if (m_controls.isTicked(RunSwitch::Thread))
+        return RunEchoLoop(quantity);
+    return RunTimedLoop(quantity);
+}
+
+void JobRunner::stop()
+{
+    // During the timed print delay the operator's clicks wait in the queue and reach the run
+    // at its next wait; a stop from elsewhere (a terminal's Ctrl+C) is held back the same way,
+    // or the next wait would clear it as a stop that came before it.
+    if (m_holdingInput) {
+        m_stopHeld = true;
+        return;
+    }
+    stopRequested = true;
+    m_controls.setEnabled(RunButton::PrintAndCut, true);
+}
+
+int JobRunner::WaitPumping(int milliseconds)
+{
+    stopRequested = false;
+    const WaitOutcome outcome = waitPumping({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer),
+                                            &stopRequested);
+    return outcome == WaitOutcome::Stopped ? -1 : 0;
+}
+
+bool JobRunner::HasCutObjects() const
+{
+    return std::any_of(m_document.objects.cbegin(), m_document.objects.cend(), [](const Tshape& shape) {
+        return shape.Type.left(3).toLower() == u"cut";
+    });
+}
+
+void JobRunner::SendCutterFeed()
+{
+    sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
+}
+
+int JobRunner::RunEchoCycle(const QString& record)
+{
+    const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
+    const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
+                             ? printThroughProgram(useRecord ? record : QString())
+                             : printLabel(1, useRecord);
+    // No echo comes for a label that never reached the printer: the run ends here rather
+    // than wait for it until the operator stops.
+    if (!printed)
+        return kPrinterError;
+
+    const int status = awaitEcho();
+    if (status == 0)
+        return kStoppedAtEcho;
+    if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) != 0)
+        return kStoppedAtDelay;
+    if (status != kStatusPrinted) {
+        sendToCutter(kPrinterFaultCommand);
+        return kPrinterError;
+    }
+    if (cutLabel(CutJobMode::CurrentLabel) < 0)
+        return kNotCut;
+    countLabel();
+    countDownQuantity();
+    if (labelFinished)
+        labelFinished();
+    if (m_controls.cutter().chbSendBeforeCut && WaitPumping(number(RunText::CutSleep)) != 0)
+        return kStoppedAtDelay;
+    return kCycleDone;
+}
+
+int JobRunner::RunEchoRecords()
+{
+    const auto cycle = [this](int record) {
+        m_lastCycle = RunEchoCycle(QString::number(record));
+        return m_lastCycle == kCycleDone;
+    };
+    if (m_controls.isTicked(RunSwitch::PrintFile))
+        return eachRecordInRange(sheetRecordCount(), false, cycle) ? 0 : -1;
+    const RunSheet sheet(m_document.settings);
+    return eachRecordInRange(sheet.recordCount(), true, cycle) ? 0 : -1;
+}
+
+RunEnd JobRunner::RunEchoLoop(int n)
+{
+    const bool overRecords = m_controls.isTicked(RunSwitch::IfDB);
+    for (int round = 0; round < n; ++round) {
+        m_lastCycle = kCycleDone;
+        const int result = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
+        if (result != 0)
+            return endOfCycle(overRecords ? m_lastCycle : result);
+    }
+    return RunEnd::Completed;
+}
+
+RunEnd JobRunner::RunTimedLoop(int n)
+{
+    if (m_controls.isTicked(RunSwitch::IfDB))
+        return timedRecords(n);
+    const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
+    for (int label = 1; label <= n; ++label) {
+        const RunEnd end = timedLabel([this, throughProgram] {
+            return throughProgram ? printThroughProgram(QString()) : printLabel(1, false);
+        }, label < n);
+        if (end != RunEnd::Completed)
+            return end;
+    }
+    return RunEnd::Completed;
+}
+
+// With the outside program the records are printed in one pass whatever n says; with the
+// program's own printer commands every pass walks the range again.
+RunEnd JobRunner::timedRecords(int passes)
+{
+    RunEnd end = RunEnd::Completed;
+    const auto label = [this, &end](const std::function<bool()>& printOne) {
+        end = timedLabel(printOne, true);
+        return end == RunEnd::Completed;
+    };
+    if (m_controls.isTicked(RunSwitch::PrintFile)) {
+        eachRecordInRange(sheetRecordCount(), false, [this, &label](int record) {
+            return label([this, record] { return printThroughProgram(QString::number(record)); });
+        });
+        return end;
+    }
+    const RunSheet sheet(m_document.settings);
+    for (int pass = 0; pass < passes && end == RunEnd::Completed; ++pass) {
+        eachRecordInRange(sheet.recordCount(), true, [this, &label](int) {
+            return label([this] { return printLabel(1, true); });
+        });
+    }
+    return end;
+}
+
+// One timed-mode label: print, count, hold the delay, cut, then keep events running for the
+// cut delay. A label that was not printed is not cut: the knife would cut blank stock.
+RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAfterCut)
+{
+    if (!printOne())
+        return RunEnd::Failed;
+    countLabel();
+    holdPrintDelay();
+    if (cutLabel(CutJobMode::CurrentLabel) < 0)
+        return RunEnd::Failed;
+    if (labelFinished)
+        labelFinished();
+    if (waitAfterCut && WaitPumping(number(RunText::CutSleep)) != 0)
+        return RunEnd::Stopped;
+    return RunEnd::Completed;
+}
+
+void JobRunner::holdPrintDelay()
+{
+    const int delay = number(RunText::PrintSleep);
+    m_holdingInput = true;
+    delayHoldingInput(delay);
+    m_holdingInput = false;
+    if (m_stopHeld) {
+        m_stopHeld = false;
+        QTimer::singleShot(0, &m_context, [this] { stop(); });
+    }
+}
+
+bool JobRunner::printLabel(int quantity, bool useRecord)
+{
+    const PrintControls controls = m_controls.printer();
+    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation};
+    std::optional<TableRecord> record;
+    if (useRecord)
+        record.emplace(dm());
+    const PrintOutcome outcome =
+        PrintLabel(job, m_document.label.Width, m_document.label.Height, tenthsFromText(controls.txtPrintX),
+                   tenthsFromText(controls.txtPrintY), quantity, record ? &*record : nullptr);
+    return outcome == PrintOutcome::Printed;
+}
+
+bool JobRunner::printThroughProgram(const QString& record)
+{
+    if (record.isEmpty())
+        program().printOut();
+    else
+        program().printRecords(record);
+    return true;
+}
+
+// The status reader listens from the moment the label has gone out until the printer
+// reports, or until the operator stops. 0 when stopped, otherwise the reader's status.
+int JobRunner::awaitEcho()
+{
+    const PrintControls controls = m_controls.printer();
+    TReadThread reader;
+    reader.portName = controls.cmbPrintStatusPort;
+    reader.Configure(controls.cmbPrintBaud.trimmed());
+    reader.Resume();
+    reader.status = 0;
+    stopRequested = false;
+    const WaitOutcome outcome =
+        waitPumping([&reader] { return reader.status != 0; }, QDeadlineTimer::Forever, &stopRequested);
+    reader.Suspend();
+    return outcome == WaitOutcome::Stopped ? 0 : reader.status;
+}
+
+int JobRunner::cutLabel(CutJobMode mode)
+{
+    const JobControls controls = m_controls.cutter();
+    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested})
+        .code();
+}
+
+// A command the cutter takes on its own: no reply is awaited, so the link is not resumed.
+void JobRunner::sendToCutter(const QByteArray& command)
+{
+    const JobControls controls = m_controls.cutter();
+    TCom232 link;
+    link.portName = controls.cmbCutPort;
+    link.Configure(controls.cmbCutBaud.trimmed());
+    link.Write(command);
+}
+
+void JobRunner::countLabel()
+{
+    m_controls.setText(RunText::Counter, QString::number(number(RunText::Counter) + 1));
+}
+
+// In echo mode the quantity box shows how many labels remain.
+void JobRunner::countDownQuantity()
+{
+    if (const int quantity = number(RunText::Quantity); quantity > 1)
+        m_controls.setText(RunText::Quantity, QString::number(quantity - 1));
+}
+
+int JobRunner::number(RunText box) const
+{
+    return strToInt(m_controls.text(box));
+}
+
+// Record k of count is used when it lies in the range typed in the record box, read again
+// for each record. With positionSheet the open sheet stands on the record during its step.
+bool JobRunner::eachRecordInRange(int count, bool positionSheet, const std::function<bool(int)>& step)
+{
+    for (int record = 1; record <= count; ++record) {
+        if (!InRange(record, m_controls.text(RunText::Record)))
+            continue;
+        if (positionSheet)
+            dm().moveTo(record);
+        if (!step(record))
+            return false;
+    }
+    return true;
+}
+
+int JobRunner::sheetRecordCount() const
+{
+    return dm().RecordCount(m_document.settings.dbName, m_document.settings.tableName);
+}
+
+LabelProgramSession& JobRunner::program()
+{
+    if (!m_program || !m_program->hasFormat())
+        throw LabelProgramError(QStringLiteral("外部标签程序没有打开格式文件，不能通过它打印。"));
+    return *m_program;
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "job/CutStream.h"
+#include "job/RunControls.h"
+#include "model/LabelSettings.h"
+#include "model/Tshape.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class LabelProgramSession;
+
+// How a run started from one of the job window's buttons ended.
+enum class RunEnd {
+    Completed, // every label of the run went through
+    Refused,   // nothing was sent: a port conflict, a quantity below 1, copies not confirmed,
+               // nothing to cut
+    Stopped,   // the operator stopped it at a wait
+    Failed,    // the printer reported an error, a label was not printed or not cut, or a step
+               // raised an error (the operator was told)
+};
+
+// What a run works on: the label's objects (their serial values advance label by label), the
+// label's size and rotation, and the job settings the jobs refresh from the controls.
+struct RunDocument {
+    ShapeList& objects;
+    const LabelSettings& label;
+    JobSettings& settings;
+};
+
+// The runs of the print-and-cut window: print only, cut only and print-and-cut, label after
+// label, for a quantity or over the spreadsheet's records, alternating the printer and the
+// cutter. Each step reads the window's controls as they stand at that moment, and the
+// counter and quantity boxes show the progress. Everything runs on the main thread; the
+// waits keep the program's events running, so a stop is seen at the next wait.
+class JobRunner {
+public:
+    // program is the window's link to the outside label program, used when "chbPrintFile"
+    // is ticked; it may be null when the window has none.
+    JobRunner(RunDocument document, RunControls& controls, LabelProgramSession* program = nullptr);
+
+    // "打印(&P)": prints the label for the quantity (or once per record in the range), or in
+    // cutter feed mode sends the cutter its feed command alone. Raises what the label job
+    // raises; the window shows it in the standard error box.
+    RunEnd print();
+    // "雕刻(&C)": cuts the label once when it has cut objects ("目前没有雕刻对象！" otherwise);
+    // its button is disabled while the cut runs. Raises what the cut job raises.
+    RunEnd cut();
+    // "打印雕刻(&B)": print-and-cut for the quantity (echo or timed mode), or the cutter feed
+    // job. Its button stays disabled after a refusal or a failure until stop() is called.
+    RunEnd printAndCut();
+    // "停止(&S)": the run ends at its next wait, and "打印雕刻(&B)" can start again.
+    void stop();
+    // "退出(&X)" and closing the window: the run ends at its next wait.
+    void requestStop() { stopRequested = true; }
+
+    // Keeps the program's events running for the milliseconds given. 0, or -1 when the
+    // operator asked to stop meanwhile. A stop asked before the wait began is not taken.
+    int WaitPumping(int milliseconds);
+    // Whether some object is a cut object by its type name, whether switched on or not.
+    bool HasCutObjects() const;
+    // Cutter feed mode's print button: the feed command to the cutter, without a reply.
+    void SendCutterFeed();
+    // One echo-mode label: print, await the printer's status echo, delay, cut. Returns 0
+    // done, 1 stopped at the echo, 2 stopped during a delay, -1 the printer reported an
+    // error (the cutter is told "# B6 @") or the label was not printed, -2 not cut.
+    int RunEchoCycle(const QString& record);
+    // One echo-mode cycle per record in the range. 0, or -1 when a cycle did not end well.
+    int RunEchoRecords();
+    // Up to n echo-mode rounds (labels, or passes over the records); a round that does not
+    // end well ends the run.
+    RunEnd RunEchoLoop(int n);
+    // Print-and-cut with a fixed delay instead of the status echo: n labels, or n passes
+    // over the records. The quantity box is not counted down.
+    RunEnd RunTimedLoop(int n);
+
+    // Set by the stop and exit buttons, cleared when a wait begins.
+    bool stopRequested = false;
+    // Called after each label of a print-and-cut run has been cut, the counter counted.
+    std::function<void()> labelFinished;
+
+private:
+    RunEnd startPrintAndCut();
+    RunEnd printRecords();
+    bool printLabel(int quantity, bool useRecord);
+    bool printThroughProgram(const QString& record);
+    int awaitEcho();
+    int cutLabel(CutJobMode mode);
+    void sendToCutter(const QByteArray& command);
+    void countLabel();
+    void countDownQuantity();
+    int number(RunText box) const;
+    bool eachRecordInRange(int count, bool positionSheet, const std::function<bool(int)>& step);
+    int sheetRecordCount() const;
+    RunEnd timedLabel(const std::function<bool()>& printOne, bool waitAfterCut);
+    RunEnd timedRecords(int passes);
+    void holdPrintDelay();
+    LabelProgramSession& program();
+
+    RunDocument m_document;
+    RunControls& m_controls;
+    LabelProgramSession* m_program;
+    int m_lastCycle = 0;
+    bool m_holdingInput = false;
+    bool m_stopHeld = false;
+    QObject m_context; // owns the held stop's delivery, which must not outlive the runner
+};

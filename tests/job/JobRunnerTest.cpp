@@ -1,0 +1,371 @@
+#include "CutJobSupport.h"
+#include "GoodsBook.h"
+
+#include "data/Tdm.h"
+#include "job/CutJob.h"
+#include "job/JobRunner.h"
+#include "job/LabelProgramSession.h"
+#include "job/RecordingLabelProgram.h"
+#include "model/MessageService.h"
+#include "model/TextCodec.h"
+#include "support/TestApp.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kPrinterFault = QByteArrayLiteral("# B6 @");
+
+Tshape productCode()
+{
+    Tshape qr = makeShape(ShapeKind::PrintQRBar);
+    qr.barWidth = 4;
+    qr.barValue = QStringLiteral("存货");
+    return qr;
+}
+
+// A label with a printed symbol and a cut rectangle, the job window's controls as the
+// settings show them, and marlune-sim on the other side of the ports with its logs.
+struct MachineRun {
+    explicit MachineRun(const QStringList& machineOptions = {})
+        : sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20"), QStringLiteral("--printer-log"),
+                          dir.filePath(QStringLiteral("printer.log")), QStringLiteral("--cutter-log"),
+                          dir.filePath(QStringLiteral("cutter.log"))}
+              + machineOptions)
+    {
+        settings.counter = 5;
+        controls = StoredRunControls(settings);
+        controls.printerControls.cmbPrintPort = sim.printerPath();
+        controls.printerControls.cmbPrintStatusPort = sim.statusPath();
+        controls.cutterControls.cmbCutPort = sim.cutterPath();
+    }
+
+    QByteArray printerLog() const { return testing_support::fileContent(dir.filePath(QStringLiteral("printer.log"))); }
+    QByteArray cutterLog() const { return testing_support::fileContent(dir.filePath(QStringLiteral("cutter.log"))); }
+    qsizetype labelsPrinted() const { return printerLog().count("{XS;I,"); }
+
+    // The stream one cut of the label sends, as the controls stand.
+    QByteArray cutStream()
+    {
+        bool stop = false;
+        const JobControls cutter = controls.cutter();
+        return buildCutStream(CutJobMode::CurrentLabel, {cutter, settings, label, objects, stop})->whole();
+    }
+
+    void setQuantity(int quantity) { controls.setText(RunText::Quantity, QString::number(quantity)); }
+    QString counter() const { return controls.text(RunText::Counter); }
+
+    QTemporaryDir dir;
+    SimulatedMachine sim;
+    ShapeList objects{productCode(), CutJobFixture::cutRectangle()};
+    LabelSettings label;
+    JobSettings settings;
+    StoredRunControls controls{settings};
+    JobRunner runner{{objects, label, settings}, controls};
+    RecordingMessageService messages;
+};
+
+TEST(JobRunner, EchoModeCutsEachLabelAfterThePrinterReports)
+{
+    const struct {
+        const char* name;
+        QStringList machine;
+        int quantity;
+        RunEnd end;
+        int labelsPrinted;
+        int streamsToCutter;
+        int labelsCounted;
+        bool faultSentToCutter;
+        const char* quantityAfter;
+    } cases[] = {
+        {"three good labels", {}, 3, RunEnd::Completed, 3, 3, 3, false, "1"},
+        {"interim reports first", {QStringLiteral("--interim")}, 2, RunEnd::Completed, 2, 2, 2, false, "1"},
+        {"fault on the second label", {QStringLiteral("--fault-at"), QStringLiteral("2")}, 3, RunEnd::Failed, 2, 1,
+         1, true, "2"},
+        {"cutter rejects the first label", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, 3,
+         RunEnd::Failed, 1, 1, 0, false, "3"},
+    };
+    for (const auto& c : cases) {
+        MachineRun run(c.machine);
+        ASSERT_FALSE(run.sim.cutterPath().isEmpty()) << c.name;
+        run.setQuantity(c.quantity);
+        int finished = 0;
+        run.runner.labelFinished = [&finished] { ++finished; };
+
+        EXPECT_EQ(run.runner.printAndCut(), c.end) << c.name;
+        EXPECT_EQ(run.counter(), QString::number(5 + c.labelsCounted)) << c.name;
+        EXPECT_EQ(finished, c.labelsCounted) << c.name;
+        EXPECT_EQ(run.controls.text(RunText::Quantity), QLatin1StringView(c.quantityAfter)) << c.name;
+        EXPECT_EQ(run.labelsPrinted(), c.labelsPrinted) << c.name;
+        QByteArray expectedCutter = run.cutStream().repeated(c.streamsToCutter);
+        if (c.faultSentToCutter)
+            expectedCutter += kPrinterFault;
+        EXPECT_EQ(run.cutterLog(), expectedCutter) << c.name;
+        EXPECT_TRUE(run.controls.isEnabled(RunButton::PrintAndCut)) << c.name;
+    }
+}
+
+TEST(JobRunner, StopDuringTheEchoWaitCutsNothingForThatLabel)
+{
+    MachineRun run({QStringLiteral("--print-ms"), QStringLiteral("60000")});
+    run.setQuantity(2);
+    QObject operatorAtTheWindow;
+    QTimer::singleShot(200, &operatorAtTheWindow, [&run] { run.runner.stop(); });
+
+    EXPECT_EQ(run.runner.printAndCut(), RunEnd::Stopped);
+    EXPECT_EQ(run.labelsPrinted(), 1);
+    EXPECT_TRUE(run.cutterLog().isEmpty());
+    EXPECT_EQ(run.counter(), QStringLiteral("5"));
+    EXPECT_EQ(run.controls.text(RunText::Quantity), QStringLiteral("2"));
+}
+
+TEST(JobRunner, TimedModePrintsDelaysAndCutsWithoutACutDelayAfterTheLastLabel)
+{
+    MachineRun run;
+    run.controls.switches[static_cast<std::size_t>(RunSwitch::Thread)] = false;
+    run.controls.setText(RunText::PrintSleep, QStringLiteral("50"));
+    run.controls.setText(RunText::CutSleep, QStringLiteral("20"));
+    run.setQuantity(1);
+    // Events run during a cut delay: a timer started when the label is finished fires only
+    // if a delay follows it.
+    bool delayedAfterLastCut = false;
+    QObject context;
+    run.runner.labelFinished = [&] { QTimer::singleShot(0, &context, [&] { delayedAfterLastCut = true; }); };
+
+    EXPECT_EQ(run.runner.printAndCut(), RunEnd::Completed);
+    EXPECT_FALSE(delayedAfterLastCut);
+    EXPECT_EQ(run.labelsPrinted(), 1);
+    EXPECT_EQ(run.cutterLog(), run.cutStream());
+    EXPECT_EQ(run.counter(), QStringLiteral("6"));
+    EXPECT_EQ(run.controls.text(RunText::Quantity), QStringLiteral("1"));
+}
+
+// A stop that arrives while the print delay holds the operator's input reaches the run at its
+// next wait, as a click would: the label is cut and the run ends before the next one.
+TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
+{
+    MachineRun run({QStringLiteral("--cut-ms"), QStringLiteral("300")});
+    run.controls.switches[static_cast<std::size_t>(RunSwitch::Thread)] = false;
+    run.controls.setText(RunText::PrintSleep, QStringLiteral("400"));
+    run.setQuantity(3);
+    QObject terminal;
+    QTimer::singleShot(100, &terminal, [&run] { run.runner.stop(); });
+
+    EXPECT_EQ(run.runner.printAndCut(), RunEnd::Stopped);
+    EXPECT_EQ(run.labelsPrinted(), 1);
+    EXPECT_EQ(run.cutterLog(), run.cutStream());
+}
+
+TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
+{
+    const struct {
+        const char* name;
+        bool echo;
+        const char* range;
+        int quantity;
+        QList<const char16_t*> printed;
+    } cases[] = {
+        {"echo, one record", true, "2", 1, {u"桃"}},
+        {"echo, the whole sheet twice", true, "1-2", 2, {u"梨", u"桃", u"梨", u"桃"}},
+        {"timed, two passes of one record", false, "1,", 2, {u"梨", u"梨"}},
+        {"range beyond the sheet", true, "5-9", 1, {}},
+    };
+    for (const auto& c : cases) {
+        MachineRun run;
+        run.objects[0].DBField = QStringLiteral("品名");
+        run.settings.dbName = testing_support::writeGoodsBook(run.dir.filePath(QStringLiteral("货品.xlsx")));
+        run.settings.tableName = QStringLiteral("货品");
+        run.controls.switches[static_cast<std::size_t>(RunSwitch::IfDB)] = true;
+        run.controls.switches[static_cast<std::size_t>(RunSwitch::Thread)] = c.echo;
+        run.controls.setText(RunText::Record, QString::fromLatin1(c.range));
+        run.setQuantity(c.quantity);
+
+        EXPECT_EQ(run.runner.printAndCut(), RunEnd::Completed) << c.name;
+        const QByteArray log = run.printerLog();
+        EXPECT_EQ(run.labelsPrinted(), c.printed.size()) << c.name;
+        qsizetype from = 0;
+        for (const char16_t* value : c.printed) {
+            from = log.indexOf(gbk::encode(QString::fromUtf16(value)), from);
+            ASSERT_GE(from, 0) << c.name;
+            ++from;
+        }
+        EXPECT_EQ(run.cutterLog(), run.cutStream().repeated(c.printed.size())) << c.name;
+        EXPECT_EQ(run.counter(), QString::number(5 + c.printed.size())) << c.name;
+        EXPECT_FALSE(dm().isOpen()) << c.name;
+    }
+}
+
+TEST(JobRunner, PrintAndCutRefusesBeforeSendingAnything)
+{
+    const struct {
+        const char* name;
+        const char* cutPort;
+        const char* statusPort;
+        const char* printPort;
+        const char* quantity;
+        const char* message;
+    } cases[] = {
+        {"cutter on the status port", "com1", "com1", "lpt1", "1", "雕刻端口不能与回传端口相同！"},
+        {"blanks around the cutter port", " com1 ", "com1", "lpt1", "1", "雕刻端口不能与回传端口相同！"},
+        {"cutter on the printer port", "com3", "com4", "com3", "1", "雕刻端口不能与打印端口相同！"},
+        {"quantity 0", "com1", "com4", "lpt1", "0", "数量必须大于0！"},
+        {"negative quantity", "com1", "com4", "lpt1", "-2", "数量必须大于0！"},
+    };
+    for (const auto& c : cases) {
+        JobSettings settings;
+        LabelSettings label;
+        ShapeList objects{CutJobFixture::cutRectangle()};
+        StoredRunControls controls(settings);
+        controls.cutterControls.cmbCutPort = QString::fromUtf8(c.cutPort);
+        controls.printerControls.cmbPrintStatusPort = QString::fromUtf8(c.statusPort);
+        controls.printerControls.cmbPrintPort = QString::fromUtf8(c.printPort);
+        controls.setText(RunText::Quantity, QString::fromUtf8(c.quantity));
+        JobRunner runner({objects, label, settings}, controls);
+        RecordingMessageService messages;
+
+        EXPECT_EQ(runner.printAndCut(), RunEnd::Refused) << c.name;
+        ASSERT_EQ(messages.messages.size(), 1) << c.name;
+        EXPECT_EQ(messages.messages[0].caption, QStringLiteral("提示")) << c.name;
+        EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.message)) << c.name;
+        EXPECT_FALSE(controls.isEnabled(RunButton::PrintAndCut)) << c.name;
+        runner.stop();
+        EXPECT_TRUE(controls.isEnabled(RunButton::PrintAndCut)) << c.name;
+    }
+}
+
+// A run that fails on operator text tells the operator why instead of ending in silence.
+TEST(JobRunner, PrintAndCutReportsAFailureAndStaysDisabled)
+{
+    JobSettings settings;
+    LabelSettings label;
+    ShapeList objects{CutJobFixture::cutRectangle()};
+    StoredRunControls controls(settings);
+    controls.setText(RunText::Quantity, QStringLiteral("三"));
+    JobRunner runner({objects, label, settings}, controls);
+    RecordingMessageService messages;
+
+    EXPECT_EQ(runner.printAndCut(), RunEnd::Failed);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(controls.isEnabled(RunButton::PrintAndCut));
+}
+
+TEST(JobRunner, PrintAsksAboveTenCopies)
+{
+    const struct {
+        int quantity;
+        MessageAnswer answer;
+        bool asked;
+        bool printed;
+    } cases[] = {
+        {10, MessageAnswer::No, false, true},
+        {11, MessageAnswer::No, true, false},
+        {11, MessageAnswer::Yes, true, true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString stream = dir.filePath(QStringLiteral("label.prn"));
+        JobSettings settings;
+        LabelSettings label;
+        ShapeList objects{productCode()};
+        StoredRunControls controls(settings);
+        controls.printerControls.cmbPrintPort = stream;
+        controls.setText(RunText::Quantity, QString::number(c.quantity));
+        JobRunner runner({objects, label, settings}, controls);
+        RecordingMessageService messages;
+        messages.answers = {c.answer};
+
+        EXPECT_EQ(runner.print(), c.printed ? RunEnd::Completed : RunEnd::Refused) << c.quantity;
+        EXPECT_EQ(messages.messages.size(), c.asked ? 1 : 0) << c.quantity;
+        if (c.asked) {
+            EXPECT_EQ(messages.messages[0].text, QStringLiteral("打印数量大于10，您确定要打印吗？"));
+            EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNo);
+        }
+        const QByteArray bytes = testing_support::fileContent(stream);
+        EXPECT_EQ(bytes.contains("{XS;I," + QByteArray::number(c.quantity).rightJustified(4, '0')), c.printed)
+            << c.quantity;
+        EXPECT_EQ(controls.text(RunText::Counter), QStringLiteral("0")) << "printing alone counts nothing";
+    }
+}
+
+TEST(JobRunner, CutterFeedModeSendsTheFeedCommandAlone)
+{
+    MachineRun run;
+    run.controls.cutterControls.chbCutFeed = true;
+    run.controls.cutterControls.chbCutFeedBlack = true;
+    run.settings.Gap = 25;
+    run.setQuantity(7);
+
+    EXPECT_EQ(run.runner.print(), RunEnd::Completed);
+    EXPECT_EQ(run.cutterLog(), QByteArrayLiteral("# Y92.50,50,0,1 W7 @"));
+    EXPECT_EQ(run.labelsPrinted(), 0);
+}
+
+TEST(JobRunner, CutNeedsCutObjects)
+{
+    MachineRun run;
+    run.objects = {productCode()};
+    EXPECT_FALSE(run.runner.HasCutObjects());
+    EXPECT_EQ(run.runner.cut(), RunEnd::Refused);
+    ASSERT_EQ(run.messages.messages.size(), 1);
+    EXPECT_EQ(run.messages.messages[0].text, QStringLiteral("目前没有雕刻对象！"));
+    EXPECT_EQ(run.messages.messages[0].icon, MessageIcon::Information);
+
+    // A cut object switched off still counts as one; the cut job then has nothing to send.
+    Tshape off = CutJobFixture::cutRectangle();
+    off.ifPrint = false;
+    run.objects = {productCode(), off};
+    EXPECT_TRUE(run.runner.HasCutObjects());
+    EXPECT_EQ(run.runner.cut(), RunEnd::Failed);
+    EXPECT_TRUE(run.controls.isEnabled(RunButton::Cut));
+
+    run.objects = {CutJobFixture::cutRectangle()};
+    EXPECT_EQ(run.runner.cut(), RunEnd::Completed);
+    EXPECT_EQ(run.cutterLog(), run.cutStream());
+    EXPECT_EQ(run.labelsPrinted(), 0);
+}
+
+TEST(JobRunner, WaitPumpingEndsOnAStopDuringTheWaitOnly)
+{
+    JobSettings settings;
+    LabelSettings label;
+    ShapeList objects;
+    StoredRunControls controls(settings);
+    JobRunner runner({objects, label, settings}, controls);
+
+    runner.stopRequested = true;
+    EXPECT_EQ(runner.WaitPumping(10), 0) << "a stop before the wait is not taken";
+    QObject operatorAtTheWindow;
+    QTimer::singleShot(20, &operatorAtTheWindow, [&runner] { runner.stop(); });
+    EXPECT_EQ(runner.WaitPumping(600000), -1);
+}
+
+// Printing through the outside program: one "PrintOut" per label, "RecordRange" first when
+// the labels come from records.
+TEST(JobRunner, OutsideProgramPrintsInsteadOfThePrinterCommands)
+{
+    MachineRun run;
+    RecordingLabelProgram outside;
+    LabelProgramSession session(outside);
+    ASSERT_TRUE(session.open(QStringLiteral("/labels/a.btw")));
+    JobRunner runner({run.objects, run.label, run.settings}, run.controls, &session);
+    run.controls.switches[static_cast<std::size_t>(RunSwitch::PrintFile)] = true;
+    run.controls.setText(RunText::Record, QStringLiteral("2-3"));
+
+    outside.clearCalls();
+    run.setQuantity(2);
+    EXPECT_EQ(runner.print(), RunEnd::Completed);
+    EXPECT_EQ(outside.calls(), QStringList{QStringLiteral("btFormat.PrintOut(false, false)")});
+
+    outside.clearCalls();
+    run.controls.switches[static_cast<std::size_t>(RunSwitch::IfDB)] = true;
+    EXPECT_EQ(runner.print(), RunEnd::Completed);
+    EXPECT_EQ(outside.calls(), (QStringList{QStringLiteral("btFormat.RecordRange(\"2-3\")"),
+                                            QStringLiteral("btFormat.PrintOut(false, false)")}));
+    EXPECT_EQ(run.labelsPrinted(), 0);
+}
+
+} // namespace

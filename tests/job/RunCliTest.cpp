@@ -1,0 +1,132 @@
+#include "CutJobSupport.h"
+#include "GoodsBook.h"
+
+#include "files/LabelFile.h"
+#include "job/WaitPumping.h"
+#include "support/CliRun.h"
+#include "support/TestApp.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+using testing_support::fileContent;
+using testing_support::runCli;
+
+// A label with a record-bound symbol and a cut rectangle, its counter at 7, its records in
+// the goods workbook beside it.
+QString saveRunLabel(const QTemporaryDir& dir)
+{
+    Tshape qr = makeShape(ShapeKind::PrintQRBar);
+    qr.barWidth = 4;
+    qr.barValue = QStringLiteral("存货");
+    qr.DBField = QStringLiteral("品名");
+    Tobject document;
+    document.objects = {qr, CutJobFixture::cutRectangle()};
+    JobSettings job;
+    job.counter = 7;
+    job.dbName = testing_support::writeGoodsBook(dir.filePath(QStringLiteral("货品.xlsx")));
+    job.tableName = QStringLiteral("货品");
+    const QString path = dir.filePath(QStringLiteral("run.xml"));
+    SaveLabel(path, document, LabelSettings(), job);
+    return path;
+}
+
+QStringList machinePorts(const SimulatedMachine& sim)
+{
+    return {QStringLiteral("--printer"), sim.printerPath(), QStringLiteral("--status"), sim.statusPath(),
+            QStringLiteral("--cutter"), sim.cutterPath()};
+}
+
+TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
+{
+    QTemporaryDir dir;
+    const QString label = saveRunLabel(dir);
+    const struct {
+        const char* name;
+        QStringList machine;
+        QStringList options;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"echo mode", {}, {QStringLiteral("--quantity"), QStringLiteral("3")}, 0,
+         "label 1: counter 8\nlabel 2: counter 9\nlabel 3: counter 10\n", ""},
+        {"timed mode", {}, {QStringLiteral("--quantity"), QStringLiteral("2"), QStringLiteral("--timed")}, 0,
+         "label 1: counter 8\nlabel 2: counter 9\n", ""},
+        {"records 2 and 1", {}, {QStringLiteral("--records"), QStringLiteral("2,1")}, 0,
+         "label 1: counter 8\nlabel 2: counter 9\n", ""},
+        {"printer fault on label 2", {QStringLiteral("--fault-at"), QStringLiteral("2")},
+         {QStringLiteral("--quantity"), QStringLiteral("3")}, 2, "label 1: counter 8\n", "fault after 1 labels"},
+    };
+    for (const auto& c : cases) {
+        SimulatedMachine sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20")} + c.machine);
+        ASSERT_FALSE(sim.cutterPath().isEmpty()) << c.name;
+        const auto run = runCli(QStringList{QStringLiteral("run"), label} + machinePorts(sim) + c.options);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err.toStdString();
+        EXPECT_EQ(run.out, QByteArray(c.out)) << c.name;
+        EXPECT_TRUE(run.err.contains(c.err)) << c.name << ": " << run.err.toStdString();
+    }
+}
+
+TEST(RunCli, RefusesARunThatCannotStart)
+{
+    QTemporaryDir dir;
+    const QString label = saveRunLabel(dir);
+    Tobject bare;
+    const QString withoutBook = dir.filePath(QStringLiteral("bare.xml"));
+    SaveLabel(withoutBook, bare, LabelSettings(), JobSettings());
+    const struct {
+        const char* name;
+        QStringList arguments;
+        const char* reason;
+    } cases[] = {
+        {"cutter on the status port",
+         {label, QStringLiteral("--cutter"), QStringLiteral("com2"), QStringLiteral("--status"), QStringLiteral("com2")},
+         "雕刻端口不能与回传端口相同！"},
+        {"quantity 0", {label, QStringLiteral("--quantity"), QStringLiteral("0")}, "数量必须大于0！"},
+        {"records without a workbook", {withoutBook, QStringLiteral("--records"), QStringLiteral("1")},
+         "no workbook"},
+        {"no label", {QStringLiteral("--timed")}, "usage"},
+    };
+    for (const auto& c : cases) {
+        const auto run = runCli(QStringList{QStringLiteral("run")} + c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.reason)))
+            << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << c.name;
+    }
+}
+
+TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
+{
+    QTemporaryDir dir;
+    const QString label = saveRunLabel(dir);
+    const QString printerLog = dir.filePath(QStringLiteral("printer.log"));
+    const QString cutterLog = dir.filePath(QStringLiteral("cutter.log"));
+    SimulatedMachine sim({QStringLiteral("--print-ms"), QStringLiteral("60000"), QStringLiteral("--printer-log"),
+                          printerLog, QStringLiteral("--cutter-log"), cutterLog});
+    ASSERT_FALSE(sim.cutterPath().isEmpty());
+
+    QProcess cli;
+    cli.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"),
+              QStringList{QStringLiteral("run"), label} + machinePorts(sim));
+    ASSERT_TRUE(cli.waitForStarted());
+    QTimer look; // the log grows without an event of this process: look now and then
+    look.start(10);
+    waitPumping([&] { return fileContent(printerLog).contains("{XS;I,"); }, QDeadlineTimer(10000));
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 2);
+    EXPECT_TRUE(cli.readAllStandardError().contains("stopped after 0 labels"));
+    EXPECT_TRUE(fileContent(cutterLog).isEmpty());
+}
+
+} // namespace
