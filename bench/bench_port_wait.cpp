@@ -1,3 +1,5 @@
+#include "BenchClock.h"
+
 #include "cutter/TCom232.h"
 #include "job/WaitPumping.h"
 
@@ -5,26 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
-
-double cpuSeconds()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-double wallSeconds()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
 
 // A cut job waiting five seconds for a cutter that never answers. The goal: the process
 // uses at most 2% of the wall time, so a waiting job leaves the machine to the operator.

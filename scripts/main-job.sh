@@ -33,3 +33,21 @@ echo
 cutter_stream="$build/sample-cutter.txt"
 (cd "$root" && "$cli" cut examples/sample.xml -o "$cutter_stream")
 echo "Cutter stream of examples/sample.xml: $cutter_stream ($(stat -c %s "$cutter_stream") bytes)"
+echo
+# Three labels printed and cut against the virtual label machine, as the job window's
+# print-and-cut button runs them: print, await the printer's status echo, cut.
+ports="$build/sim-ports.txt"
+rm -f "$build/sim-printer.log" "$build/sim-cutter.log"
+"$build/bin/marlune-sim" --printer-log "$build/sim-printer.log" --cutter-log "$build/sim-cutter.log" \
+    >"$ports" &
+sim=$!
+trap 'kill "$sim" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    [[ $(wc -l <"$ports") -ge 3 ]] && break
+    sleep 0.1
+done
+port() { sed -n "s/^$1=//p" "$ports"; }
+echo "== marlune-cli run examples/sample.xml --quantity 3 (against marlune-sim)"
+(cd "$root" && "$cli" run examples/sample.xml --quantity 3 --printer "$(port printer)" \
+    --status "$(port status)" --cutter "$(port cutter)")
+echo "The virtual machine's logs: $build/sim-printer.log, $build/sim-cutter.log"
