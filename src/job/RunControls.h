@@ -50,13 +50,15 @@ public:
     void setText(RunText box, const QString& value) override;
     void setEnabled(RunButton button, bool enabled) override;
 
+    void setTicked(RunSwitch box, bool ticked);
     bool isEnabled(RunButton button) const;
 
+    // The printer and cutter controls; their quantity and cut delay are the run texts.
     PrintControls printerControls;
     JobControls cutterControls;
-    std::array<bool, 3> switches{};
-    std::array<QString, 5> texts;
 
 private:
+    std::array<bool, 3> m_switches{};
+    std::array<QString, 5> m_texts;
     std::array<bool, 2> m_enabled{true, true};
 };

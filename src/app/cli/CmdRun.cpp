@@ -75,12 +75,11 @@ void applyOptions(const RunOptions& options, StoredRunControls& controls)
     if (options.quantity)
         controls.setText(RunText::Quantity, *options.quantity);
     controls.cutterControls.chbCutFeed = false;
-    controls.switches = {};
-    controls.switches[static_cast<std::size_t>(RunSwitch::Thread)] = !options.timed;
-    if (options.records) {
-        controls.switches[static_cast<std::size_t>(RunSwitch::IfDB)] = true;
+    controls.setTicked(RunSwitch::PrintFile, false);
+    controls.setTicked(RunSwitch::Thread, !options.timed);
+    controls.setTicked(RunSwitch::IfDB, options.records.has_value());
+    if (options.records)
         controls.setText(RunText::Record, *options.records);
-    }
 }
 
 } // namespace
