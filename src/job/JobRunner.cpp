@@ -27,7 +27,11 @@ constexpr int kStoppedAtDelay = 2;
 constexpr int kPrinterError = -1;
 constexpr int kNotCut = -2;
 
+// What the echo wait saw: the operator's stop, the reader's status (1 printed, 2 anything
+// else) or no status line at all.
+constexpr int kEchoStopped = 0;
 constexpr int kStatusPrinted = 1;
+constexpr int kNoStatusLine = -1;
 
 // Tells the cutter that the printer failed, so that it does not wait for a label to cut.
 const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
@@ -227,8 +231,10 @@ int JobRunner::RunEchoCycle(const QString& record)
         return kPrinterError;
 
     const int status = awaitEcho();
-    if (status == 0)
+    if (status == kEchoStopped)
         return kStoppedAtEcho;
+    if (status == kNoStatusLine)
+        return kPrinterError;
     if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) != 0)
         return kStoppedAtDelay;
     if (status != kStatusPrinted) {
@@ -361,7 +367,9 @@ bool JobRunner::printThroughProgram(const QString& record)
 }
 
 // The status reader listens from the moment the label has gone out until the printer
-// reports, or until the operator stops. 0 when stopped, otherwise the reader's status.
+// reports, or until the operator stops. No report can come over a status line that did not
+// open or went away (the reader has told the operator), so the wait ends there too rather
+// than hold the run until the operator notices.
 int JobRunner::awaitEcho()
 {
     const PrintControls controls = m_controls.printer();
@@ -371,10 +379,12 @@ int JobRunner::awaitEcho()
     reader.Resume();
     reader.status = 0;
     stopRequested = false;
-    const WaitOutcome outcome =
-        waitPumping([&reader] { return reader.status != 0; }, QDeadlineTimer::Forever, &stopRequested);
+    const WaitOutcome outcome = waitPumping([&reader] { return reader.status != 0 || !reader.isOpen(); },
+                                            QDeadlineTimer::Forever, &stopRequested);
     reader.Suspend();
-    return outcome == WaitOutcome::Stopped ? 0 : reader.status;
+    if (outcome == WaitOutcome::Stopped)
+        return kEchoStopped;
+    return reader.status != 0 ? reader.status : kNoStatusLine;
 }
 
 int JobRunner::cutLabel(CutJobMode mode)

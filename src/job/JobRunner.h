@@ -65,7 +65,8 @@ public:
     void SendCutterFeed();
     // One echo-mode label: print, await the printer's status echo, delay, cut. Returns 0
     // done, 1 stopped at the echo, 2 stopped during a delay, -1 the printer reported an
-    // error (the cutter is told "# B6 @") or the label was not printed, -2 not cut.
+    // error (the cutter is told "# B6 @"), the label was not printed or the status port is
+    // not open, -2 not cut.
     int RunEchoCycle(const QString& record);
     // One echo-mode cycle per record in the range. 0, or -1 when a cycle did not end well.
     int RunEchoRecords();

@@ -46,14 +46,18 @@ struct MachineRun {
 
     QByteArray printerLog() const { return testing_support::fileContent(dir.filePath(QStringLiteral("printer.log"))); }
     QByteArray cutterLog() const { return testing_support::fileContent(dir.filePath(QStringLiteral("cutter.log"))); }
-    // A command the cutter takes without a reply may still be on its way into the log when
-    // the run ends: the log as soon as it is as long as the bytes expected.
+    // A command the machine takes without a reply may still be on its way into its log when
+    // the run ends: the log as soon as it holds what is expected.
     QByteArray cutterLogOf(const QByteArray& expected) const
+    {
+        awaitLog([&] { return cutterLog().size() >= expected.size(); });
+        return cutterLog();
+    }
+    void awaitLog(const std::function<bool()>& holds) const
     {
         QTimer look;
         look.start(10);
-        waitPumping([&] { return cutterLog().size() >= expected.size(); }, QDeadlineTimer(10000));
-        return cutterLog();
+        waitPumping(holds, QDeadlineTimer(10000));
     }
     qsizetype labelsPrinted() const { return printerLog().count("{XS;I,"); }
 
@@ -130,6 +134,23 @@ TEST(JobRunner, StopDuringTheEchoWaitCutsNothingForThatLabel)
     EXPECT_TRUE(run.cutterLog().isEmpty());
     EXPECT_EQ(run.counter(), QStringLiteral("5"));
     EXPECT_EQ(run.controls.text(RunText::Quantity), QStringLiteral("2"));
+}
+
+// No echo can come over a status port that does not open: the run ends after the reader's
+// message instead of waiting for the operator to stop it.
+TEST(JobRunner, StatusPortThatDoesNotOpenEndsTheRun)
+{
+    MachineRun run;
+    run.controls.printerControls.cmbPrintStatusPort = run.dir.filePath(QStringLiteral("no-such-status-port"));
+    run.setQuantity(2);
+
+    EXPECT_EQ(run.runner.printAndCut(), RunEnd::Failed);
+    run.awaitLog([&run] { return run.labelsPrinted() > 0; });
+    EXPECT_EQ(run.labelsPrinted(), 1);
+    EXPECT_TRUE(run.cutterLog().isEmpty());
+    EXPECT_EQ(run.counter(), QStringLiteral("5"));
+    ASSERT_EQ(run.messages.messages.size(), 1);
+    EXPECT_TRUE(run.messages.messages[0].text.startsWith(QStringLiteral("打码机读串口时，打开通信端口错误!!")));
 }
 
 TEST(JobRunner, TimedModePrintsDelaysAndCutsWithoutACutDelayAfterTheLastLabel)
