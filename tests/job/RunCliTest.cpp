@@ -91,6 +91,7 @@ TEST(RunCli, RefusesARunThatCannotStart)
          {label, QStringLiteral("--cutter"), QStringLiteral("com2"), QStringLiteral("--status"), QStringLiteral("com2")},
          "雕刻端口不能与回传端口相同！"},
         {"quantity 0", {label, QStringLiteral("--quantity"), QStringLiteral("0")}, "数量必须大于0！"},
+        {"quantity that is no number", {label, QStringLiteral("--quantity"), QStringLiteral("3x")}, "--quantity"},
         {"records without a workbook", {withoutBook, QStringLiteral("--records"), QStringLiteral("1")},
          "no workbook"},
         {"no label", {QStringLiteral("--timed")}, "usage"},

@@ -2,6 +2,8 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliLabel.h"
 #include "job/JobRunner.h"
+#include "model/ConversionError.h"
+#include "model/Convert.h"
 
 #include <cstdio>
 #include <optional>
@@ -54,6 +56,13 @@ std::optional<QString> parseOptions(const QStringList& arguments, RunOptions& op
             return QStringLiteral("unexpected argument '%1'").arg(argument);
         } else {
             options.label = argument;
+        }
+    }
+    if (options.quantity) {
+        try {
+            strToInt(*options.quantity);
+        } catch (const ConversionError& error) {
+            return QStringLiteral("--quantity: %1").arg(error.message());
         }
     }
     if (options.label.isEmpty())
