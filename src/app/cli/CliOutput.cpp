@@ -25,3 +25,9 @@ int usageError(const char* synopsis)
     std::fprintf(stderr, "usage: marlune-cli %s\n", synopsis);
     return 1;
 }
+
+int commandFailed(const char* command, const QString& reason, int exitCode)
+{
+    std::fprintf(stderr, "marlune-cli %s: %s\n", command, qUtf8Printable(reason));
+    return exitCode;
+}

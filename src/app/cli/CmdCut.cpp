@@ -1,11 +1,11 @@
 #include "app/TerminationSignals.h"
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliOutput.h"
 #include "app/cli/CliLabel.h"
 #include "job/CutJob.h"
 
 #include <QSaveFile>
 
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -15,8 +15,7 @@ constexpr int kNotCut = 2;
 
 int fail(int code, const QString& reason)
 {
-    std::fprintf(stderr, "marlune-cli %s: %s\n", kName, qUtf8Printable(reason));
-    return code;
+    return commandFailed(kName, reason, code);
 }
 
 struct CutOptions {

@@ -1,4 +1,5 @@
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliOutput.h"
 
 #include "cutter/DxfImport.h"
 #include "files/LabelFile.h"
@@ -16,8 +17,7 @@ constexpr const char* kName = "import-dxf";
 
 int fail(const QString& reason)
 {
-    std::fprintf(stderr, "marlune-cli %s: %s\n", kName, qUtf8Printable(reason));
-    return 1;
+    return commandFailed(kName, reason);
 }
 
 // "WxH" in millimetres, e.g. "130x90" or "100.5x62", as tenths of a millimetre.

@@ -1,4 +1,5 @@
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliOutput.h"
 #include "app/cli/CliRecord.h"
 
 #include "data/Tdm.h"
@@ -11,7 +12,6 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace {
 
@@ -19,8 +19,7 @@ constexpr const char* kName = "print";
 
 int fail(const QString& reason)
 {
-    std::fprintf(stderr, "marlune-cli %s: %s\n", kName, qUtf8Printable(reason));
-    return 1;
+    return commandFailed(kName, reason);
 }
 
 struct PrintOptions {

@@ -1,4 +1,5 @@
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliOutput.h"
 #include "files/LabelFile.h"
 #include "job/JobSettings.h"
 #include "model/Convert.h"
@@ -23,8 +24,7 @@ struct RenderOptions {
 
 int fail(const QString& reason)
 {
-    std::fprintf(stderr, "marlune-cli render: %s\n", qUtf8Printable(reason));
-    return 1;
+    return commandFailed("render", reason);
 }
 
 // "fit" or the factor of one of the zoom list's percentages.

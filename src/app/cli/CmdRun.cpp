@@ -1,5 +1,6 @@
 #include "app/TerminationSignals.h"
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliOutput.h"
 #include "app/cli/CliLabel.h"
 #include "job/JobRunner.h"
 #include "model/ConversionError.h"
@@ -16,8 +17,7 @@ constexpr int kEndedEarly = 2;
 
 int fail(int code, const QString& reason)
 {
-    std::fprintf(stderr, "marlune-cli %s: %s\n", kName, qUtf8Printable(reason));
-    return code;
+    return commandFailed(kName, reason, code);
 }
 
 struct RunOptions {
