@@ -175,7 +175,8 @@ TEST(JobRunner, TimedModePrintsDelaysAndCutsWithoutACutDelayAfterTheLastLabel)
 }
 
 // A stop that arrives while the print delay holds the operator's input reaches the run at its
-// next wait, as a click would: the label is cut and the run ends before the next one.
+// next wait, as a click would: the cut job's wait, so the label's stream has gone out to the
+// cutter and the run ends before the next label.
 TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
 {
     MachineRun run({QStringLiteral("--cut-ms"), QStringLiteral("300")});
@@ -187,7 +188,8 @@ TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
 
     EXPECT_EQ(run.runner.printAndCut(), RunEnd::Stopped);
     EXPECT_EQ(run.labelsPrinted(), 1);
-    EXPECT_EQ(run.cutterLog(), run.cutStream());
+    const QByteArray stream = run.cutStream();
+    EXPECT_EQ(run.cutterLogOf(stream), stream);
 }
 
 TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
