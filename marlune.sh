@@ -4,6 +4,8 @@
 #   ./marlune.sh test       install, build and run every test
 #   ./marlune.sh bench      install, build and run the benchmarks
 #   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
+#   ./marlune.sh fuzz [SECONDS]  install clang, build the libFuzzer harnesses with AddressSanitizer
+#                           + UBSan into build-fuzz and run each for SECONDS (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
@@ -24,6 +26,14 @@ sanitize)
     scripts/build.sh build-sanitize -DMARLUNE_SANITIZE=ON -DMARLUNE_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j 2
     ;;
+fuzz)
+    scripts/setup.sh scripts/fuzz-packages.txt
+    seconds=${2:-60}
+    [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: ./marlune.sh fuzz [SECONDS]" >&2; exit 2; }
+    CC=clang CXX=clang++ MARLUNE_TARGET=marlune_fuzz \
+        scripts/build.sh build-fuzz -DMARLUNE_FUZZ=ON -DMARLUNE_BUILD_BENCH=OFF
+    scripts/fuzz.sh build-fuzz "$seconds" "${@:3}"
+    ;;
 bench)
     scripts/build.sh build -DMARLUNE_BUILD_BENCH=ON
     for program in build/bench/bench_*; do
@@ -33,7 +43,7 @@ bench)
     done
     ;;
 *)
-    echo "usage: ./marlune.sh [test|bench|sanitize]" >&2
+    echo "usage: ./marlune.sh [test|bench|sanitize|fuzz [SECONDS]]" >&2
     exit 2
     ;;
 esac

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt that are not installed yet.
+# setup.sh [LIST]: installs the Debian packages listed in LIST (scripts/packages.txt when not
+# given) that are not installed yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+list=${1:-$here/packages.txt}
 
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/packages.txt")
+mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$list")
 missing=()
 for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -11,7 +11,7 @@ namespace {
 
 // The size a BMP file's header declares, for telling the operator why it did not load
 // (the reader gives none for pictures it refuses as too large).
-QSize declaredSize(QFile& file)
+QSize declaredSize(QIODevice& file)
 {
     if (!file.seek(14))
         return {};
@@ -51,21 +51,26 @@ QImage loadBitmap(const QString& fileName, QString& error)
                     .arg(fileName, info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
         return {};
     }
-    QImageReader reader(&file, "bmp");
+    return readBitmap(file, fileName, error);
+}
+
+QImage readBitmap(QIODevice& device, const QString& name, QString& error)
+{
+    QImageReader reader(&device, "bmp");
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
-        error = QStringLiteral("\"%1\" is not a bitmap (BMP) file.").arg(fileName);
+        error = QStringLiteral("\"%1\" is not a bitmap (BMP) file.").arg(name);
         return {};
     }
     QImage picture = reader.read();
-    const QSize size = picture.isNull() ? declaredSize(file) : picture.size();
+    const QSize size = picture.isNull() ? declaredSize(device) : picture.size();
     if (picture.isNull() && size.isValid())
         error = QStringLiteral("The bitmap file \"%1\" (%2 × %3 pixels) cannot be loaded: it is damaged "
                                "or too large.")
-                    .arg(fileName)
+                    .arg(name)
                     .arg(size.width())
                     .arg(size.height());
     else if (picture.isNull())
-        error = QStringLiteral("The bitmap file \"%1\" is damaged.").arg(fileName);
+        error = QStringLiteral("The bitmap file \"%1\" is damaged.").arg(name);
     return picture;
 }

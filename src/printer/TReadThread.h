@@ -17,6 +17,8 @@ public:
     void Configure(const QString& baudText);
     // Reads what has arrived; a report of 13 characters or more is classified and dropped.
     void Poll() override;
+    // Takes arrival as if it had just come over the line.
+    void receive(const QByteArray& arrival);
 };
 
 // The classification of one report: 1 printed ("4020000"), 0 an interim report

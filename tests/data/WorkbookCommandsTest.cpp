@@ -17,6 +17,8 @@ struct CommandCase {
 TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
 {
     const QString book = testing_support::sourcePath(QStringLiteral("tests/fixtures/xls/basic.xls"));
+    const QString farCell =
+        testing_support::sourcePath(QStringLiteral("tests/fuzz/findings/xlsx-zip/far-used-range.xlsx"));
     const CommandCase cases[] = {
         {{"sheets", book}, 0, "名单\nSheet2\n", u""},
         {{"fields", book, "名单"}, 0, "姓名\n数量\n日期\n备注\nF5\n编号\n", u""},
@@ -31,6 +33,8 @@ TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
         {{"records", book, "价目"}, 1, "", u"找不到工作表“价目”。"},
         {{"sheets", "/nonexistent/book.xlsx"}, 1, "", u"找不到文件“/nonexistent/book.xlsx”。"},
         {{"fields", book}, 1, "", u"usage: marlune-cli fields BOOK SHEET"},
+        // Refused before the first record: once it wrote 17 GB of empty fields.
+        {{"records", farCell, "名单"}, 1, "", u"太大：已用区域 1048576 行 × 16384 列"},
     };
     for (const CommandCase& row : cases) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
