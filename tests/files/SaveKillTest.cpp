@@ -1,6 +1,8 @@
 #include "LabelTestData.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileSystemWatcher>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -55,9 +57,26 @@ TEST(SaveKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
         ASSERT_TRUE(cli.waitForStarted());
         const pid_t saver = pid_t(cli.processId());
         ASSERT_GT(saver, 0);
-        // Until the save has surely ended: some kills come before, during and after writing.
-        if (!cli.waitForFinished(int(random.bounded(saveMs * 3 / 2 + 1))))
-            ::kill(saver, SIGKILL);
+        const auto stop = [&] {
+            if (cli.state() != QProcess::NotRunning)
+                ::kill(saver, SIGKILL);
+        };
+        if (round % 2 == 0) {
+            // At a random moment until the save has surely ended: before, during or after.
+            if (!cli.waitForFinished(int(random.bounded(saveMs * 3 / 2 + 1))))
+                stop();
+        } else {
+            // At the first sign of a change to the target: the moment a save that wrote over
+            // the file in place would leave it torn.
+            QFileSystemWatcher watcher({target});
+            QEventLoop loop;
+            QObject::connect(&watcher, &QFileSystemWatcher::fileChanged, &loop, [&] {
+                stop();
+                loop.quit();
+            });
+            QObject::connect(&cli, &QProcess::finished, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
         cli.waitForFinished(-1);
 
         const QByteArray now = readFile(target);
