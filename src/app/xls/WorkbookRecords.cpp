@@ -86,9 +86,10 @@ private:
 
     void addFatSector(std::uint32_t number)
     {
-        // More table sectors than the file has (beyond the header's own list) mean a loop
-        // in the container's list of them.
-        if (m_fat.size() / (m_sectorSize / 4) >= std::max(sectorsInFile(), kHeaderFatSectors))
+        // More table sectors than the file's sectors need (beyond the header's own list)
+        // mean a loop in the container's list of them.
+        const std::size_t needed = sectorsInFile() / (m_sectorSize / 4) + 1;
+        if (m_fat.size() / (m_sectorSize / 4) >= std::max(needed, kHeaderFatSectors))
             throw Damaged{"its sector table is longer than the file"};
         const std::string_view entries = sector(number);
         for (std::size_t at = 0; at < entries.size(); at += 4)
