@@ -104,13 +104,13 @@ TEST(CutCli, FailuresExitWithAReasonAndWriteNothing)
         int exitCode;
         const char* reason;
     } cases[] = {
-        {"nothing to cut", {QStringLiteral("cut"), empty, QStringLiteral("-o"), out}, 2, "nothing to cut"},
+        {"nothing to cut", {QStringLiteral("cut"), empty, QStringLiteral("-o"), out}, 1, "目前没有雕刻对象！"},
         {"no such label", {QStringLiteral("cut"), dir.filePath(QStringLiteral("none.xml")), QStringLiteral("-o"), out},
          1, "none.xml"},
-        {"no label named", {QStringLiteral("cut"), QStringLiteral("-o"), out}, 1, "usage"},
+        {"no label named", {QStringLiteral("cut"), QStringLiteral("-o"), out}, 1, "LABEL.xml: 缺少这个参数（用法：marlune-cli cut"},
         {"option without value", {QStringLiteral("cut"), empty, QStringLiteral("--port")}, 1, "--port"},
         {"port that does not open", {QStringLiteral("cut"), saveTurnedLabel(dir), QStringLiteral("--port"),
-                                     QStringLiteral("/dev/nonexistent-cutter")}, 2, "not open"},
+                                     QStringLiteral("/dev/nonexistent-cutter")}, 2, "/dev/nonexistent-cutter: 雕刻时，打开通信端口错误!!"},
     };
     for (const auto& c : cases) {
         const auto run = runCli(c.arguments);
@@ -132,8 +132,8 @@ TEST(CutCli, SendsToTheCutterAndWaitsForItsAnswer)
         const char* reason;
     } cases[] = {
         {"acknowledged", {}, false, 0, ""},
-        {"rejected", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, false, 2, "\"E0001\""},
-        {"silent, then Ctrl+C", {QStringLiteral("--cutter-silent")}, true, 2, "stopped"},
+        {"rejected", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, false, 2, "雕刻机没有接受作业（应答“E0001”）"},
+        {"silent, then Ctrl+C", {QStringLiteral("--cutter-silent")}, true, 130, "已停止"},
     };
     const QByteArray stream = expectedStream(label, CutJobMode::CurrentLabel);
     for (const auto& c : cases) {
