@@ -64,6 +64,8 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
          "label 1: counter 8\nlabel 2: counter 9\n", ""},
         {"printer fault on label 2", {QStringLiteral("--fault-at"), QStringLiteral("2")},
          {QStringLiteral("--quantity"), QStringLiteral("3")}, 2, "label 1: counter 8\n", "（完成 1 张标签）"},
+        {"cutter silent past the timeout", {QStringLiteral("--cutter-silent")},
+         {QStringLiteral("--timeout"), QStringLiteral("0.5")}, 2, "", "0.5 秒内没有应答，已停止（完成 0 张标签）"},
     };
     for (const auto& c : cases) {
         SimulatedMachine sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20")} + c.machine);
@@ -71,7 +73,9 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
         const auto run = runCli(QStringList{QStringLiteral("run"), label} + machinePorts(sim) + c.options);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err.toStdString();
         EXPECT_EQ(run.out, QByteArray(c.out)) << c.name;
-        EXPECT_TRUE(run.err.contains(c.err)) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.err))) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(sim.cutterPath() + QStringLiteral(": 等待雕刻机应答…")))
+            << c.name;
     }
 }
 
@@ -82,6 +86,7 @@ TEST(RunCli, RefusesARunThatCannotStart)
     Tobject bare;
     const QString withoutBook = dir.filePath(QStringLiteral("bare.xml"));
     SaveLabel(withoutBook, bare, LabelSettings(), JobSettings());
+    const QString book = dir.filePath(QStringLiteral("货品.xlsx"));
     const struct {
         const char* name;
         QStringList arguments;
@@ -95,6 +100,12 @@ TEST(RunCli, RefusesARunThatCannotStart)
         {"records without a workbook", {withoutBook, QStringLiteral("--records"), QStringLiteral("1")},
          "标签没有指定取记录的工作簿和工作表"},
         {"no label", {QStringLiteral("--timed")}, "LABEL.xml: 缺少这个参数（用法：marlune-cli run"},
+        {"records that select none",
+         {withoutBook, QStringLiteral("--workbook"), book, QStringLiteral("--sheet"), QStringLiteral("货品"),
+          QStringLiteral("--records"), QStringLiteral("3-9")},
+         "--records: “3-9”在工作表“货品”的 2 条记录中一条也没有选中"},
+        {"another sheet without records", {label, QStringLiteral("--workbook"), book, QStringLiteral("--sheet"),
+                                           QStringLiteral("货品")}, "要和 --records 一起给出"},
     };
     for (const auto& c : cases) {
         const auto run = runCli(QStringList{QStringLiteral("run")} + c.arguments);
