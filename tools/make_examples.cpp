@@ -27,7 +27,8 @@
 
 namespace {
 
-// Folder the label files name their pictures in: labels are opened from the repository root.
+// Folder the label files name their pictures and workbook in: labels are opened from the
+// repository root.
 const QString kPictureFolder = QStringLiteral("examples/");
 
 void writeBitmap(const QString& folder, const QString& name, const QSize& size,

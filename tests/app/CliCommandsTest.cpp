@@ -93,6 +93,10 @@ TEST(CliCommands, HelpAndEveryFailureBeforeTheJobIsOneLine)
                         line("print", "--quantity", QStringLiteral("“%1”").arg(quantity) + outOfRange)});
     }
     rows.push_back({{"run", noQuantity, "--quantity=0"}, 1, line("run", "--quantity", "“0”" + outOfRange)});
+    rows.push_back({{"print", noQuantity, "-o", out, "--output=" + out}, 1,
+                    line("print", "--output", "只能给出一次（用法：marlune-cli print ").chopped(1), true});
+    rows.push_back({{"render", noQuantity, "-o"}, 1, line("render", "-o", "缺少值（用法：marlune-cli render ").chopped(1), true});
+    rows.push_back({{"cut", noQuantity, "--feed=1"}, 1, line("cut", "--feed", "这个选项不带值（用法：").chopped(1), true});
     const QString stored = QStringLiteral("标签中存的数量“0”") + outOfRange;
     rows.push_back({{"print", noQuantity, "-o", out}, 1, line("print", noQuantity, stored)});
     rows.push_back({{"run", noQuantity}, 1, line("run", noQuantity, stored)});
