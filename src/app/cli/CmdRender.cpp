@@ -5,7 +5,6 @@
 #include "app/cli/CliRecord.h"
 #include "app/cli/CliText.h"
 #include "editor/ZoomList.h"
-#include "model/Convert.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelSurface.h"
 

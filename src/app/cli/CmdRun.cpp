@@ -1,5 +1,4 @@
 #include "app/cli/CliArguments.h"
-#include "app/cli/CliFiles.h"
 #include "app/cli/CliLabel.h"
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliRecord.h"
