@@ -40,12 +40,19 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The file's bytes without the n-th (from 0) element of a name.
-QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurrence)
+// Where the n-th (from 0) element of a name opens.
+qsizetype openingTag(const QByteArray& bytes, const QByteArray& name, int occurrence)
 {
     qsizetype from = -1;
     for (int i = 0; i <= occurrence; ++i)
         from = bytes.indexOf("<" + name + ">", from + 1);
+    return from;
+}
+
+// The file's bytes without the n-th (from 0) element of a name.
+QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurrence)
+{
+    const qsizetype from = openingTag(bytes, name, occurrence);
     const QByteArray close = "</" + name + ">";
     const qsizetype to = bytes.indexOf(close, from);
     return bytes.remove(from, to + close.size() - from);
@@ -54,10 +61,7 @@ QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurren
 // The file's bytes with the text of the n-th (from 0) element of a name replaced.
 QByteArray withElementText(QByteArray bytes, const QByteArray& name, int occurrence, const QByteArray& text)
 {
-    qsizetype from = -1;
-    for (int i = 0; i <= occurrence; ++i)
-        from = bytes.indexOf("<" + name + ">", from + 1);
-    from += name.size() + 2;
+    const qsizetype from = openingTag(bytes, name, occurrence) + name.size() + 2;
     return bytes.replace(from, bytes.indexOf("</" + name + ">", from) - from, text);
 }
 
