@@ -4,6 +4,7 @@
 #include "app/cli/CliText.h"
 #include "cutter/DxfImport.h"
 #include "files/LabelFile.h"
+#include "model/Convert.h"
 
 #include <QRegularExpression>
 
@@ -23,7 +24,7 @@ std::optional<std::pair<int, int>> parseSize(const QString& text)
     const double height = match.captured(2).toDouble();
     if (width <= 0 || height <= 0 || width > kLargest || height > kLargest)
         return std::nullopt;
-    return std::pair{static_cast<int>(width * 10), static_cast<int>(height * 10)};
+    return std::pair{tenthsOfMillimetre(match.captured(1)), tenthsOfMillimetre(match.captured(2))};
 }
 
 } // namespace

@@ -38,7 +38,7 @@ int runPrint(const CliArguments& arguments)
         controls.cmbPrintPort = *port;
     controls.txtQuantity = QString::number(quantity);
     const auto [offsetX, offsetY] = about(path, kExitNotStarted, [&] {
-        return std::pair{tenthsFromText(controls.txtPrintX), tenthsFromText(controls.txtPrintY)};
+        return std::pair{tenthsOfMillimetre(controls.txtPrintX), tenthsOfMillimetre(controls.txtPrintY)};
     });
 
     const QString target = output ? *output : portSubject(controls.cmbPrintPort);
