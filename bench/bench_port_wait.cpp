@@ -1,7 +1,7 @@
 #include "BenchClock.h"
 
 #include "cutter/TCom232.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/SerialLink.h"
+#include "ports/SerialLink.h"
 
 // The link to the cutting plotter: sends command text and judges the cutter's reply.
 // Made fresh for one job or command and destroyed afterwards.

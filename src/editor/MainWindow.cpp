@@ -4,14 +4,14 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/ToolWindowPanel.h"
-#include "editor/ZoomList.h"
 #include "files/LabelSetup.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
 #include "view/Rulers.h"
+#include "view/ZoomList.h"
 
 #include <QApplication>
 #include <QComboBox>

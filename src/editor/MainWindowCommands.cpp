@@ -3,7 +3,7 @@
 #include "editor/CommandIcons.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
-#include "editor/ZoomList.h"
+#include "view/ZoomList.h"
 
 #include <QAction>
 #include <QComboBox>

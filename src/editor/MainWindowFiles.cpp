@@ -3,7 +3,7 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 
 #include <QCloseEvent>

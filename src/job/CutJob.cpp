@@ -1,8 +1,8 @@
 #include "job/CutJob.h"
 
 #include "cutter/TCom232.h"
-#include "job/WaitPumping.h"
 #include "model/MessageService.h"
+#include "ports/WaitPumping.h"
 #include "printer/Tcom.h"
 
 #include <QDir>

@@ -8,9 +8,9 @@
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
 #include "job/TableRecord.h"
-#include "job/WaitPumping.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/SerialLink.h"
+#include "ports/SerialLink.h"
 
 // The status reader: watches the printer's status port during a print-and-cut cycle and
 // turns the printer's report into the state the job runner acts on.

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 
 #include <QTest>

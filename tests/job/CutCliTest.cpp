@@ -1,7 +1,7 @@
 #include "CutJobSupport.h"
 
 #include "files/LabelFile.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 #include "support/CliRun.h"
 
 #include <QFile>

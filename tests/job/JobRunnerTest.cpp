@@ -6,9 +6,9 @@
 #include "job/JobRunner.h"
 #include "job/LabelProgramSession.h"
 #include "job/RecordingLabelProgram.h"
-#include "job/WaitPumping.h"
 #include "model/MessageService.h"
 #include "model/TextCodec.h"
+#include "ports/WaitPumping.h"
 #include "support/TestApp.h"
 
 #include <QTemporaryDir>

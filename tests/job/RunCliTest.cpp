@@ -2,7 +2,7 @@
 #include "GoodsBook.h"
 
 #include "files/LabelFile.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 

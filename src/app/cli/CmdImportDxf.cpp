@@ -3,7 +3,7 @@
 
 #include "cutter/DxfImport.h"
 #include "files/LabelFile.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 
 #include <QRegularExpression>

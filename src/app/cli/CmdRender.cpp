@@ -1,11 +1,11 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliOutput.h"
 #include "files/LabelFile.h"
-#include "job/JobSettings.h"
 #include "model/Convert.h"
-#include "editor/ZoomList.h"
+#include "model/JobSettings.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelSurface.h"
+#include "view/ZoomList.h"
 
 #include <QRegularExpression>
 
