@@ -36,7 +36,7 @@ TEST(CutJobWithVirtualMachine, AcknowledgedRejectedOrStopped)
             QTimer::singleShot(c.stopAfterMs, &operatorAtTheWindow, [&job] { job.stopRequested = true; });
         const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
         EXPECT_EQ(result.end, c.end) << c.name;
-        EXPECT_EQ(result.code(), c.end == CutJobEnd::Acknowledged ? 0 : -1) << c.name;
+        EXPECT_EQ(result.cut(), c.end == CutJobEnd::Acknowledged) << c.name;
 
         const std::optional<CutStream> stream = buildCutStream(CutJobMode::CurrentLabel, job.inputs());
         ASSERT_TRUE(stream);

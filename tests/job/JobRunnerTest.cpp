@@ -371,10 +371,10 @@ TEST(JobRunner, WaitPumpingEndsOnAStopDuringTheWaitOnly)
     JobRunner runner({objects, label, settings}, controls);
 
     runner.stopRequested = true;
-    EXPECT_EQ(runner.WaitPumping(10), 0) << "a stop before the wait is not taken";
+    EXPECT_EQ(runner.WaitPumping(10), WaitOutcome::TimedOut) << "a stop before the wait is not taken";
     QObject operatorAtTheWindow;
     QTimer::singleShot(20, &operatorAtTheWindow, [&runner] { runner.stop(); });
-    EXPECT_EQ(runner.WaitPumping(600000), -1);
+    EXPECT_EQ(runner.WaitPumping(600000), WaitOutcome::Stopped);
 }
 
 // Printing through the outside program: one "PrintOut" per label, "RecordRange" first when
