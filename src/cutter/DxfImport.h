@@ -7,8 +7,11 @@
 class QIODevice;
 
 struct DxfImportResult {
-    int added = 0;      // objects added to the label
-    QString error;      // why nothing could be imported; empty on success
+    int added = 0; // objects added to the label
+    // Why the import ended before the drawing's end: a drawing that cannot be opened or read,
+    // or holds too many entities, added nothing; a value that is not a number ended it, and
+    // the objects before it were added. Empty when the whole drawing was imported.
+    QString error;
     QStringList warnings;
 
     bool ok() const { return error.isEmpty(); }
@@ -22,7 +25,7 @@ struct DxfImportResult {
 // One undo snapshot is taken before the first object is added, so Undo takes back the
 // whole import. A drawing that cannot be opened or read, or that holds more entities than a
 // label can use (100,000), adds nothing and leaves the undo snapshot alone. A value that is
-// not a number raises ConversionError; the objects added before it stay in the label.
+// not a number ends the import there; the objects added before it stay in the label.
 DxfImportResult importDxf(Tobject& document, const QString& fileName);
 DxfImportResult importDxf(Tobject& document, QIODevice& device);
 

@@ -7,6 +7,7 @@
 #include "files/LabelSetup.h"
 #include "model/JobSettings.h"
 #include "model/LabelSettings.h"
+#include "model/MessageService.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
@@ -73,7 +74,7 @@ void TfrmMain::createCentralArea()
     layout->addWidget(m_view, 1);
     layout->addWidget(m_toolWindow);
     setCentralWidget(central);
-    connect(m_view->rotationButton(), &QToolButton::clicked, this, &TfrmMain::btnRotationClick);
+    connect(m_view->rotationButton(), &QToolButton::clicked, this, guarded([this] { btnRotationClick(); }));
 }
 
 void TfrmMain::setDialogs(Tf_labelset* labelSetup, Tf_about* about)

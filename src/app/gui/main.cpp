@@ -1,16 +1,17 @@
-#include "app/gui/GuardedApplication.h"
-
 #include "dialogs/FileChooserDialog.h"
 #include "dialogs/MessageDialog.h"
 #include "editor/ApplicationWindows.h"
 #include "files/RecentFiles.h"
 #include "model/FontSubstitutions.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
-    GuardedApplication app(argc, argv);
+    // Every command of the windows runs inside its own guard (guarded()), which shows a failure
+    // in the standard error box; nothing is left to unwind through the event loop.
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlune"));
     QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
 
