@@ -1,5 +1,6 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "model/MessageService.h"
+#include "support/WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -24,17 +25,10 @@ protected:
     template <typename Widget = QLineEdit>
     Widget* control(const char* name)
     {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return testing_support::control<Widget>(&dialog, QString::fromLatin1(name));
     }
 
-    // Radio buttons and check boxes react on their mark, not on empty space beside the text.
-    void click(const char* name)
-    {
-        auto* button = control<QAbstractButton>(name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
+    void click(const char* name) { testing_support::clickButton(control<QAbstractButton>(name)); }
 
     QStringList sizeFields() { return {control("txtWidth")->text(), control("txtHeight")->text()}; }
 

@@ -1,6 +1,7 @@
 #include "CutJobSupport.h"
 
 #include "job/CutJob.h"
+#include "support/SimulatedMachine.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing_support::SimulatedMachine;
 
 TEST(CutJobWithVirtualMachine, AcknowledgedRejectedOrStopped)
 {

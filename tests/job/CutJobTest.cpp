@@ -1,9 +1,10 @@
 #include "CutJobSupport.h"
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
 #include "job/CutJob.h"
 #include "model/ConversionError.h"
 #include "model/MessageService.h"
+#include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +17,7 @@
 
 namespace {
 
-QByteArray fileContent(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing_support::fileContent;
 
 TEST(CutJob, CutToFileInAnyCaseWritesTheWholeStreamIntoTheFileNamedAsTyped)
 {

@@ -9,6 +9,7 @@
 #include "model/MessageService.h"
 #include "model/TextCodec.h"
 #include "ports/WaitPumping.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing_support::SimulatedMachine;
 
 const QByteArray kPrinterFault = QByteArrayLiteral("# B6 @");
 
@@ -194,6 +197,7 @@ TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
 
 TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     const struct {
         const char* name;
         bool echo;

@@ -1,10 +1,12 @@
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
 #include "cutter/TCom232.h"
 #include "job/VirtualLabelMachine.h"
 #include "model/MessageService.h"
 #include "printer/TReadThread.h"
 #include "printer/Tcom.h"
+#include "support/SimulatedMachine.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QProcess>
@@ -174,40 +176,34 @@ TEST(VirtualLabelMachine, IssueWithoutReportRequestGetsNoReport)
 // Later suites drive the machine as a process: its start-up lines and its exit must hold.
 TEST(VirtualLabelMachineProgram, PrintsItsPortsAndExitsOnSigterm)
 {
-    QProcess sim;
-    sim.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"), {QStringLiteral("--print-ms"), QStringLiteral("5")});
-    ASSERT_TRUE(sim.waitForStarted());
-    QStringList lines;
-    while (lines.size() < 3 && sim.waitForReadyRead(5000)) {
-        while (sim.canReadLine())
-            lines << QString::fromUtf8(sim.readLine()).trimmed();
-    }
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("printer=/dev/")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("status=/dev/")));
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("cutter=/dev/")));
+    testing_support::SimulatedMachine sim({QStringLiteral("--print-ms"), QStringLiteral("5")});
+    EXPECT_TRUE(sim.printerPath().startsWith(QStringLiteral("/dev/")));
+    EXPECT_TRUE(sim.statusPath().startsWith(QStringLiteral("/dev/")));
+    ASSERT_TRUE(sim.cutterPath().startsWith(QStringLiteral("/dev/")));
 
-    Tcom printer(lines[0].section(u'=', 1));
+    Tcom printer(sim.printerPath());
     ASSERT_TRUE(printer.Open(QStringLiteral("115200")));
     printer.Write(kIssue);
     printer.Close();
     TReadThread reader;
-    reader.portName = lines[1].section(u'=', 1);
+    reader.portName = sim.statusPath();
     reader.Configure(QStringLiteral("115200"));
     reader.Resume();
     EXPECT_TRUE(runEventsUntil([&] { return reader.status == PrinterStatus::Printed; }, 3000));
 
-    sim.terminate();
-    ASSERT_TRUE(sim.waitForFinished(5000));
-    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(sim.exitCode(), 0);
+    QProcess& process = sim.process();
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 TEST(VirtualLabelMachineProgram, RejectsBadNumbersWithAReason)
 {
     for (const char* option : {"--labels", "--print-ms", "--fault-at"}) {
         QProcess sim;
-        sim.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"), {QString::fromUtf8(option), QStringLiteral("-3")});
+        sim.start(testing_support::toolPath(QStringLiteral("marlune-sim")),
+                  {QString::fromUtf8(option), QStringLiteral("-3")});
         ASSERT_TRUE(sim.waitForFinished(5000));
         EXPECT_EQ(sim.exitCode(), 2) << option;
         EXPECT_TRUE(sim.readAllStandardError().contains(option)) << option;
