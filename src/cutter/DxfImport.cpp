@@ -97,10 +97,13 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
     addEntities(document, entities);
     result.added = static_cast<int>(entities.size());
     result.warnings = reader.warnings();
-    if (stop)
+    if (stop) {
         result.error = stop->reason;
-    else if (entities.isEmpty())
+        if (stop->line > 0)
+            result.stop = stop;
+    } else if (entities.isEmpty()) {
         result.warnings.append(QStringLiteral("DXF文件中没有可导入的直线、圆弧、圆或椭圆。"));
+    }
     return result;
 }
 

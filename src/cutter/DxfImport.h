@@ -1,17 +1,23 @@
 #pragma once
 
+#include "cutter/DxfReader.h"
 #include "model/Tobject.h"
 
 #include <QStringList>
+
+#include <optional>
 
 class QIODevice;
 
 struct DxfImportResult {
     int added = 0; // objects added to the label
-    // Why the import ended before the drawing's end: a drawing that cannot be opened or read,
-    // or holds too many entities, added nothing; a value that is not a number ended it, and
-    // the objects before it were added. Empty when the whole drawing was imported.
+    // Why the import ended before the drawing's end; empty when the whole drawing was
+    // imported. A drawing that cannot be opened or read, is no DXF drawing or holds too many
+    // entities added nothing.
     QString error;
+    // Where a value that is not a number ended the import (error holds its text); the
+    // objects before it were added. The window shows it as the failure of a typed value.
+    std::optional<DxfReadStop> stop;
     QStringList warnings;
 
     bool ok() const { return error.isEmpty(); }

@@ -85,13 +85,13 @@ float DxfReader::number(double scale) const
     const std::optional<double> value = parseNumber(m_pair.value);
     const QString text = QString::fromLatin1(m_pair.value);
     if (!value) {
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value (line %2)")
+        throw ConversionError(QStringLiteral("DXF文件第%2行的“%1”不是数字")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }
     const double scaled = *value * scale;
     if (std::abs(scaled) > std::numeric_limits<float>::max()) {
-        throw ConversionError(QStringLiteral("'%1' is out of range (line %2)")
+        throw ConversionError(QStringLiteral("DXF文件第%2行的数值“%1”超出范围")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }
@@ -105,12 +105,14 @@ std::optional<DxfReadStop> DxfReader::read(const EntitySink& sink)
                                              "请在CAD程序中另存为文本格式（ASCII）的DXF文件。")};
     }
     bool sawEntities = false;
+    bool sawSection = false;
     try {
         while (!m_end && readPair()) {
             if (isMarker("EOF"))
                 break;
             if (!isMarker("SECTION") || !readPair())
                 continue;
+            sawSection = true;
             if (m_pair.value == "HEADER") {
                 readHeader();
             } else if (m_pair.value == "ENTITIES") {
@@ -121,6 +123,10 @@ std::optional<DxfReadStop> DxfReader::read(const EntitySink& sink)
     } catch (const ConversionError& error) {
         return DxfReadStop{m_lines.lineNumber(), error.message()};
     }
+    // Every DXF drawing is made of sections; a file without one is some other file, and
+    // importing it as an empty drawing would hide the mistake.
+    if (!sawSection)
+        return DxfReadStop{0, QStringLiteral("不是DXF图形文件")};
     if (sawEntities && (!m_haveMinX || !m_haveMaxY))
         m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"
                                          "缺少的偏移按0计算。"));

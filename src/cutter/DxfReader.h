@@ -43,7 +43,7 @@ using DxfEntity = std::variant<DxfLine, DxfArc, DxfEllipseBox>;
 // Where reading a drawing ended before its end, and why. The entities handed on before it
 // stay with the caller.
 struct DxfReadStop {
-    qint64 line = 0; // the drawing's line (from 1) that ended reading; 0: refused unread
+    qint64 line = 0; // the drawing's line (from 1) that ended reading; 0: refused as a whole
     QString reason;  // the operator's text, naming the line
 };
 
@@ -65,8 +65,9 @@ public:
     explicit DxfReader(QIODevice& device);
 
     // Hands every entity to the sink in file order. Reading stops at a value that is not a
-    // number where a number is needed, or before the first line for a drawing that cannot be
-    // read at all (a binary DXF); nothing is returned when the drawing was read to its end.
+    // number where a number is needed; a drawing that cannot be read at all (a binary DXF) or
+    // a file that is no DXF drawing (no section) is refused as a whole. Nothing is returned
+    // when the drawing was read to its end.
     std::optional<DxfReadStop> read(const EntitySink& sink);
 
     // Things the operator should know about a drawing that was read nonetheless.

@@ -1,5 +1,7 @@
 #include "editor/MainWindow.h"
 
+#include "cutter/DxfImport.h"
+#include "cutter/PathStart.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
@@ -284,6 +286,40 @@ void TfrmMain::actionUndoExecute()
     redraw(true);
 }
 
+void TfrmMain::actionImportDxfExecute()
+{
+    const QString path = fileChooser().choose(
+        {FileChoice::Mode::Open, QStringLiteral("DXF files (*.dxf)|*.dxf|All files (*.*)|*.*"),
+         QStringLiteral(".dxf"), m_files.dialogFolder()});
+    if (path.isEmpty())
+        return;
+    const DxfImportResult result = importDxf(m_document, path);
+    redraw(true);
+    // A value that is no number ends the import in the standard error box; the objects read
+    // before it stay in the label and are shown.
+    if (result.stop) {
+        showStandardError(result.stop->reason);
+        return;
+    }
+    QStringList lines = result.warnings;
+    if (!result.ok())
+        lines.prepend(result.error);
+    if (!lines.isEmpty())
+        showMessage(tr("提示"), lines.join(QLatin1Char('\n')), MessageIcon::Warning);
+}
+
+void TfrmMain::actionSetStartLineExecute()
+{
+    if (setPathStart(m_document))
+        redraw(true);
+}
+
+// The tool bars are fixed: no menu to hide them.
+QMenu* TfrmMain::createPopupMenu()
+{
+    return nullptr;
+}
+
 void TfrmMain::actionAboutExecute()
 {
     if (m_about)
@@ -300,8 +336,6 @@ void TfrmMain::actionCutLineExecute() {}
 void TfrmMain::actionCutArcExecute() {}
 void TfrmMain::actionCutImageExecute() {}
 void TfrmMain::actionCutLineRectExecute() {}
-void TfrmMain::actionImportDxfExecute() {}
-void TfrmMain::actionSetStartLineExecute() {}
 void TfrmMain::actionPrintRectExecute() {}
 void TfrmMain::actionPrintLineExecute() {}
 void TfrmMain::actionPrintStringExecute() {}

@@ -3,6 +3,7 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
+#include "model/Convert.h"
 #include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"

@@ -63,6 +63,7 @@ private:
 struct StepFailure {
     QString field;
     QString reason;
+    QString text;
 };
 
 // Reads the steps of a plan (fieldsOf picks the settings or the record fields of a step);
@@ -88,7 +89,7 @@ std::optional<StepFailure> readSteps(const QList<ReadStep>& plan,
                     continue;
                 if (step.need != ReadNeed::Group)
                     return StepFailure{QString::fromLatin1(field->name),
-                                       element ? error.message() : QStringLiteral("missing")};
+                                       element ? error.message() : QStringLiteral("missing"), text};
                 for (qsizetype d = 0; d < step.defaults.size() && d < fields.size(); ++d)
                     read(*fields[d], step.defaults[d]);
                 break;
@@ -106,6 +107,21 @@ void checkZoom(const SettingField& field, const QString& text)
     parseValue(text, field.form, zoom);
     if (!(zoom > 0))
         throw ConversionError(QStringLiteral("'%1' is not a usable zoom").arg(text));
+}
+
+// A label file's root is "Object". Files whose root the program never wrote under that name
+// still count when they hold what only a label holds: the "Label" settings first, or an
+// object element. Anything else (a web page, another program's XML) is no label, and
+// reading it as an empty one would let a save overwrite it with one.
+bool isLabelRoot(const xmlNode* root, const xmlNode* first)
+{
+    if (hasName(root, "Object") || (first && hasName(first, "Label")))
+        return true;
+    for (const xmlNode* element = first; element; element = nextSiblingElement(element)) {
+        if (shapeKindOf(QString::fromUtf8(reinterpret_cast<const char*>(element->name))) != ShapeKind::None)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -127,6 +143,8 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
     const xmlNode* root = xml.root();
     const bool interned = root && root->doc->dict != nullptr;
     const xmlNode* first = firstChildElement(root);
+    if (root && !isLabelRoot(root, first))
+        throw FileError(QStringLiteral("%1: 不是标签文件").arg(sourceName));
     if (!first)
         throw FileError(QStringLiteral("%1: the root element holds no label").arg(sourceName));
 
@@ -144,7 +162,7 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
             });
         if (failure) {
             result.settingsComplete = false;
-            result.settingsStop = {0, QStringLiteral("Label"), failure->field, failure->reason};
+            result.settingsStop = {0, QStringLiteral("Label"), failure->field, failure->reason, failure->text};
         } else {
             target.document.labelLock = label.labelLock;
         }
@@ -164,7 +182,7 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
             [&](const ShapeField& field, const QString& text) { parseField(field, text, shape); });
         if (failure) {
             result.complete = false;
-            result.objectStop = {position, shape.Type, failure->field, failure->reason};
+            result.objectStop = {position, shape.Type, failure->field, failure->reason, failure->text};
             break;
         }
         target.document.objects.append(std::move(shape));

@@ -187,9 +187,10 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     EXPECT_EQ(document.objects.size(), 2);
 
     Tobject header;
-    const QString badExtent = importText(header, drawing("", "9\n$EXTMIN\n10\nabc\n20\n0\n")).error;
-    EXPECT_TRUE(badExtent.contains(u"'abc'")) << badExtent.toStdString();
-    EXPECT_TRUE(badExtent.contains(u"line 8")) << badExtent.toStdString();
+    const DxfImportResult badExtent = importText(header, drawing("", "9\n$EXTMIN\n10\nabc\n20\n0\n"));
+    EXPECT_EQ(badExtent.error, QStringLiteral("DXF文件第8行的“abc”不是数字"));
+    ASSERT_TRUE(badExtent.stop.has_value());
+    EXPECT_EQ(badExtent.stop->line, 8);
     Tobject huge;
     EXPECT_FALSE(importText(huge, drawing("0\nCIRCLE\n40\n1e300\n")).ok());
 
@@ -224,6 +225,31 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     Tobject missing;
     EXPECT_FALSE(importDxf(missing, QStringLiteral("/nonexistent/drawing.dxf")).ok());
     EXPECT_FALSE(missing.undoAvailable);
+}
+
+// A drawing is made of sections; another file imported as an empty drawing would hide the
+// mistake, so it is refused and the label keeps what it held.
+TEST(DxfImport, FilesThatAreNoDrawingAreRefused)
+{
+    const struct {
+        const char* description;
+        QByteArray bytes;
+        bool drawing;
+    } rows[] = {
+        {"empty file", "", false},
+        {"text", "hello\nworld\n", false},
+        {"label file", "<?xml version=\"1.0\"?><Object><Label/></Object>", false},
+        {"pairs without a section", "0\nLINE\n10\n1\n20\n1\n11\n2\n21\n2\n0\nEOF\n", false},
+        {"section header only", "0\nSECTION\n2\nHEADER\n0\nENDSEC\n0\nEOF\n", true},
+    };
+    for (const auto& row : rows) {
+        Tobject document;
+        document.AddCutLine(1, 2, 3, 4, 1, 1, 0);
+        const DxfImportResult result = importText(document, row.bytes);
+        EXPECT_EQ(result.ok(), row.drawing) << row.description;
+        EXPECT_EQ(result.error, row.drawing ? QString() : QStringLiteral("不是DXF图形文件")) << row.description;
+        EXPECT_EQ(document.objects.size(), 1) << row.description;
+    }
 }
 
 TEST(DxfImport, SurvivesDamagedDrawings)

@@ -1,4 +1,5 @@
 #include "dialogs/FileChooserDialog.h"
+#include "dialogs/FrameworkTranslation.h"
 #include "dialogs/MessageDialog.h"
 #include "editor/ApplicationWindows.h"
 #include "files/RecentFiles.h"
@@ -21,6 +22,10 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("label"), QStringLiteral("Label file to open."));
     parser.process(app);
+
+    if (!installFrameworkTranslation(app))
+        qWarning("Qt's Chinese translation is not installed (qt6-translations-l10n): "
+                 "standard buttons and file dialogs show English texts.");
 
     installFontSubstitutions();
     DialogMessageService messages;
