@@ -200,6 +200,7 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     const DxfImportResult refused =
         importText(binary, QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + "\x00\x01LINE");
     EXPECT_FALSE(refused.ok());
+    EXPECT_FALSE(refused.stop) << "refused as a whole, not stopped at a value";
     EXPECT_EQ(binary.objects.size(), 1);
     EXPECT_EQ(binary.undoList.size(), 1);
 

@@ -137,6 +137,10 @@ TEST(JobRunner, StopDuringTheEchoWaitCutsNothingForThatLabel)
     EXPECT_TRUE(run.cutterLog().isEmpty());
     EXPECT_EQ(run.counter(), QStringLiteral("5"));
     EXPECT_EQ(run.controls.text(RunText::Quantity), QStringLiteral("2"));
+
+    // The cycle itself tells the operator's stop from a printer that failed.
+    QTimer::singleShot(200, &operatorAtTheWindow, [&run] { run.runner.stop(); });
+    EXPECT_EQ(run.runner.RunEchoCycle(QString()), EchoCycleEnd::StoppedAtEcho);
 }
 
 // No echo can come over a status port that does not open: the run ends after the reader's
