@@ -59,6 +59,9 @@ bool SerialLink::openLine(const QString& baudText, const QString& failureText)
         return false;
     }
     applyLineSettings(*port, baudText);
+    // What the line holds already answers an earlier label or cut (one nobody waited for, or
+    // one the operator stopped waiting for): taken now, it would pass for this job's answer.
+    port->clear(QSerialPort::Input);
     m_port = port;
     connect(port, &QSerialPort::readyRead, this, [this] {
         if (m_resumed)
@@ -116,10 +119,11 @@ QByteArray SerialLink::takeArrival()
     return bytes;
 }
 
-void SerialLink::writeLine(const QByteArray& bytes)
+bool SerialLink::writeLine(const QByteArray& bytes)
 {
-    if (!isOpen() || bytes.isEmpty())
-        return;
-    m_port->write(bytes);
-    drainSerialWrites(*m_port);
+    if (!isOpen())
+        return false;
+    if (bytes.isEmpty())
+        return true;
+    return m_port->write(bytes) == bytes.size() && drainSerialWrites(*m_port);
 }
