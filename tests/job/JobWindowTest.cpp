@@ -292,4 +292,19 @@ TEST_F(JobWindowRun, StopOrCloseDuringTheEchoWaitEndsTheRunWithoutCutting)
     }
 }
 
+// A close that comes between two waits (here: as a label is counted, before the next label
+// prints) is not lost when the next wait begins: the run ends at that wait, the window closes.
+TEST_F(JobWindowRun, CloseBetweenTwoWaitsStillEndsTheRun)
+{
+    startMachine({QStringLiteral("--print-ms"), QStringLiteral("1000")});
+    jobSettings().quantity = QStringLiteral("3");
+    open([&] {
+        window.runner()->labelFinished = [this] { click("btnClose"); };
+        click("btnPrintCut");
+        EXPECT_FALSE(window.isVisible());
+    });
+    EXPECT_EQ(jobSettings().counter, 6);
+    EXPECT_EQ(cutterLog().count('@'), 1);
+}
+
 } // namespace
