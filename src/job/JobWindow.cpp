@@ -5,13 +5,12 @@
 #include "model/MessageService.h"
 #include "ports/PortSetup.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -108,12 +107,10 @@ bool TfrmOstrel::Execute(ShapeList& objects)
 {
     const JobSettings before = jobSettings();
     const ShapeList designed = objects;
-    m_objects = &objects;
     m_controls->show(jobWindowForm(jobSettings(), m_controls->text(RunText::Record)));
     m_runner = std::make_unique<JobRunner>(RunDocument{objects, labelSettings(), jobSettings()}, *m_controls,
                                            &m_program);
     exec();
-    m_objects = nullptr;
     return jobSettings() != before || objects != designed;
 }
 

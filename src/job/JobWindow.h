@@ -11,11 +11,6 @@
 
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QGridLayout;
-class QLineEdit;
-class QPushButton;
 class QTabWidget;
 class TfrmSelectRecord;
 
@@ -110,7 +105,6 @@ private:
     std::unique_ptr<JobRunner> m_runner;
     LabelProgramSession m_program;
     TfrmSelectRecord* m_recordPicker = nullptr;
-    ShapeList* m_objects = nullptr; // the document's objects while the window is open
     int m_runs = 0;
     bool m_closeWhenStopped = false;
     QTimer m_stopRepeat;
