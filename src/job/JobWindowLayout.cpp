@@ -172,13 +172,14 @@ QWidget* TfrmOstrel::createCutPage()
     addRow(fields, row++, 0, tr("雕刻端口"),
            list("cmbCutPort", numbered(QStringLiteral("com"), 1, 25) + QStringList{QStringLiteral("cutToFile")}, true, page));
     addRow(fields, row++, 0, tr("雕刻后小车移动距离"), edit("txtMoveAfterCut", page), tr("毫米"));
+    // Each speed box comes before its list, in the tab order too.
+    fields->addWidget(named(new QCheckBox(tr("雕刻速度"), page), "chbCutSpeed"), row, 0);
     auto* cutSpeed = list("cmbCutSpeed", speeds, true, page);
     cutSpeed->setAccessibleName(tr("雕刻速度"));
-    fields->addWidget(named(new QCheckBox(tr("雕刻速度"), page), "chbCutSpeed"), row, 0);
     fields->addWidget(cutSpeed, row++, 1);
+    fields->addWidget(named(new QCheckBox(tr("空程速度"), page), "chbNullSpeed"), row, 0);
     auto* travelSpeed = list("cmbNullSpeed", speeds, true, page);
     travelSpeed->setAccessibleName(tr("空程速度"));
-    fields->addWidget(named(new QCheckBox(tr("空程速度"), page), "chbNullSpeed"), row, 0);
     fields->addWidget(travelSpeed, row++, 1);
     addRow(fields, row++, 0, tr("横坐标每毫米脉冲数"),
            list("cmbMcX", {QStringLiteral("15.79"), QStringLiteral("39.37"), QStringLiteral("40"), QStringLiteral("66.667")},

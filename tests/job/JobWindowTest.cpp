@@ -89,6 +89,20 @@ TEST_F(JobWindow, HoldsEveryTabAndControlByItsName)
             EXPECT_EQ(found->text(), QString::fromUtf8(b.caption)) << b.name;
         }
     }
+    // The tab key walks the form as it reads: tab by tab, each column top down, a box before
+    // the list it switches on, the run area last.
+    QStringList chain;
+    for (QWidget* next = window.nextInFocusChain(); next != &window; next = next->nextInFocusChain())
+        chain.append(next->objectName());
+    const QStringList order = {"cmbPrintSensor", "cmbOstrel", "cmbPrintPort", "txtPrintY", "chbPrintFile",
+                               "txtCutLeftMargin", "chbCutSpeed", "cmbCutSpeed", "cmbMcY", "rbGoDownUp",
+                               "chbIfDB", "txtRecord", "btnCutCarUp", "txtCutCmd", "cmbPrintBaud",
+                               "btnMapLpt1", "txtPrintCmd", "txtQuantity", "btnPrintCut", "btnClose"};
+    qsizetype at = 0;
+    for (const QString& name : order) {
+        at = chain.indexOf(name, at);
+        EXPECT_GE(at, 0) << qPrintable(name) << " out of the tab order";
+    }
     // Every input is named for screen readers and test tools by what the operator reads.
     const QList<QWidget*> inputs = window.findChildren<QWidget*>();
     for (QWidget* input : inputs) {
