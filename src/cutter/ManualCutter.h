@@ -59,11 +59,13 @@ public:
     ManualCommandEnd testKnife(const CutterPort& port, bool runInProgress);
 
     bool isTestingKnife() const { return m_testingKnife; }
+    // Whether a command now would be refused (a run holds the cutter, or the knife is down
+    // for its test); tells the operator why.
+    bool refuses(bool runInProgress) const;
 
     int knifeDownMs = kKnifeDownMs;
 
 private:
-    bool refuses(bool runInProgress) const;
 
     bool m_testingKnife = false;
 };
