@@ -1,66 +1,18 @@
 #include "BenchClock.h"
+#include "BenchMachine.h"
+#include "BenchMain.h"
 
 #include "job/JobWindow.h"
-#include "model/FontSubstitutions.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QProcess>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// marlune-sim taking 200 ms to print a label and 200 ms to cut it, as in the runner's
-// benchmark, so that the two figures compare.
-struct SlowMachine {
-    QProcess process;
-    QString printer;
-    QString status;
-    QString cutter;
-
-    SlowMachine()
-    {
-        process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"),
-                      {QStringLiteral("--print-ms"), QStringLiteral("200"), QStringLiteral("--cut-ms"),
-                       QStringLiteral("200")});
-        while (cutter.isEmpty() && process.waitForReadyRead(5000)) {
-            while (process.canReadLine()) {
-                const QString line = QString::fromUtf8(process.readLine()).trimmed();
-                const QString path = line.section(u'=', 1);
-                if (line.startsWith(u"printer="))
-                    printer = path;
-                else if (line.startsWith(u"status="))
-                    status = path;
-                else if (line.startsWith(u"cutter="))
-                    cutter = path;
-            }
-        }
-    }
-    ~SlowMachine()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-};
-
-ShapeList benchLabel()
-{
-    Tshape text = makeShape(ShapeKind::PrintString);
-    text.str = QStringLiteral("批号 20261209");
-    Tshape qr = makeShape(ShapeKind::PrintQRBar);
-    qr.barWidth = 4;
-    qr.barValue = QStringLiteral("MARLUNE-0001");
-    Tshape cut = makeShape(ShapeKind::CutRect);
-    cut.printLeft = 100;
-    cut.printTop = 100;
-    cut.printRight = 400;
-    cut.printBottom = 300;
-    return {text, qr, cut};
-}
 
 QAbstractButton* button(const TfrmOstrel& window, const char* name)
 {
@@ -109,17 +61,10 @@ BENCHMARK(BM_WindowEchoRun)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-// The window needs a widget application, on the offscreen platform as the other benchmarks.
+// The window needs a widget application.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -173,8 +173,7 @@ bool TfrmOstrel::FormClose()
     }
     const FormProblem problem = storeJobWindowForm(form, settings);
     if (!problem.message.isEmpty()) {
-        showMessage(tr("提示"), problem.message);
-        focusControl(problem.control);
+        showProblem(problem);
         return false;
     }
     if (m_runner)
@@ -247,17 +246,17 @@ bool TfrmOstrel::marginsAccepted()
     for (const MarginCheck& check :
          {checkLeftMargin(cutter.txtCutLeftMargin, jobSettings()), checkTopMargin(cutter.txtCutTopMargin, jobSettings())}) {
         if (!check.problem.message.isEmpty()) {
-            showMessage(tr("提示"), check.problem.message);
-            focusControl(check.problem.control);
+            showProblem(check.problem);
             return false;
         }
     }
     return true;
 }
 
-void TfrmOstrel::focusControl(const QString& name)
+void TfrmOstrel::showProblem(const FormProblem& problem)
 {
-    auto* control = findChild<QWidget*>(name);
+    showMessage(tr("提示"), problem.message);
+    auto* control = findChild<QWidget*>(problem.control);
     if (!control)
         return;
     for (int page = 0; page < m_pages->count(); ++page) {
@@ -269,24 +268,20 @@ void TfrmOstrel::focusControl(const QString& name)
 
 void TfrmOstrel::txtCutLeftMarginExit()
 {
-    const MarginCheck check = checkLeftMargin(child<QLineEdit>("txtCutLeftMargin")->text(), jobSettings());
-    if (check.problem.message.isEmpty()) {
-        jobSettings().cutLeft = check.tenths;
-        return;
-    }
-    showMessage(tr("提示"), check.problem.message);
-    focusControl(check.problem.control);
+    takeMargin(checkLeftMargin(child<QLineEdit>("txtCutLeftMargin")->text(), jobSettings()), &JobSettings::cutLeft);
 }
 
 void TfrmOstrel::txtCutTopMarginExit()
 {
-    const MarginCheck check = checkTopMargin(child<QLineEdit>("txtCutTopMargin")->text(), jobSettings());
-    if (check.problem.message.isEmpty()) {
-        jobSettings().cutTop = check.tenths;
-        return;
-    }
-    showMessage(tr("提示"), check.problem.message);
-    focusControl(check.problem.control);
+    takeMargin(checkTopMargin(child<QLineEdit>("txtCutTopMargin")->text(), jobSettings()), &JobSettings::cutTop);
+}
+
+void TfrmOstrel::takeMargin(const MarginCheck& check, int JobSettings::*margin)
+{
+    if (check.problem.message.isEmpty())
+        jobSettings().*margin = check.tenths;
+    else
+        showProblem(check.problem);
 }
 
 void TfrmOstrel::chbCutSpeedClick()

@@ -131,8 +131,11 @@ private:
     void runJob(const std::function<void()>& job);
     // A margin box whose text is refused takes the focus back; true when both are accepted.
     bool marginsAccepted();
-    // Shows the tab of a control and gives it the focus.
-    void focusControl(const QString& name);
+    // The operator is told what is refused, and the control that holds it is shown with the
+    // keyboard focus.
+    void showProblem(const FormProblem& problem);
+    // A margin that passed its check becomes the setting; a refused one is shown instead.
+    void takeMargin(const MarginCheck& check, int JobSettings::*margin);
     void showLabelProgramChoice(bool ticked, const QString& file);
     void showLabelProgramUnavailable();
 

@@ -291,7 +291,9 @@ QWidget* TfrmOstrel::createRunArea()
 
     auto* counts = new QGridLayout;
     layout->addLayout(counts);
-    addRow(counts, 0, 0, tr("打印数量"), edit("txtQuantity", area));
+    QLineEdit* quantity = edit("txtQuantity", area);
+    quantity->setMinimumWidth(80);
+    addRow(counts, 0, 0, tr("打印数量"), quantity);
     auto* counter = edit("txtCounter", area);
     counter->setReadOnly(true);
     // Read across the room while the machine runs.
