@@ -5,8 +5,8 @@
 #include "job/RecordingLabelProgram.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
-#include "support/SimulatedMachine.h"
 #include "support/PtyPair.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 #include "support/WidgetHelpers.h"
 
@@ -321,21 +321,6 @@ TEST_F(JobWindowRun, HandControlsDriveTheCutterShownAndWaitForARun)
     });
     EXPECT_EQ(cutterLog(), commands);
     EXPECT_EQ(testing_support::messageTexts(messages), QStringList{"正在打印雕刻，请先停止再手动操作雕刻机！"});
-}
-
-// The knife goes down and comes up on the line shown; in between the window answers (its
-// timers run) while the cutter holds only the down command.
-TEST_F(JobWindow, KnifeTestKeepsTheWindowAnswering)
-{
-    PtyPair line;
-    jobSettings().cutPort = line.path();
-    QByteArray whileDown;
-    open([&] {
-        QTimer::singleShot(500, &window, [&] { whileDown = line.receive(7, 200); });
-        control<QAbstractButton>("Button1")->click();
-        EXPECT_EQ(line.receive(7, 500), QByteArray("# K0 @"));
-    });
-    EXPECT_EQ(whileDown, QByteArray("# K1 @"));
 }
 
 TEST_F(JobWindow, BlankLabelsAndRawCommandsGoToThePrinterShown)
