@@ -439,9 +439,7 @@ bool JobRunner::sendToCutter(const QByteArray& command)
         return false;
     if (link.Write(command))
         return true;
-    showMessage(QStringLiteral("Comm Error"),
-                QStringLiteral("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(controls.cmbCutPort),
-                MessageIcon::Warning);
+    reportCommandNotSent(controls.cmbCutPort);
     return false;
 }
 
