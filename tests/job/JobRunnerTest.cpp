@@ -418,56 +418,72 @@ TEST(JobRunner, WaitPumpingEndsOnAStopDuringTheWaitOnly)
     }
 }
 
-// A printer that takes nothing until the operator has pressed stop: the label job drains with
-// the program's events running, and the stop lands in the middle of it. The printer then
-// hands what it took on to the virtual machine, which answers as for any label.
+// A printer or cutter that takes nothing until the operator has pressed stop: the label or
+// the cut stream drains with the program's events running, and the stop lands in the middle
+// of it. A slow printer then hands what it took on to the virtual machine, which answers as
+// for any label; a slow cutter acknowledges every whole stream it took.
 TEST(JobRunner, StopGivenWhileALabelGoesOutEndsTheRunAtItsNextWait)
 {
+    enum class Slow { Printer, Cutter };
     const struct {
         const char* name;
+        Slow slow;
         bool echo;
         int streamsCut; // the timed run stops at the wait for the cutter, after the stream
         int labelsFinished;
         const char* counter;
     } cases[] = {
-        {"echo mode stops at the wait for the echo", true, 0, 0, "5"},
-        {"timed mode stops at the wait for the cutter", false, 1, 1, "6"},
+        {"echo mode, slow printer: stops at the wait for the echo", Slow::Printer, true, 0, 0, "5"},
+        {"timed mode, slow printer: stops at the wait for the cutter", Slow::Printer, false, 1, 1, "6"},
+        {"echo mode, slow cutter: stops at the wait for its answer", Slow::Cutter, true, 1, 0, "5"},
+        {"timed mode, slow cutter: stops at the wait for its answer", Slow::Cutter, false, 1, 1, "6"},
     };
     for (const auto& c : cases) {
         MachineRun run;
-        run.objects.append(largeText());
+        if (c.slow == Slow::Printer)
+            run.objects.append(largeText());
+        else
+            run.objects.append(ShapeList(3000, CutJobFixture::cutRectangle()));
         run.controls.setTicked(RunSwitch::Thread, c.echo);
         run.setQuantity(2);
-        PtyPair printer;
-        ASSERT_TRUE(printer.isValid());
-        run.controls.printerControls.cmbPrintPort = printer.path();
+        PtyPair line;
+        ASSERT_TRUE(line.isValid());
+        (c.slow == Slow::Printer ? run.controls.printerControls.cmbPrintPort : run.controls.cutterControls.cmbCutPort) =
+            line.path();
         QFile machinePrinter(run.sim.printerPath());
         ASSERT_TRUE(machinePrinter.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray stream = run.cutStream();
         int finished = 0;
         run.runner.labelFinished = [&finished] { ++finished; };
 
         qsizetype waitingAtStop = -1;
         QByteArray taken;
-        QTimer slowPrinter;
-        QObject::connect(&slowPrinter, &QTimer::timeout, [&] {
+        qsizetype acknowledged = 0;
+        QTimer slowMachine;
+        QObject::connect(&slowMachine, &QTimer::timeout, [&] {
             if (waitingAtStop < 0) {
-                if (printer.pending() == 0)
+                if (line.pending() == 0)
                     return;
-                waitingAtStop = printer.pending();
+                waitingAtStop = line.pending();
                 run.runner.stop();
             }
-            const QByteArray bytes = printer.receive(1 << 20, 1);
+            const QByteArray bytes = line.receive(1 << 20, 1);
             taken += bytes;
-            machinePrinter.write(bytes);
+            if (c.slow == Slow::Printer)
+                machinePrinter.write(bytes);
+            else if (taken.size() >= stream.size() * (acknowledged + 1))
+                line.send(QByteArrayLiteral("{000}")), ++acknowledged;
         });
-        slowPrinter.start(10);
+        slowMachine.start(10);
 
         EXPECT_EQ(run.runner.printAndCut(), RunEnd::Stopped) << c.name;
         run.awaitLog([&run] { return run.labelsPrinted() >= 1; });
-        EXPECT_LT(waitingAtStop, taken.size()) << c.name << ": the stop came while the label was going out";
+        EXPECT_LT(waitingAtStop, taken.size()) << c.name << ": the stop came while the bytes were going out";
         EXPECT_EQ(run.labelsPrinted(), 1) << c.name;
-        const QByteArray cut = run.cutStream().repeated(c.streamsCut);
-        EXPECT_EQ(run.cutterLogOf(cut), cut) << c.name;
+        const QByteArray cut = stream.repeated(c.streamsCut);
+        if (c.slow == Slow::Cutter)
+            taken += line.receive(cut.size() - taken.size());
+        EXPECT_EQ(c.slow == Slow::Cutter ? taken : run.cutterLogOf(cut), cut) << c.name;
         EXPECT_EQ(finished, c.labelsFinished) << c.name;
         EXPECT_EQ(run.counter(), QLatin1StringView(c.counter)) << c.name;
     }

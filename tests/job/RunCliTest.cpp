@@ -146,15 +146,19 @@ TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
     EXPECT_TRUE(fileContent(cutterLog).isEmpty());
 }
 
-// A label whose symbol carries a serial number that steps by 1 after every label job.
+// A label whose symbol and text carry serial numbers that step by 1 after every label job.
 QString saveSerialLabel(const QTemporaryDir& dir)
 {
     Tshape bar = makeShape(ShapeKind::PrintBar);
     bar.barType = QStringLiteral("CODE128(with auto code)");
     bar.barValue = QStringLiteral("SN0100");
     bar.selfAdd = 1;
+    Tshape text = makeShape(ShapeKind::PrintString);
+    text.str = QStringLiteral("A001");
+    text.fontName = QStringLiteral("DejaVu Sans");
+    text.serialNo = 1;
     Tobject document;
-    document.objects = {bar, CutJobFixture::cutRectangle()};
+    document.objects = {bar, text, CutJobFixture::cutRectangle()};
     const QString path = dir.filePath(QStringLiteral("serial.xml"));
     SaveLabel(path, document, LabelSettings(), JobSettings());
     return path;
@@ -177,14 +181,15 @@ TEST(RunCli, SaveWritesTheSerialsAndTheCounterBackForTheNextJob)
         QStringList command;
         const char* printed; // by both jobs, in order
         const char* storedAfter;
+        const char* textAfter;
         int counterAfter;
         bool fileUnchanged;
     } cases[] = {
         {"run --save", {QStringLiteral("run"), QStringLiteral("--quantity"), QStringLiteral("3"), QStringLiteral("--save")},
-         "SN0100 SN0101 SN0102 SN0103 SN0104 SN0105", "SN0106", 6, false},
-        {"print --save", {QStringLiteral("print"), QStringLiteral("--save")}, "SN0100 SN0101", "SN0102", 0, false},
+         "SN0100 SN0101 SN0102 SN0103 SN0104 SN0105", "SN0106", "A007", 6, false},
+        {"print --save", {QStringLiteral("print"), QStringLiteral("--save")}, "SN0100 SN0101", "SN0102", "A003", 0, false},
         {"run without --save", {QStringLiteral("run"), QStringLiteral("--quantity"), QStringLiteral("2")},
-         "SN0100 SN0101 SN0100 SN0101", "SN0100", 0, true},
+         "SN0100 SN0101 SN0100 SN0101", "SN0100", "A001", 0, true},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -206,8 +211,9 @@ TEST(RunCli, SaveWritesTheSerialsAndTheCounterBackForTheNextJob)
         LabelSettings settings;
         JobSettings job;
         LoadLabel(label, {document, settings, job}, nullptr);
-        ASSERT_EQ(document.objects.size(), 2) << c.name;
+        ASSERT_EQ(document.objects.size(), 3) << c.name;
         EXPECT_EQ(document.objects[0].barValue, QLatin1StringView(c.storedAfter)) << c.name;
+        EXPECT_EQ(document.objects[1].str, QLatin1StringView(c.textAfter)) << c.name;
         EXPECT_EQ(job.counter, c.counterAfter) << c.name;
         EXPECT_EQ(fileContent(label) == before, c.fileUnchanged) << c.name;
     }
