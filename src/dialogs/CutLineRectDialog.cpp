@@ -1,7 +1,6 @@
 #include "dialogs/CutLineRectDialog.h"
 
 #include "dialogs/RoundRectForms.h"
-#include "model/MessageService.h"
 
 #include <QComboBox>
 #include <QGridLayout>
