@@ -1,3 +1,4 @@
+#include "BenchMain.h"
 #include "dialogs/CutBoxDialogs.h"
 #include "dialogs/CutBoxForms.h"
 #include "dialogs/CutLineRectDialog.h"
@@ -9,7 +10,7 @@
 #include "view/LabelRenderer.h"
 #include "view/TobjectAnchoredAdd.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
 
@@ -123,3 +124,11 @@ void BM_AddTextGrid20x20(benchmark::State& state)
 BENCHMARK(BM_AddTextGrid20x20)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The dialogs need a widget application.
+int main(int argc, char** argv)
+{
+    useOffscreenPlatform();
+    QApplication app(argc, argv);
+    return runBenchmarks(argc, argv);
+}
