@@ -17,6 +17,8 @@ add_library(Marlune::minizip ALIAS PkgConfig::MINIZIP)
 
 if(MARLUNE_BUILD_TESTS)
     find_package(GTest REQUIRED)
+    # The preview tests read the symbols they draw back with an independent decoder.
+    find_package(ZXing REQUIRED)
     pkg_check_modules(XLSXWRITER IMPORTED_TARGET xlsxwriter)
 endif()
 if(MARLUNE_BUILD_BENCH)

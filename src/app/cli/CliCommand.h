@@ -17,6 +17,7 @@ std::span<const CliCommand> cliCommands();
 
 int runCut(const QStringList& arguments);
 int runImportDxf(const QStringList& arguments);
+int runPreview(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runTrace(const QStringList& arguments);
 int runDump(const QStringList& arguments);

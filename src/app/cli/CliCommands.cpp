@@ -12,6 +12,13 @@ const std::array kCommands{
                "Draws the label as the view shows it into a PNG picture (default zoom 1, dpi 96; fit "
                "fits the label into an area of WxH pixels, default 1200x800).",
                runRender},
+    CliCommand{"preview", "LABEL.xml -o OUT.png [--svg] [--record K [--workbook BOOK --sheet SHEET]]",
+               "Reads back the streams a print job and a cut job would send and draws the label as the "
+               "printer prints it, at its resolution, with the knife's path over it (cuts solid, travel "
+               "dashed, starts ringed); --svg writes the knife's path alone as SVG in cutter pulses. "
+               "--record fills the label from record K of its workbook (or BOOK and SHEET). Lists the "
+               "set-up commands on stdout; exit 2 when a command could not be drawn (listed on stderr).",
+               runPreview},
     CliCommand{"print",
                "LABEL.xml [-o FILE] [--port NAME] [--quantity N] [--workbook BOOK --sheet SHEET --record K] "
                "[--blank]",
