@@ -143,11 +143,13 @@ std::optional<PrinterCommand> PrinterStreamScanner::graphic(QList<StreamProblem>
     const QList<QByteArray> fields = head.mid(4, kGraphicHeadLength - 5).split(',');
     std::optional<int> width;
     std::optional<int> height;
+    bool placed = false;
     if (head[3] == ';' && head.endsWith(',') && fields.size() == 5) {
+        placed = commandNumber(fields[0]) && commandNumber(fields[1]);
         width = commandNumber(fields[2]);
         height = commandNumber(fields[3]);
     }
-    if (!width || !height || *width < 0 || *height < 0 || *width % 8 != 0) {
+    if (!placed || !width || !height || *width < 0 || *height < 0 || *width % 8 != 0) {
         skip(nextStart(), QStringLiteral("图形命令的头部不对，图形无法读出"), problems);
         skipped = true;
         return std::nullopt;

@@ -6,9 +6,9 @@
 
 namespace {
 
-// A label larger than this many dots is beyond any printer; only a damaged stream asks
-// for one.
-constexpr qint64 kLargestLabelDots = qint64(64) * 1024 * 1024;
+// A label larger than this many dots is beyond any printer (the widest roll, a metre long,
+// at 305 dots per inch is some 25 million); only a damaged stream asks for one.
+constexpr qint64 kLargestLabelDots = qint64(32) * 1024 * 1024;
 
 // The line width field holds one digit; a wider line comes from no program.
 constexpr int kWidestLine = 99;
