@@ -1,12 +1,9 @@
-#include "files/LabelFile.h"
+#include "ReferenceLabel.h"
 #include "job/LabelPreview.h"
-
-#include <QDir>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <stdexcept>
 
 namespace {
 
@@ -14,24 +11,10 @@ namespace {
 // drawn. The goal is that it takes under 10 % of the time the printer stream needs on a
 // 115200-baud line (ten bit times per byte), so an operator sees it before a label could
 // have been printed.
-struct ReferenceLabel {
-    Tobject document;
-    LabelSettings label;
-    JobSettings settings;
-
-    ReferenceLabel()
-    {
-        // Picture paths in the example are relative to the source tree.
-        QDir::setCurrent(QStringLiteral(MARLUNE_SOURCE_DIR));
-        const LabelLoadResult result = LoadLabel(QStringLiteral("examples/reference-200.xml"),
-                                                 {document, label, settings}, nullptr);
-        if (!result.fileFound || !result.complete)
-            throw std::runtime_error("examples/reference-200.xml did not load");
-        settings.printDpi = 1;
-    }
-
-    LabelPreview preview() const { return previewLabel({document.objects, label, settings, nullptr}); }
-};
+LabelPreview preview(const ReferenceLabel& reference)
+{
+    return previewLabel({reference.document.objects, reference.label, reference.settings, nullptr});
+}
 
 double wireSeconds(qint64 bytes)
 {
@@ -41,11 +24,11 @@ double wireSeconds(qint64 bytes)
 void BM_PreviewReferenceLabel(benchmark::State& state)
 {
     const ReferenceLabel reference;
-    const LabelPreview first = reference.preview();
+    const LabelPreview first = preview(reference);
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(reference.preview());
+        benchmark::DoNotOptimize(preview(reference));
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     const qint64 bytes = first.printerStream.size();
@@ -59,7 +42,7 @@ BENCHMARK(BM_PreviewReferenceLabel)->Unit(benchmark::kMillisecond);
 // Reading the printer stream alone, without building it.
 void BM_ReadReferenceStream(benchmark::State& state)
 {
-    const QByteArray stream = ReferenceLabel().preview().printerStream;
+    const QByteArray stream = preview(ReferenceLabel()).printerStream;
     for (auto _ : state)
         benchmark::DoNotOptimize(readLabelJob(stream, 305));
     state.counters["stream_bytes"] = double(stream.size());

@@ -136,7 +136,7 @@ private:
             setting(token, QStringLiteral("雕刻机走纸 %1 毫米%2")
                                .arg((*values)[0])
                                .arg((*values)[3] == 1 ? QStringLiteral("，按黑标") : QString()));
-        } else if (text(token) == "N") {
+        } else if (token.text == "N") {
             setting(token, QStringLiteral("在这里回传应答"));
         } else if (letter == 'H' && count == 1) {
             static const QStringList limits{QStringLiteral("小车回左限位"), QStringLiteral("小车回后限位"),
@@ -154,7 +154,7 @@ private:
             setting(token, QStringLiteral("空走速度代码 %1").arg(number));
         } else if (letter == 'F' && count == 1) {
             setting(token, rest == "200" ? QStringLiteral("雕刻前找黑标") : QStringLiteral("走纸 %1").arg(number));
-        } else if (text(token) == "F") {
+        } else if (token.text == "F") {
             setting(token, QStringLiteral("走纸（另一种结束文本）"));
         } else if (letter == 'X' && count == 2) {
             setting(token, QStringLiteral("雕刻后小车移动 %1 毫米").arg((*values)[1]));
@@ -162,14 +162,12 @@ private:
             setting(token, QStringLiteral("数量 %1").arg(number));
         } else if (letter == 'B' && count == 1) {
             setting(token, QStringLiteral("停止命令 B%1（打印故障时发送）").arg(number));
-        } else if (text(token) == "I") {
+        } else if (token.text == "I") {
             setting(token, QStringLiteral("停顿"));
         } else {
             problem(token, QStringLiteral("不认识的雕刻命令，没有画出"));
         }
     }
-
-    static const QByteArray& text(const Token& token) { return token.text; }
 
     // The knife is held down by K1 until K0 lifts it.
     void knife(bool down)
