@@ -259,3 +259,18 @@ TEST(CutterStreamReader, ReportsWhatItCannotFollow)
             << row.stream << ": " << path.problems[0].describe().toStdString();
     }
 }
+
+// " Q" gives the vertical factor first: an ellipse given in millimetres spans its width in
+// horizontal pulses and its height in vertical ones.
+TEST(CutterStreamReader, TakesTheVerticalFactorFirst)
+{
+    const CutPath path = readCutterStream("# Q43,40 E10,20,30,10 N @");
+    QList<QPolygonF> cuts;
+    for (const CutStroke& stroke : path.strokes)
+        cuts.append(stroke.points);
+    const QRectF bounds = boundsOf(cuts);
+    EXPECT_NEAR(bounds.left(), 10 * 40, 0.5);
+    EXPECT_NEAR(bounds.right(), 40 * 40, 0.5);
+    EXPECT_NEAR(bounds.top(), 20 * 43, 0.5);
+    EXPECT_NEAR(bounds.bottom(), 30 * 43, 0.5);
+}
