@@ -85,13 +85,13 @@ float DxfReader::number(double scale) const
     const std::optional<double> value = parseNumber(m_pair.value);
     const QString text = QString::fromLatin1(m_pair.value);
     if (!value) {
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value (line %2)")
+        throw ConversionError(QStringLiteral("DXF文件第%2行的“%1”不是数字")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }
     const double scaled = *value * scale;
     if (std::abs(scaled) > std::numeric_limits<float>::max()) {
-        throw ConversionError(QStringLiteral("'%1' is out of range (line %2)")
+        throw ConversionError(QStringLiteral("DXF文件第%2行的数值“%1”超出范围")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }

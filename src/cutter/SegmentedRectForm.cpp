@@ -46,11 +46,6 @@ std::optional<SegmentedRect> refuse(const QString& message)
     return std::nullopt;
 }
 
-float toModel(double millimetres)
-{
-    return static_cast<float>(millimetres * 10);
-}
-
 } // namespace
 
 std::optional<SegmentedRect> acceptSegmentedRectForm(const SegmentedRectForm& form)
@@ -79,14 +74,14 @@ std::optional<SegmentedRect> acceptSegmentedRectForm(const SegmentedRectForm& fo
     // The position is converted here too, so a mistyped one is reported while the dialog
     // is still open rather than after it closed.
     return SegmentedRect{
-        .left = toModel(strToFloat(form.left)),
-        .top = toModel(strToFloat(form.top)),
-        .width = toModel(width),
-        .height = toModel(height),
-        .radius = toModel(radius),
-        .jointLength = toModel(joint),
+        .left = floatTenthsOfMillimetre(form.left),
+        .top = floatTenthsOfMillimetre(form.top),
+        .width = floatTenthsOfMillimetre(form.width),
+        .height = floatTenthsOfMillimetre(form.height),
+        .radius = floatTenthsOfMillimetre(form.radius),
+        .jointLength = floatTenthsOfMillimetre(form.jointLength),
         .side = form.side,
-        .distance = toModel(distance),
+        .distance = floatTenthsOfMillimetre(sideDistance(form)),
         .clockwise = form.direction == 1,
     };
 }

@@ -9,6 +9,9 @@ QString DialogFileChooser::choose(const FileChoice& choice)
     dialog.setDirectory(choice.folder);
     dialog.setNameFilters(nameFilters(choice.filter));
     dialog.setDefaultSuffix(choice.defaultSuffix);
+    // The desktop's own dialog speaks the desktop's language; the framework's speaks the
+    // program's Chinese.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (choice.mode == FileChoice::Mode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

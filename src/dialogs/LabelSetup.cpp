@@ -35,11 +35,6 @@ QString millimetreText(int tenths)
     return floatToStr(tenths * 0.1);
 }
 
-int tenthsOfMillimetre(const QString& millimetres)
-{
-    return truncToInt(static_cast<long double>(strToFloat(millimetres)) * 10);
-}
-
 void fillLabelSetupForm(LabelSetupForm& form, const LabelSettings& settings)
 {
     form.width = millimetreText(settings.Width);

@@ -1,9 +1,10 @@
 #include "dialogs/LabelSetupDialog.h"
 
+#include "files/FileChooser.h"
 #include "model/MessageService.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,18 +72,20 @@ struct Field {
     QLineEdit* edit;
 };
 
-// A group of two millimetre fields, one per row, each followed by its unit.
+// A group of two millimetre fields, one per row, each followed by its unit. Each caption is
+// the buddy of its field, so screen readers and test tools name the field by what the
+// operator reads beside it.
 QGroupBox* millimetreGroup(const QString& title, const QString& unit, const Field (&fields)[2], QWidget* parent)
 {
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QFormLayout(group);
     for (const Field& field : fields) {
-        auto* row = new QWidget(group);
-        auto* rowLayout = new QHBoxLayout(row);
-        rowLayout->setContentsMargins(0, 0, 0, 0);
-        rowLayout->addWidget(field.edit);
-        rowLayout->addWidget(new QLabel(unit, row));
-        layout->addRow(field.caption, row);
+        auto* caption = new QLabel(field.caption, group);
+        caption->setBuddy(field.edit);
+        auto* row = new QHBoxLayout;
+        row->addWidget(field.edit);
+        row->addWidget(new QLabel(unit, group));
+        layout->addRow(caption, row);
     }
     return group;
 }
@@ -179,6 +182,8 @@ QWidget* Tf_labelset::createBackgroundPage()
     m_useBackground = new QCheckBox(tr("使用背景"), page);
     m_useBackground->setObjectName(QStringLiteral("chbBackGround"));
     m_bgFile = edit(QStringLiteral("txtBGFile"), page);
+    // No caption stands beside the file name; its button says what it holds.
+    m_bgFile->setAccessibleName(tr("背景文件"));
     auto* select = new QPushButton(tr("选择背景文件"), page);
     select->setObjectName(QStringLiteral("btnSelectBGFile"));
     connect(select, &QPushButton::clicked, this, &Tf_labelset::btnSelectBGFileClick);
@@ -282,13 +287,12 @@ void Tf_labelset::BitBtn1Click()
 
 void Tf_labelset::btnSelectBGFileClick()
 {
-    QFileDialog dialog(this);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({tr("图形文件 (*.bmp)"), tr("All files (*.*)")});
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    backgroundFileChosen(dialog.selectedFiles().constFirst());
+    const QString current = m_bgFile->text();
+    const QString folder = current.isEmpty() ? documentsFolder() : QFileInfo(current).absolutePath();
+    const QString chosen = fileChooser().choose(
+        {FileChoice::Mode::Open, tr("图形文件 (*.bmp)|*.bmp|All files (*.*)|*.*"), QStringLiteral(".bmp"), folder});
+    if (!chosen.isEmpty())
+        backgroundFileChosen(chosen);
 }
 
 void Tf_labelset::backgroundFileChosen(const QString& fileName)

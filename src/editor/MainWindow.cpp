@@ -1,5 +1,7 @@
 #include "editor/MainWindow.h"
 
+#include "cutter/DxfImport.h"
+#include "cutter/PathStart.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
@@ -8,6 +10,7 @@
 #include "files/LabelSetup.h"
 #include "job/JobSettings.h"
 #include "model/LabelSettings.h"
+#include "model/MessageService.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
@@ -283,6 +286,39 @@ void TfrmMain::actionUndoExecute()
     redraw(true);
 }
 
+void TfrmMain::actionImportDxfExecute()
+{
+    const QString path = fileChooser().choose(
+        {FileChoice::Mode::Open, QStringLiteral("DXF files (*.dxf)|*.dxf|All files (*.*)|*.*"),
+         QStringLiteral(".dxf"), m_files.dialogFolder()});
+    if (path.isEmpty())
+        return;
+    DxfImportResult result;
+    // A value that is no number ends the import in the standard error box; the objects read
+    // before it stay in the label and are shown.
+    const bool finished = runShowingFailure([&] { result = importDxf(m_document, path); });
+    redraw(true);
+    if (!finished)
+        return;
+    QStringList lines = result.warnings;
+    if (!result.ok())
+        lines.prepend(result.error);
+    if (!lines.isEmpty())
+        showMessage(tr("提示"), lines.join(QLatin1Char('\n')), MessageIcon::Warning);
+}
+
+void TfrmMain::actionSetStartLineExecute()
+{
+    if (setPathStart(m_document))
+        redraw(true);
+}
+
+// The tool bars are fixed: no menu to hide them.
+QMenu* TfrmMain::createPopupMenu()
+{
+    return nullptr;
+}
+
 void TfrmMain::actionAboutExecute()
 {
     if (m_about)
@@ -299,8 +335,6 @@ void TfrmMain::actionCutLineExecute() {}
 void TfrmMain::actionCutArcExecute() {}
 void TfrmMain::actionCutImageExecute() {}
 void TfrmMain::actionCutLineRectExecute() {}
-void TfrmMain::actionImportDxfExecute() {}
-void TfrmMain::actionSetStartLineExecute() {}
 void TfrmMain::actionPrintRectExecute() {}
 void TfrmMain::actionPrintLineExecute() {}
 void TfrmMain::actionPrintStringExecute() {}

@@ -106,6 +106,7 @@ public slots:
     void btnRotationClick();
 
 protected:
+    QMenu* createPopupMenu() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -4,6 +4,7 @@
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
 #include "job/JobSettings.h"
+#include "model/Convert.h"
 #include "model/LabelSettings.h"
 
 #include <QCloseEvent>

@@ -1,5 +1,9 @@
 #include "files/FileChooser.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace {
 
 class CancellingFileChooser : public FileChooser {
@@ -25,6 +29,12 @@ FileChooser& fileChooser()
 void setFileChooser(FileChooser* chooser)
 {
     installed() = chooser;
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QStringList nameFilters(const QString& filter)

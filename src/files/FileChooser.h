@@ -34,6 +34,10 @@ FileChooser& fileChooser();
 // Installs a chooser (not owned) or, with nullptr, returns to the cancelling one.
 void setFileChooser(FileChooser* chooser);
 
+// Where a dialog starts when no label file says where: the operator's documents folder, or
+// the home folder while there is none.
+QString documentsFolder();
+
 // The name filters of a dialog for a "description|pattern|description|pattern" filter: one
 // entry per pair; a pattern list "*.a;*.b" becomes "*.a *.b", and a description that does
 // not already show its patterns in brackets gets them appended. A trailing description

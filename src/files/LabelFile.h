@@ -23,6 +23,7 @@ struct LabelReadStop {
     QString element;  // "printString", or "Label" for the settings
     QString field;    // the child element that was missing or malformed
     QString reason;   // "missing" or the conversion message
+    QString text;     // the malformed value as the file holds it
 
     QString describe() const;
 };

@@ -122,21 +122,32 @@ bool LabelFileSession::closeQuery()
 
 QString LabelFileSession::dialogFolder() const
 {
-    return m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).absolutePath();
+    // A label never saved has no folder of its own; the working folder of a program started
+    // from the desktop is often the file-system root, no place for labels.
+    return m_fileName.isEmpty() ? documentsFolder() : QFileInfo(m_fileName).absolutePath();
 }
 
 void LabelFileSession::warnIfPartlyRead(const LabelLoadResult& result)
 {
+    // Where reading stopped, in the file's own names, so that the operator can find the place.
+    const auto what = [](const LabelReadStop& stop) {
+        if (stop.reason == u"missing")
+            return tr("缺少“%1”").arg(stop.field);
+        constexpr qsizetype kShown = 40;
+        const QString value = stop.text.size() > kShown ? stop.text.left(kShown) + QStringLiteral("…") : stop.text;
+        return tr("“%1”的值“%2”不正确").arg(stop.field, value);
+    };
     QStringList lines;
-    if (!result.settingsComplete) {
-        lines.append(tr("The label settings were read only up to '%1' (%2); the settings after it "
-                        "keep their previous values.")
-                         .arg(result.settingsStop.field, result.settingsStop.reason));
+    if (!result.settingsComplete)
+        lines.append(tr("读取标签设置时%1，此项及其后的设置保持原来的值。").arg(what(result.settingsStop)));
+    if (!result.complete) {
+        const LabelReadStop& stop = result.objectStop;
+        lines.append(tr("标签文件只读入了一部分：第%1个对象（%2）%3，该对象及其后的对象没有读入。")
+                         .arg(stop.object)
+                         .arg(stop.element, what(stop)));
     }
-    if (!result.complete)
-        lines.append(tr("The label file was only partly read: %1.").arg(result.objectStop.describe()));
     if (lines.isEmpty())
         return;
-    lines.append(tr("Saving this label writes only what was read."));
+    lines.append(tr("保存此标签只会写入已读入的内容。"));
     showMessage(tr("提示"), lines.join(QLatin1Char('\n')), MessageIcon::Warning);
 }

@@ -50,6 +50,10 @@ public:
     // The close query of the main window: false keeps the program open.
     bool closeQuery();
 
+    // Where the open and save dialogs start: the folder of the label's file, or the
+    // documents folder for a label never saved.
+    QString dialogFolder() const;
+
 signals:
     void fileNameChanged(const QString& fileName);
     // The document and the settings hold a label just read; the view shows it.
@@ -57,7 +61,6 @@ signals:
 
 private:
     SaveOutcome saveTo(const QString& path);
-    QString dialogFolder() const;
     void warnIfPartlyRead(const LabelLoadResult& result);
 
     LabelTarget m_target;

@@ -63,6 +63,7 @@ private:
 struct StepFailure {
     QString field;
     QString reason;
+    QString text;
 };
 
 // Reads the steps of a plan (fieldsOf picks the settings or the record fields of a step);
@@ -88,7 +89,7 @@ std::optional<StepFailure> readSteps(const QList<ReadStep>& plan,
                     continue;
                 if (step.need != ReadNeed::Group)
                     return StepFailure{QString::fromLatin1(field->name),
-                                       element ? error.message() : QStringLiteral("missing")};
+                                       element ? error.message() : QStringLiteral("missing"), text};
                 for (qsizetype d = 0; d < step.defaults.size() && d < fields.size(); ++d)
                     read(*fields[d], step.defaults[d]);
                 break;
@@ -144,7 +145,7 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
             });
         if (failure) {
             result.settingsComplete = false;
-            result.settingsStop = {0, QStringLiteral("Label"), failure->field, failure->reason};
+            result.settingsStop = {0, QStringLiteral("Label"), failure->field, failure->reason, failure->text};
         } else {
             target.document.labelLock = label.labelLock;
         }
@@ -164,7 +165,7 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
             [&](const ShapeField& field, const QString& text) { parseField(field, text, shape); });
         if (failure) {
             result.complete = false;
-            result.objectStop = {position, shape.Type, failure->field, failure->reason};
+            result.objectStop = {position, shape.Type, failure->field, failure->reason, failure->text};
             break;
         }
         target.document.objects.append(std::move(shape));

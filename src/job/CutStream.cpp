@@ -33,12 +33,6 @@ const SpeedCode* listedSpeed(int value)
     return found == std::end(kSpeedCodes) ? nullptr : found;
 }
 
-// A margin typed in millimetres, in tenths of a millimetre.
-int tenthsOfMillimetre(const QString& text)
-{
-    return truncToInt(strToFloat(text) * 10);
-}
-
 // The distance from one label to the next as the paper runs, in millimetres.
 double labelPitch(const JobSettings& settings, const LabelSettings& label)
 {

@@ -352,8 +352,8 @@ bool JobRunner::printLabel(int quantity, bool useRecord)
     if (useRecord)
         record.emplace(dm());
     const PrintOutcome outcome =
-        PrintLabel(job, m_document.label.Width, m_document.label.Height, tenthsFromText(controls.txtPrintX),
-                   tenthsFromText(controls.txtPrintY), quantity, record ? &*record : nullptr);
+        PrintLabel(job, m_document.label.Width, m_document.label.Height, tenthsOfMillimetre(controls.txtPrintX),
+                   tenthsOfMillimetre(controls.txtPrintY), quantity, record ? &*record : nullptr);
     return outcome == PrintOutcome::Printed;
 }
 

@@ -38,17 +38,12 @@ PrintControls printControlsFromSettings(const JobSettings& settings)
     return controls;
 }
 
-int tenthsFromText(const QString& millimetres)
-{
-    return truncToInt(static_cast<long double>(strToFloat(millimetres)) * 10);
-}
-
 void refreshPrintSettings(JobSettings& settings, const PrintControls& controls, int offsetX, int offsetY)
 {
-    const int gap = tenthsFromText(controls.txtPrintGap);
+    const int gap = tenthsOfMillimetre(controls.txtPrintGap);
     // The window shows the adjustment in millimetres with its tenths ("1.5"), so it is read
     // back the same way rather than refused for not being a whole number.
-    const int feed = std::clamp(tenthsFromText(controls.txtPrintU1U2), -kFeedLimit, kFeedLimit);
+    const int feed = std::clamp(tenthsOfMillimetre(controls.txtPrintU1U2), -kFeedLimit, kFeedLimit);
     settings.printSensor = controls.cmbPrintSensor;
     settings.printRibbon = controls.cmbPrintRibbon;
     settings.printSpeed = controls.cmbPrintSpeed;

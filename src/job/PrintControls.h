@@ -30,9 +30,6 @@ struct PrintControls {
 // (25 tenths as "2.5"), an empty quantity as "1".
 PrintControls printControlsFromSettings(const JobSettings& settings);
 
-// Millimetres typed in a box as tenths of a millimetre, truncated. Raises ConversionError.
-int tenthsFromText(const QString& millimetres);
-
 // The settings refresh that starts a label job and the blank feed: the list positions, the
 // port texts, the gap, the feed adjustment (limited to -4000 … 4000), the quantity and the
 // print offsets. Every text is converted before any setting changes, so a text that is no

@@ -2,6 +2,9 @@
 
 #include "model/ConversionError.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,4 +61,69 @@ double strToFloat(const QString& text)
     if (!ok || !std::isfinite(value))
         throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
+}
+
+namespace {
+
+// A typed number as its decimal digits and a power of ten: "-33.3" is -333 × 10^-1. Taken
+// from the text rather than from a double, so that no binary rounding enters.
+struct TypedDecimal {
+    bool negative = false;
+    QString digits; // without leading zeros; empty for zero
+    qint64 exponent = 0;
+};
+
+TypedDecimal typedDecimal(const QString& text)
+{
+    // Checks that the text is a number at all and raises the usual error when it is not.
+    strToFloat(text);
+    static const QRegularExpression number(
+        QStringLiteral(R"(^([+-]?)([0-9]*)(?:\.([0-9]*))?(?:[eE]([+-]?[0-9]+))?$)"));
+    const QRegularExpressionMatch match = number.match(text.trimmed());
+    if (!match.hasMatch())
+        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    // Far beyond any length of a label; keeps the arithmetic below in range.
+    constexpr qint64 kExponentLimit = 1000;
+    bool ok = false;
+    qint64 exponent = match.captured(4).isEmpty() ? 0 : match.captured(4).toLongLong(&ok);
+    if (!match.captured(4).isEmpty() && !ok)
+        exponent = match.captured(4).startsWith(u'-') ? -kExponentLimit : kExponentLimit;
+    const QString fraction = match.captured(3);
+    TypedDecimal decimal;
+    decimal.negative = match.captured(1) == u"-";
+    decimal.digits = match.captured(2) + fraction;
+    while (decimal.digits.startsWith(u'0'))
+        decimal.digits.remove(0, 1);
+    decimal.exponent = std::clamp(exponent, -kExponentLimit, kExponentLimit) - fraction.size();
+    return decimal;
+}
+
+} // namespace
+
+int tenthsOfMillimetre(const QString& millimetres)
+{
+    const TypedDecimal decimal = typedDecimal(millimetres);
+    const qint64 whole = decimal.digits.size() + decimal.exponent + 1;
+    if (decimal.digits.isEmpty() || whole <= 0)
+        return 0;
+    // More than ten digits is beyond any int: clamped, as every conversion of the machine is.
+    constexpr qint64 kDigitsOfInt = 10;
+    if (whole > kDigitsOfInt)
+        return decimal.negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    const QString integer = decimal.digits.left(whole).leftJustified(whole, u'0');
+    const long double tenths = integer.toLongLong();
+    return truncToInt(decimal.negative ? -tenths : tenths);
+}
+
+float floatTenthsOfMillimetre(const QString& millimetres)
+{
+    const TypedDecimal decimal = typedDecimal(millimetres);
+    if (decimal.digits.isEmpty())
+        return 0.0f;
+    const QString tenths = QStringLiteral("%1%2e%3")
+                               .arg(decimal.negative ? QStringLiteral("-") : QString(), decimal.digits)
+                               .arg(decimal.exponent + 1);
+    // A float holds no more than about 3.4e38: beyond it the value is clamped, not converted.
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(tenths.toDouble(), -kLargest, kLargest));
 }

@@ -18,3 +18,10 @@ int strToInt(const QString& text);
 double strToFloat(const QString& text);
 // strToInt for a value that may be absent: returns fallback instead of raising.
 int strToIntDef(const QString& text, int fallback);
+
+// Millimetres typed in any box, in tenths of a millimetre, truncated toward zero as the
+// operator reads the text: "33.3" is 333 tenths and "33.39" is 333, although 33.3 held in
+// binary is a hair below 33.3 and would lose a tenth. Raises ConversionError as strToFloat.
+int tenthsOfMillimetre(const QString& millimetres);
+// The same value for a float field: the float nearest the typed value in tenths.
+float floatTenthsOfMillimetre(const QString& millimetres);

@@ -191,8 +191,7 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
         importText(header, drawing("", "9\n$EXTMIN\n10\nabc\n20\n0\n"));
         ADD_FAILURE() << "a bad extent must raise";
     } catch (const ConversionError& error) {
-        EXPECT_TRUE(error.message().contains(u"'abc'")) << error.message().toStdString();
-        EXPECT_TRUE(error.message().contains(u"line 8")) << error.message().toStdString();
+        EXPECT_EQ(error.message(), QStringLiteral("DXF文件第8行的“abc”不是数字"));
     }
     Tobject huge;
     EXPECT_THROW(importText(huge, drawing("0\nCIRCLE\n40\n1e300\n")), ConversionError);

@@ -1,5 +1,8 @@
 #include "dialogs/LabelSetupDialog.h"
+#include "files/FileChooser.h"
 #include "model/MessageService.h"
+
+#include <QAccessible>
 
 #include <QCheckBox>
 #include <QImage>
@@ -159,4 +162,46 @@ TEST_F(LabelSetupDialog, FormRoundTripsThroughTheControls)
     EXPECT_TRUE(shown.useBackground);
     EXPECT_TRUE(shown.lock);
     EXPECT_TRUE(control<QCheckBox>("chbLabelLock")->isChecked());
+}
+
+// Screen readers and GUI test tools find a field by the caption the operator reads beside it.
+TEST_F(LabelSetupDialog, FieldsAreNamedByTheirCaptions)
+{
+    const struct {
+        const char* field;
+        const char* name;
+    } rows[] = {
+        {"txtWidth", "标签宽："}, {"txtHeight", "标签高："}, {"txtBGWidth", "宽"}, {"txtBGHeight", "高"},
+        {"txtBGX", "X"},          {"txtBGY", "Y"},           {"txtBGFile", "背景文件"},
+    };
+    for (const auto& row : rows) {
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(control(row.field));
+        ASSERT_NE(field, nullptr) << row.field;
+        EXPECT_EQ(field->text(QAccessible::Name), QString::fromUtf8(row.name)) << row.field;
+    }
+}
+
+TEST_F(LabelSetupDialog, BackgroundFileIsChosenInTheBitmapDialog)
+{
+    RecordingFileChooser files;
+    const struct {
+        const char* name;
+        QString answer;
+        QString folder;
+        QString field;
+    } rows[] = {
+        {"first choice", QStringLiteral("/pictures/back.png"), documentsFolder(), QStringLiteral("/pictures/back.png")},
+        {"cancelled: the field keeps its name and the dialog starts beside it", {}, QStringLiteral("/pictures"),
+         QStringLiteral("/pictures/back.png")},
+    };
+    for (const auto& row : rows) {
+        files.asked.clear();
+        files.answers = {row.answer};
+        control<QAbstractButton>("btnSelectBGFile")->click();
+        ASSERT_EQ(files.asked.size(), 1) << row.name;
+        EXPECT_EQ(files.asked[0], (FileChoice{FileChoice::Mode::Open, QStringLiteral("图形文件 (*.bmp)|*.bmp|All files (*.*)|*.*"),
+                                              QStringLiteral(".bmp"), row.folder}))
+            << row.name;
+        EXPECT_EQ(control("txtBGFile")->text(), row.field) << row.name;
+    }
 }

@@ -1,5 +1,6 @@
 #include "dialogs/LabelSetup.h"
 #include "model/ConversionError.h"
+#include "model/Convert.h"
 #include "model/LabelSettings.h"
 #include "model/Tobject.h"
 
@@ -134,6 +135,24 @@ TEST(LabelSetup, ApplyingStoresLockAndBackgroundInSettingsAndDocument)
         }
         EXPECT_EQ(settings.Width, 1300) << "the size is applied by the view, not here";
     }
+}
+
+// What "标签设置" stores for every one-decimal size the operator can type, both ways round,
+// and the negative tenth the form refuses.
+TEST(LabelSetup, EveryOneDecimalSizeIsStoredAsTyped)
+{
+    LabelSettings settings;
+    Tobject document;
+    LabelSetupForm form;
+    for (int tenths = 1; tenths <= 3000; ++tenths) {
+        form.width = QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+        form.height = QStringLiteral("%1.%2").arg((3001 - tenths) / 10).arg((3001 - tenths) % 10);
+        ASSERT_EQ(labelSetupProblem(form), QString()) << qPrintable(form.width);
+        ASSERT_EQ(applyLabelSetup(form, settings, document), (LabelSize{tenths, 3001 - tenths, 0}))
+            << qPrintable(form.width);
+    }
+    form.width = QStringLiteral("-0.1");
+    EXPECT_EQ(labelSetupProblem(form), QStringLiteral("宽度必须大于0！"));
 }
 
 TEST(LabelSetup, ApplyingABadFieldStoresNothing)

@@ -40,15 +40,29 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The file's bytes without the n-th (from 0) element of a name.
-QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurrence)
+// Where the n-th (from 0) element of a name opens.
+qsizetype openingTag(const QByteArray& bytes, const QByteArray& name, int occurrence)
 {
     qsizetype from = -1;
     for (int i = 0; i <= occurrence; ++i)
         from = bytes.indexOf("<" + name + ">", from + 1);
+    return from;
+}
+
+// The file's bytes without the n-th (from 0) element of a name.
+QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurrence)
+{
+    const qsizetype from = openingTag(bytes, name, occurrence);
     const QByteArray close = "</" + name + ">";
     const qsizetype to = bytes.indexOf(close, from);
     return bytes.remove(from, to + close.size() - from);
+}
+
+// The file's bytes with the text of the n-th (from 0) element of a name replaced.
+QByteArray withElementText(QByteArray bytes, const QByteArray& name, int occurrence, const QByteArray& text)
+{
+    const qsizetype from = openingTag(bytes, name, occurrence) + name.size() + 2;
+    return bytes.replace(from, bytes.indexOf("</" + name + ">", from) - from, text);
 }
 
 void writeRecent(const QString& iniPath, const QStringList& entries)
@@ -130,7 +144,8 @@ TEST_F(FileCommands, QuittingWithUnsavedChangesSavesAsAnswered)
         EXPECT_EQ(asked, c.asked) << c.name;
         ASSERT_EQ(files.asked.size(), c.saveDialogs) << c.name;
         if (c.saveDialogs > 0) {
-            EXPECT_EQ(files.asked[0], LabelFileSession::saveChoice({})) << c.name;
+            // A label never saved: the dialog starts among the operator's documents.
+            EXPECT_EQ(files.asked[0], LabelFileSession::saveChoice(documentsFolder())) << c.name;
         }
         EXPECT_EQ(QFileInfo::exists(path(QStringLiteral("label.xml"))), c.saved) << c.name;
         EXPECT_EQ(main().document().modified, !c.saved) << c.name;
@@ -233,7 +248,7 @@ TEST_F(FileCommands, OpenAsksAboutChangesThenForTheFile)
         action(QStringLiteral("actionOpen"))->trigger();
         EXPECT_EQ(files.asked.size(), c.dialogs) << c.name;
         if (c.dialogs > 0) {
-            EXPECT_EQ(files.asked.constLast(), LabelFileSession::openChoice({})) << c.name;
+            EXPECT_EQ(files.asked.constLast(), LabelFileSession::openChoice(documentsFolder())) << c.name;
         }
         EXPECT_EQ(main().document().objects.size(), c.loads ? 3 : 1) << c.name;
         EXPECT_EQ(labelSettings().Width, c.loads ? 700 : 1300) << c.name;
@@ -332,8 +347,12 @@ TEST_F(FileCommands, APartlyReadLabelIsLoadedAsFarAsItGoesAndTheOperatorWarned)
         QString mentions; // empty: no warning
     } cases[] = {
         {"whole file", bytes, 4, {}},
-        {"third object lacks printTop", withoutElement(bytes, "printTop", 2), 2, "object 3"},
-        {"settings lack Gap", withoutElement(bytes, "Gap", 0), 4, "'Gap'"},
+        {"third object lacks printTop", withoutElement(bytes, "printTop", 2), 2,
+         "标签文件只读入了一部分：第3个对象（cutCircle）缺少“printTop”，该对象及其后的对象没有读入。"},
+        {"settings lack Gap", withoutElement(bytes, "Gap", 0), 4,
+         "读取标签设置时缺少“Gap”，此项及其后的设置保持原来的值。"},
+        {"second object's printLeft is no number", withElementText(bytes, "printLeft", 1, "12a"), 1,
+         "第2个对象（cutCircle）“printLeft”的值“12a”不正确"},
     };
     for (const auto& c : cases) {
         const QString file = path(QStringLiteral("partly.xml"));

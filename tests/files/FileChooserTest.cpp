@@ -1,5 +1,9 @@
 #include "files/FileChooser.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 TEST(FileChooser, DialogFiltersComeFromDescriptionPatternPairs)
@@ -30,4 +34,32 @@ TEST(FileChooser, WithoutAChooserEveryDialogIsCancelled)
         EXPECT_EQ(recording.asked.size(), 2);
     }
     EXPECT_TRUE(fileChooser().choose({}).isEmpty()) << "the recording chooser uninstalls itself";
+}
+
+// A dialog given no folder opens in the working folder, which for a program started from the
+// desktop is often the file-system root.
+TEST(FileChooser, DialogsWithoutALabelFolderStartAmongTheDocuments)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    const struct {
+        const char* name;
+        bool documentsExist;
+        QString folder;
+    } rows[] = {
+        {"no documents folder yet: home", false, home.path()},
+        {"documents folder", true, home.filePath(QStringLiteral("Documents"))},
+    };
+    for (const auto& row : rows) {
+        if (row.documentsExist) {
+            ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        }
+        EXPECT_EQ(documentsFolder(), row.folder) << row.name;
+    }
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
 }

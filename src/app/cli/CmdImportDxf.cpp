@@ -4,6 +4,7 @@
 #include "cutter/DxfImport.h"
 #include "files/LabelFile.h"
 #include "job/JobSettings.h"
+#include "model/Convert.h"
 #include "model/LabelSettings.h"
 
 #include <QRegularExpression>
@@ -34,7 +35,7 @@ std::optional<std::pair<int, int>> parseSize(const QString& text)
     const double height = match.captured(2).toDouble();
     if (width <= 0 || height <= 0 || width > kLargest || height > kLargest)
         return std::nullopt;
-    return std::pair{static_cast<int>(width * 10), static_cast<int>(height * 10)};
+    return std::pair{tenthsOfMillimetre(match.captured(1)), tenthsOfMillimetre(match.captured(2))};
 }
 
 } // namespace

@@ -106,8 +106,8 @@ int runPrint(const QStringList& arguments)
             controls.txtQuantity = options.quantity;
 
         const PrintJobContext job{document.objects, settings, controls, label.Rotation};
-        const int offsetX = tenthsFromText(controls.txtPrintX);
-        const int offsetY = tenthsFromText(controls.txtPrintY);
+        const int offsetX = tenthsOfMillimetre(controls.txtPrintX);
+        const int offsetY = tenthsOfMillimetre(controls.txtPrintY);
         if (options.blank)
             return exitCode(FeedBlankLabels(job, label.Width, label.Height, offsetX, offsetY));
         const int quantity = strToInt(controls.txtQuantity);

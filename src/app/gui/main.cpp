@@ -1,6 +1,7 @@
 #include "app/gui/GuardedApplication.h"
 
 #include "dialogs/FileChooserDialog.h"
+#include "dialogs/FrameworkTranslation.h"
 #include "dialogs/MessageDialog.h"
 #include "editor/ApplicationWindows.h"
 #include "files/RecentFiles.h"
@@ -20,6 +21,10 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("label"), QStringLiteral("Label file to open."));
     parser.process(app);
+
+    if (!installFrameworkTranslation(app))
+        qWarning("Qt's Chinese translation is not installed (qt6-translations-l10n): "
+                 "standard buttons and file dialogs show English texts.");
 
     installFontSubstitutions();
     DialogMessageService messages;
