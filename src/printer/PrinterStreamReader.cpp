@@ -305,10 +305,18 @@ PrintedLabel readLabelJob(const QByteArray& stream, int dpi)
     PrinterStreamReader reader(dpi);
     QList<PrintedLabel> labels = reader.read(stream);
     const std::optional<PrintedLabel> rest = reader.finish();
-    if (!labels.isEmpty())
-        return labels.takeFirst();
     if (rest)
-        return *rest;
+        labels.append(*rest);
+    if (!labels.isEmpty()) {
+        // What the stream holds after the first label is told, not dropped.
+        PrintedLabel first = labels.takeFirst();
+        for (const PrintedLabel& later : std::as_const(labels)) {
+            if (later.copies > 0)
+                first.problems.append({0, {}, QStringLiteral("数据流里还有一张标签，这里只画出第一张")});
+            first.problems += later.problems;
+        }
+        return first;
+    }
     PrintedLabel none;
     none.dpi = dpi;
     none.problems.append({0, {}, QStringLiteral("数据流里没有打印命令")});

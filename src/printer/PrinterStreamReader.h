@@ -75,5 +75,6 @@ private:
 };
 
 // The first label a whole label job stream issues (or, when it issues none, the buffer as
-// the stream leaves it, reported as not printed).
+// the stream leaves it, reported as not printed). Labels and problems after the first are
+// reported with it.
 PrintedLabel readLabelJob(const QByteArray& stream, int dpi);

@@ -43,6 +43,8 @@ QString saveGoodsLabel(const QTemporaryDir& dir, bool withCut = true)
 TEST(PreviewCli, DrawsTheSampleAtPrinterResolutionWithItsCutPath)
 {
     QTemporaryDir dir;
+    // The sample names its pictures from the source folder.
+    const ScopedWorkingDirectory sources(sourcePath(QStringLiteral(".")));
     const QString png = dir.filePath(QStringLiteral("p.png"));
     const auto run = runCli({QStringLiteral("preview"), sourcePath(QStringLiteral("examples/sample.xml")),
                              QStringLiteral("-o"), png});
