@@ -2,6 +2,7 @@
 
 #include "printer/PrintedSymbols.h"
 
+#include <QHash>
 #include <QPainter>
 
 namespace {
@@ -45,16 +46,13 @@ QString issueMeaning(int copies, const QByteArray& code)
     static const char* const directions[] = {"正常打印", "旋转打印", "镜像打印", "镜像旋转打印"};
     const auto pick = [](const char* const* names, int count, char digit) {
         const int index = digit - '0';
-        return index >= 0 && index < count ? QString::fromUtf8(names[index]) : QStringLiteral("代码 %1").arg(QChar(digit));
+        return index >= 0 && index < count ? QString::fromUtf8(names[index])
+                                           : QStringLiteral("代码 %1").arg(QChar::fromLatin1(digit));
     };
     return QStringLiteral("打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7")
-        .arg(copies)
-        .arg(code.left(3) == "000" ? QStringLiteral("不用") : QStringLiteral("每张后切"))
-        .arg(pick(sensors, 5, code[3]))
-        .arg(QChar(code[5]))
-        .arg(pick(ribbons, 4, code[6]))
-        .arg(pick(directions, 4, code[7]))
-        .arg(code[8] == '1' ? QStringLiteral("，打印后回报状态") : QString());
+        .arg(QString::number(copies), code.left(3) == "000" ? QStringLiteral("不用") : QStringLiteral("每张后切"),
+             pick(sensors, 5, code[3]), QString(QChar::fromLatin1(code[5])), pick(ribbons, 4, code[6]),
+             pick(directions, 4, code[7]), code[8] == '1' ? QStringLiteral("，打印后回报状态") : QString());
 }
 
 } // namespace
@@ -92,26 +90,17 @@ std::optional<PrintedLabel> PrinterStreamReader::finish()
 
 void PrinterStreamReader::take(const PrinterCommand& command)
 {
+    using Handler = void (PrinterStreamReader::*)(const PrinterCommand&);
+    static const QHash<QByteArray, Handler> handlers{
+        {"D", &PrinterStreamReader::labelSize},   {"C", &PrinterStreamReader::clearBuffer},
+        {"AY", &PrinterStreamReader::density},    {"U", &PrinterStreamReader::feed},
+        {"XR", &PrinterStreamReader::solidArea},  {"LC", &PrinterStreamReader::lineOrBox},
+        {"SG", &PrinterStreamReader::graphic},    {"XB", &PrinterStreamReader::symbol},
+        {"XS", &PrinterStreamReader::issue},
+    };
     m_started = true;
-    const QByteArray& name = command.name;
-    if (name == "D")
-        labelSize(command);
-    else if (name == "C" && command.body.isEmpty() && command.prefix.isEmpty())
-        clearBuffer(command);
-    else if (name == "AY")
-        density(command);
-    else if (name == "U")
-        feed(command);
-    else if (name == "XR")
-        solidArea(command);
-    else if (name == "LC")
-        lineOrBox(command);
-    else if (name == "SG")
-        graphic(command);
-    else if (name == "XB")
-        symbol(command);
-    else if (name == "XS")
-        issue(command);
+    if (const Handler handler = handlers.value(command.name))
+        (this->*handler)(command);
     else
         problem(command, QStringLiteral("不认识的打印命令，没有画出"));
 }
@@ -169,6 +158,10 @@ void PrinterStreamReader::labelSize(const PrinterCommand& command)
 
 void PrinterStreamReader::clearBuffer(const PrinterCommand& command)
 {
+    if (!command.prefix.isEmpty() || !command.body.isEmpty()) {
+        problem(command, QStringLiteral("不认识的打印命令，没有画出"));
+        return;
+    }
     m_cleared = true;
     m_canvas.clear();
     setting(command, QStringLiteral("清除图像缓冲区"));
