@@ -2,6 +2,8 @@
 //   examples/sample.xml          a small label with a few print and cut objects
 //   examples/reference-200.xml   200 objects of every kind, the label the benchmarks scale up
 //   examples/*.bmp               the pictures, outlines and background they use
+//   examples/goods.xml           a label whose texts and symbols are bound to the columns of
+//   examples/goods.xlsx          this workbook's sheet "货品" (written when libxlsxwriter is there)
 // Usage (from the repository root): build/bin/marlune-make-examples examples
 
 #include "app/HeadlessPlatform.h"
@@ -16,11 +18,17 @@
 
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+
+#ifdef MARLUNE_EXAMPLE_WORKBOOK
+#include <xlsxwriter.h>
+#endif
 
 namespace {
 
-// Folder the label files name their pictures in: labels are opened from the repository root.
+// Folder the label files name their pictures and workbook in: labels are opened from the
+// repository root.
 const QString kPictureFolder = QStringLiteral("examples/");
 
 void writeBitmap(const QString& folder, const QString& name, const QSize& size,
@@ -267,6 +275,69 @@ void writeReference(const QString& folder)
     save(folder, QStringLiteral("reference-200.xml"), document, label, job);
 }
 
+// The goods a variable label is printed for, one record a row; the first row names the
+// columns the label's objects are bound to.
+constexpr std::array<std::array<const char*, 4>, 4> kGoods{{
+    {"品名", "批号", "条码", "网址"},
+    {"有机绿茶 250g", "A0001", "6901234567892", "https://example.com/A0001"},
+    {"红茶 100g", "A0002", "6901234567908", "https://example.com/A0002"},
+    {"乌龙茶 500g", "A0003", "6901234567915", "https://example.com/A0003"},
+}};
+
+void writeGoodsLabel(const QString& folder)
+{
+    Tobject document;
+    LabelSettings label;
+    JobSettings job;
+    label.Width = 800;
+    label.Height = 500;
+    // From the repository root, as the README runs it; "run --records" reads it from here.
+    job.dbName = kPictureFolder + QStringLiteral("goods.xlsx");
+    job.tableName = QStringLiteral("货品");
+
+    const auto bound = [](Tshape shape, const char* column) {
+        shape.DBField = QString::fromUtf8(column);
+        return shape;
+    };
+    Tshape name = bound(text(QStringLiteral("品名"), QStringLiteral("品名"), 14), kGoods[0][0]);
+    place(document, name, 40, 40, 440, 60);
+    Tshape batch = bound(text(QStringLiteral("批号"), QStringLiteral("批号"), 10), kGoods[0][1]);
+    place(document, batch, 40, 110, 300, 45);
+    Tshape barcode = bound(symbol(ShapeKind::PrintBar, QStringLiteral("条码"), QStringLiteral("6901234567892")),
+                           kGoods[0][2]);
+    place(document, barcode, 40, 190, 420, 140);
+    Tshape qr = bound(symbol(ShapeKind::PrintQRBar, QStringLiteral("二维码"), QStringLiteral("https://example.com/A0001")),
+                      kGoods[0][3]);
+    place(document, qr, 540, 40, 220, 220);
+    Tshape outline = cutRoundRect(30);
+    place(document, outline, 0, 0, 800, 500);
+    outline.R = document.ToPixels(outline.printR);
+    document.objects = {name, batch, barcode, qr, outline};
+    save(folder, QStringLiteral("goods.xml"), document, label, job);
+}
+
+void writeGoodsBook(const QString& folder)
+{
+#ifdef MARLUNE_EXAMPLE_WORKBOOK
+    const QByteArray path = QDir(folder).filePath(QStringLiteral("goods.xlsx")).toUtf8();
+    lxw_workbook* book = workbook_new(path.constData());
+    // A fixed creation time, so that writing the examples again changes nothing.
+    lxw_doc_properties properties{};
+    properties.created = std::time_t(1767225600); // 2026-01-01
+    workbook_set_properties(book, &properties);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "货品");
+    for (lxw_row_t row = 0; row < kGoods.size(); ++row) {
+        for (lxw_col_t column = 0; column < kGoods[row].size(); ++column)
+            worksheet_write_string(sheet, row, column, kGoods[row][column], nullptr);
+    }
+    if (workbook_close(book) != LXW_NO_ERROR)
+        throw std::runtime_error("cannot write goods.xlsx");
+#else
+    std::fprintf(stderr, "marlune-make-examples: built without libxlsxwriter: %s/goods.xlsx left as it is\n",
+                 qUtf8Printable(folder));
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -284,6 +355,8 @@ int main(int argc, char* argv[])
         writeBitmaps(folder);
         writeSample(folder);
         writeReference(folder);
+        writeGoodsLabel(folder);
+        writeGoodsBook(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "marlune-make-examples: %s\n", error.what());
         return 1;

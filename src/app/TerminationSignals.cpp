@@ -10,9 +10,9 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 
-void onSignal(int)
+void onSignal(int signal)
 {
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     const ssize_t written = ::write(g_pipe[1], &byte, 1);
     (void)written;
 }
@@ -27,8 +27,9 @@ TerminationSignals::TerminationSignals(QObject* parent)
     auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
-        while (::read(g_pipe[0], bytes, sizeof bytes) > 0) {
-        }
+        ssize_t count = 0;
+        while ((count = ::read(g_pipe[0], bytes, sizeof bytes)) > 0)
+            m_lastSignal = bytes[count - 1];
         emit received();
     });
     struct sigaction action {};

@@ -10,10 +10,14 @@ class TerminationSignals : public QObject {
 public:
     explicit TerminationSignals(QObject* parent = nullptr);
     bool isWatching() const { return m_watching; }
+    // The signal that came last (SIGINT for Ctrl+C), 0 before any: a shell reports a program
+    // ended by a signal as 128 + its number, and the command-line tool exits the same way.
+    int lastSignal() const { return m_lastSignal; }
 
 signals:
     void received();
 
 private:
     bool m_watching = false;
+    int m_lastSignal = 0;
 };

@@ -106,17 +106,25 @@ bool DxfReader::read(const EntitySink& sink)
         return false;
     }
     bool sawEntities = false;
+    bool sawSection = false;
     while (!m_end && readPair()) {
         if (isMarker("EOF"))
             break;
         if (!isMarker("SECTION") || !readPair())
             continue;
+        sawSection = true;
         if (m_pair.value == "HEADER") {
             readHeader();
         } else if (m_pair.value == "ENTITIES") {
             sawEntities = true;
             readEntities(sink);
         }
+    }
+    // Every DXF drawing is made of sections; a file without one is some other file, and
+    // importing it as an empty drawing would hide the mistake.
+    if (!sawSection) {
+        m_error = QStringLiteral("不是DXF图形文件");
+        return false;
     }
     if (sawEntities && (!m_haveMinX || !m_haveMaxY))
         m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"

@@ -59,7 +59,7 @@ public:
     // Hands every entity to the sink in file order. A value that is not a number where a
     // number is needed raises ConversionError naming the line; what was handed on before
     // it stays with the caller. Returns false, with error() set, for a drawing that cannot
-    // be read at all (a binary DXF).
+    // be read at all (a binary DXF) and for a file that is no DXF drawing (no section).
     bool read(const EntitySink& sink);
 
     const QString& error() const { return m_error; }

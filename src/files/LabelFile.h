@@ -47,8 +47,8 @@ struct LabelLoadResult {
 // content and adds path to the recent-file list (when one is given). The document counts as
 // not modified afterwards and its undo list holds the objects of the label open before.
 // A missing file shows "文件不存在！" and changes nothing. A file that cannot be read or
-// parsed, or whose root element has no child, raises FileError and changes nothing but the
-// recent-file list. The window then sets its caption and redraws.
+// parsed, that is no label file ("不是标签文件"), or whose root element has no child, raises
+// FileError and changes nothing but the recent-file list. The window then sets its caption and redraws.
 LabelLoadResult LoadLabel(const QString& path, const LabelTarget& target, RecentFiles* recentFiles);
 
 // The same reading from bytes already in memory (the file name only names the source in

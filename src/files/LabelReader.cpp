@@ -109,6 +109,21 @@ void checkZoom(const SettingField& field, const QString& text)
         throw ConversionError(QStringLiteral("'%1' is not a usable zoom").arg(text));
 }
 
+// A label file's root is "Object". Files whose root the program never wrote under that name
+// still count when they hold what only a label holds: the "Label" settings first, or an
+// object element. Anything else (a web page, another program's XML) is no label, and
+// reading it as an empty one would let a save overwrite it with one.
+bool isLabelRoot(const xmlNode* root, const xmlNode* first)
+{
+    if (hasName(root, "Object") || (first && hasName(first, "Label")))
+        return true;
+    for (const xmlNode* element = first; element; element = nextSiblingElement(element)) {
+        if (shapeKindOf(QString::fromUtf8(reinterpret_cast<const char*>(element->name))) != ShapeKind::None)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString LabelReadStop::describe() const
@@ -128,6 +143,8 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
     const xmlNode* root = xml.root();
     const bool interned = root && root->doc->dict != nullptr;
     const xmlNode* first = firstChildElement(root);
+    if (root && !isLabelRoot(root, first))
+        throw FileError(QStringLiteral("%1: 不是标签文件").arg(sourceName));
     if (!first)
         throw FileError(QStringLiteral("%1: the root element holds no label").arg(sourceName));
 

@@ -229,6 +229,31 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     EXPECT_FALSE(missing.undoAvailable);
 }
 
+// A drawing is made of sections; another file imported as an empty drawing would hide the
+// mistake, so it is refused and the label keeps what it held.
+TEST(DxfImport, FilesThatAreNoDrawingAreRefused)
+{
+    const struct {
+        const char* description;
+        QByteArray bytes;
+        bool drawing;
+    } rows[] = {
+        {"empty file", "", false},
+        {"text", "hello\nworld\n", false},
+        {"label file", "<?xml version=\"1.0\"?><Object><Label/></Object>", false},
+        {"pairs without a section", "0\nLINE\n10\n1\n20\n1\n11\n2\n21\n2\n0\nEOF\n", false},
+        {"section header only", "0\nSECTION\n2\nHEADER\n0\nENDSEC\n0\nEOF\n", true},
+    };
+    for (const auto& row : rows) {
+        Tobject document;
+        document.AddCutLine(1, 2, 3, 4, 1, 1, 0);
+        const DxfImportResult result = importText(document, row.bytes);
+        EXPECT_EQ(result.ok(), row.drawing) << row.description;
+        EXPECT_EQ(result.error, row.drawing ? QString() : QStringLiteral("不是DXF图形文件")) << row.description;
+        EXPECT_EQ(document.objects.size(), 1) << row.description;
+    }
+}
+
 TEST(DxfImport, SurvivesDamagedDrawings)
 {
     const QByteArray original = drawing("0\nLINE\n10\n10\n20\n70\n11\n110\n21\n20\n"

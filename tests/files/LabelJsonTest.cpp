@@ -83,10 +83,10 @@ TEST(LabelCli, DumpAndResave)
         const char* message;
     } failures[] = {
         {"missing file", {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.xml"))}, "文件不存在！"},
-        {"a folder", {QStringLiteral("dump"), dir.path()}, "文件不存在！"},
+        {"a folder", {QStringLiteral("dump"), dir.path()}, "这是文件夹，不是文件"},
         {"not XML", {QStringLiteral("dump"), notXml}, "not a readable XML file"},
-        {"partly read label", {QStringLiteral("resave"), partial, QStringLiteral("-o"), copy}, "nothing written"},
-        {"no output option", {QStringLiteral("resave"), label}, "expected LABEL.xml -o OUT.xml"},
+        {"partly read label", {QStringLiteral("resave"), partial, QStringLiteral("-o"), copy}, "标签只读入了一部分：reading stopped at object 3"},
+        {"no output option", {QStringLiteral("resave"), label}, "--output: 必须给出这个选项（用法：marlune-cli resave LABEL.xml -o OUT.xml）"},
     };
     for (const auto& failure : failures) {
         const CliRun run = runCli(failure.arguments);

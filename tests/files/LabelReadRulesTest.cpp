@@ -1,5 +1,7 @@
 #include "LabelTestData.h"
 
+#include "files/FileError.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -289,6 +291,45 @@ TEST(LabelReadRules, ElementsOutsideTheKindsAreSkippedAndTypeIsTheElementName)
     const Loaded loaded = load(bytes);
     EXPECT_EQ(loaded.state.document.objects.size(), 15);
     EXPECT_EQ(loaded.state.document.objects[0].Type, u"cutRect");
+}
+
+// A label file's root is "Object"; a root of another name still reads when it holds what
+// only a label holds. Any other XML is no label: read as an empty one, a save would
+// overwrite it.
+TEST(LabelReadRules, OnlyARootHoldingALabelIsRead)
+{
+    QByteArray labelOnly = everyKindFile();
+    labelOnly.truncate(labelOnly.indexOf("</Label>") + 8);
+    labelOnly += "</Object>";
+    QByteArray objectsOnly = everyKindFile();
+    objectsOnly.remove(objectsOnly.indexOf("<Label>"), objectsOnly.indexOf("</Label>") + 8 - objectsOnly.indexOf("<Label>"));
+    const struct {
+        const char* description;
+        QByteArray bytes;
+        qsizetype objects; // -1: refused as no label
+    } rows[] = {
+        {"settings only", labelOnly, 0},
+        {"settings under another root", QByteArray(labelOnly).replace("Object>", "Labels>"), 0},
+        {"objects under another root", QByteArray(objectsOnly).replace("Object>", "Labels>"), 15},
+        {"a web page", "<html><head><title>Label</title></head><body/></html>", -1},
+        {"other settings", "<config><Label2><Width>10</Width></Label2><cutRect2/></config>", -1},
+    };
+    for (const auto& row : rows) {
+        if (row.objects < 0) {
+            LabelState state = everyKindLabel();
+            try {
+                readLabel(row.bytes, QStringLiteral("page.xml"), state.target());
+                ADD_FAILURE() << row.description << " was read";
+            } catch (const FileError& error) {
+                EXPECT_EQ(error.message(), u"page.xml: 不是标签文件") << row.description;
+            }
+            EXPECT_EQ(state.document.objects.size(), 15) << row.description;
+            continue;
+        }
+        const Loaded loaded = load(row.bytes);
+        EXPECT_EQ(loaded.state.document.objects.size(), row.objects) << row.description;
+        EXPECT_TRUE(loaded.result.complete) << row.description;
+    }
 }
 
 TEST(LabelReadRules, StarredTextsLoseTheirFirstAndLastCharacter)

@@ -104,13 +104,13 @@ TEST(CutCli, FailuresExitWithAReasonAndWriteNothing)
         int exitCode;
         const char* reason;
     } cases[] = {
-        {"nothing to cut", {QStringLiteral("cut"), empty, QStringLiteral("-o"), out}, 2, "nothing to cut"},
+        {"nothing to cut", {QStringLiteral("cut"), empty, QStringLiteral("-o"), out}, 1, "目前没有雕刻对象！"},
         {"no such label", {QStringLiteral("cut"), dir.filePath(QStringLiteral("none.xml")), QStringLiteral("-o"), out},
          1, "none.xml"},
-        {"no label named", {QStringLiteral("cut"), QStringLiteral("-o"), out}, 1, "usage"},
+        {"no label named", {QStringLiteral("cut"), QStringLiteral("-o"), out}, 1, "LABEL.xml: 缺少这个参数（用法：marlune-cli cut"},
         {"option without value", {QStringLiteral("cut"), empty, QStringLiteral("--port")}, 1, "--port"},
         {"port that does not open", {QStringLiteral("cut"), saveTurnedLabel(dir), QStringLiteral("--port"),
-                                     QStringLiteral("/dev/nonexistent-cutter")}, 2, "not open"},
+                                     QStringLiteral("/dev/nonexistent-cutter")}, 2, "/dev/nonexistent-cutter: 雕刻时，打开通信端口错误!!"},
     };
     for (const auto& c : cases) {
         const auto run = runCli(c.arguments);
@@ -127,13 +127,17 @@ TEST(CutCli, SendsToTheCutterAndWaitsForItsAnswer)
     const struct {
         const char* name;
         QStringList machine;
+        QStringList options;
         bool interrupt; // Ctrl+C once the cutter holds the stream
         int exitCode;
         const char* reason;
     } cases[] = {
-        {"acknowledged", {}, false, 0, ""},
-        {"rejected", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, false, 2, "\"E0001\""},
-        {"silent, then Ctrl+C", {QStringLiteral("--cutter-silent")}, true, 2, "stopped"},
+        {"acknowledged", {}, {}, false, 0, ""},
+        {"rejected", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, {}, false, 2,
+         "雕刻机没有接受作业（应答“E0001”）"},
+        {"silent, then Ctrl+C", {QStringLiteral("--cutter-silent")}, {}, true, 130, "已停止"},
+        {"silent past the timeout", {QStringLiteral("--cutter-silent")},
+         {QStringLiteral("--timeout"), QStringLiteral("0.2")}, false, 2, "0.2 秒内没有应答，已停止"},
     };
     const QByteArray stream = expectedStream(label, CutJobMode::CurrentLabel);
     for (const auto& c : cases) {
@@ -142,8 +146,8 @@ TEST(CutCli, SendsToTheCutterAndWaitsForItsAnswer)
         ASSERT_FALSE(sim.cutterPath().isEmpty()) << c.name;
 
         QProcess cli;
-        cli.start(cliPath(), {QStringLiteral("cut"), label, QStringLiteral("--port"), sim.cutterPath(),
-                              QStringLiteral("--baud"), QStringLiteral("115200")});
+        cli.start(cliPath(), QStringList{QStringLiteral("cut"), label, QStringLiteral("--port"), sim.cutterPath(),
+                                         QStringLiteral("--baud"), QStringLiteral("115200")} + c.options);
         ASSERT_TRUE(cli.waitForStarted()) << c.name;
         if (c.interrupt) {
             QTimer look; // the log grows without an event of this process: look now and then
@@ -154,7 +158,10 @@ TEST(CutCli, SendsToTheCutterAndWaitsForItsAnswer)
         ASSERT_TRUE(cli.waitForFinished(10000)) << c.name;
         EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit) << c.name;
         EXPECT_EQ(cli.exitCode(), c.exitCode) << c.name;
-        EXPECT_TRUE(cli.readAllStandardError().contains(c.reason)) << c.name;
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.reason))) << c.name << ": " << err.toStdString();
+        EXPECT_TRUE(err.startsWith(QStringLiteral("marlune-cli cut: %1: 等待雕刻机应答…\n").arg(sim.cutterPath())))
+            << c.name << ": " << err.toStdString();
         EXPECT_EQ(fileContent(log), stream) << c.name;
     }
 }

@@ -61,8 +61,8 @@ TEST(PreviewCli, DrawsTheSampleAtPrinterResolutionWithItsCutPath)
     EXPECT_TRUE(fileContent(svg).contains("<polyline fill=\"none\" stroke=\"#800000\""));
 }
 
-// A record fills the label as the print job fills it; options that cannot be followed are
-// refused with the reason, and a picture that could only be drawn in part says why.
+// A record fills the label as the print job fills it; what cannot be followed is refused with
+// the reason, and a picture that could only be drawn in part says why.
 TEST(PreviewCli, FillsRecordsAndSaysWhatItCannotDo)
 {
     QTemporaryDir dir;
@@ -71,9 +71,12 @@ TEST(PreviewCli, FillsRecordsAndSaysWhatItCannotDo)
     const auto preview = [&](const QStringList& options) {
         return runCli(QStringList{QStringLiteral("preview")} + options + QStringList{QStringLiteral("-o"), output});
     };
-    ASSERT_EQ(preview({label, QStringLiteral("--record"), QStringLiteral("1")}).exitCode, 0);
+    const QString book = dir.filePath(QStringLiteral("货品.xlsx"));
+    const QStringList goods{QStringLiteral("--workbook"), book, QStringLiteral("--sheet"), QStringLiteral("货品"),
+                            QStringLiteral("--record")};
+    ASSERT_EQ(preview(QStringList{label} + goods + QStringList{QStringLiteral("1")}).exitCode, 0);
     const QByteArray pear = fileContent(output);
-    ASSERT_EQ(preview({label, QStringLiteral("--record"), QStringLiteral("2")}).exitCode, 0);
+    ASSERT_EQ(preview(QStringList{label} + goods + QStringList{QStringLiteral("2")}).exitCode, 0);
     EXPECT_NE(fileContent(output), pear) << "record 2 holds another name";
 
     Tshape missing = makeShape(ShapeKind::PrintImage);
@@ -91,10 +94,11 @@ TEST(PreviewCli, FillsRecordsAndSaysWhatItCannotDo)
         int exitCode;
         const char* reason;
     } rows[] = {
-        {"an option it does not have", {label, QStringLiteral("--zoom")}, 1, "unexpected argument '--zoom'"},
-        {"a sheet without a record", {label, QStringLiteral("--sheet"), QStringLiteral("货品")}, 1, "go with --record"},
-        {"a record the sheet lacks", {label, QStringLiteral("--record"), QStringLiteral("9")}, 1, "没有第 9 条记录"},
-        {"nothing to cut", {saveGoodsLabel(dir, false), QStringLiteral("--svg")}, 1, "nothing to cut"},
+        {"a sheet without a record", {label, QStringLiteral("--sheet"), QStringLiteral("货品")}, 1,
+         "这几个选项要一起给出"},
+        {"a record the sheet lacks", QStringList{label} + goods + QStringList{QStringLiteral("9")}, 1,
+         "没有第 9 条记录"},
+        {"nothing to cut", {saveGoodsLabel(dir, false), QStringLiteral("--svg")}, 1, "目前没有雕刻对象！"},
         {"a picture that is gone", {brokenLabel}, 2, "打印任务在这里中断"},
     };
     for (const auto& row : rows) {

@@ -53,5 +53,5 @@ TEST(PrintRecordCli, FillsVariableObjectsFromTheChosenRecord)
     const auto alone = runCli({QStringLiteral("print"), label, QStringLiteral("--record"),
                                QStringLiteral("1")});
     EXPECT_EQ(alone.exitCode, 1);
-    EXPECT_TRUE(alone.err.contains("go together")) << alone.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(alone.err).contains(QStringLiteral("这几个选项要一起给出"))) << alone.err.toStdString();
 }

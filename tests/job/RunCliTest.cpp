@@ -63,7 +63,9 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
         {"records 2 and 1", {}, {QStringLiteral("--records"), QStringLiteral("2,1")}, 0,
          "label 1: counter 8\nlabel 2: counter 9\n", ""},
         {"printer fault on label 2", {QStringLiteral("--fault-at"), QStringLiteral("2")},
-         {QStringLiteral("--quantity"), QStringLiteral("3")}, 2, "label 1: counter 8\n", "fault after 1 labels"},
+         {QStringLiteral("--quantity"), QStringLiteral("3")}, 2, "label 1: counter 8\n", "（完成 1 张标签）"},
+        {"cutter silent past the timeout", {QStringLiteral("--cutter-silent")},
+         {QStringLiteral("--timeout"), QStringLiteral("0.5")}, 2, "", "0.5 秒内没有应答，已停止（完成 0 张标签）"},
     };
     for (const auto& c : cases) {
         SimulatedMachine sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20")} + c.machine);
@@ -71,7 +73,9 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
         const auto run = runCli(QStringList{QStringLiteral("run"), label} + machinePorts(sim) + c.options);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err.toStdString();
         EXPECT_EQ(run.out, QByteArray(c.out)) << c.name;
-        EXPECT_TRUE(run.err.contains(c.err)) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.err))) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(sim.cutterPath() + QStringLiteral(": 等待雕刻机应答…")))
+            << c.name;
     }
 }
 
@@ -82,6 +86,7 @@ TEST(RunCli, RefusesARunThatCannotStart)
     Tobject bare;
     const QString withoutBook = dir.filePath(QStringLiteral("bare.xml"));
     SaveLabel(withoutBook, bare, LabelSettings(), JobSettings());
+    const QString book = dir.filePath(QStringLiteral("货品.xlsx"));
     const struct {
         const char* name;
         QStringList arguments;
@@ -90,11 +95,17 @@ TEST(RunCli, RefusesARunThatCannotStart)
         {"cutter on the status port",
          {label, QStringLiteral("--cutter"), QStringLiteral("com2"), QStringLiteral("--status"), QStringLiteral("com2")},
          "雕刻端口不能与回传端口相同！"},
-        {"quantity 0", {label, QStringLiteral("--quantity"), QStringLiteral("0")}, "数量必须大于0！"},
+        {"quantity 0", {label, QStringLiteral("--quantity"), QStringLiteral("0")}, "--quantity: “0”不是 1 到 9999 之间的整数"},
         {"quantity that is no number", {label, QStringLiteral("--quantity"), QStringLiteral("3x")}, "--quantity"},
         {"records without a workbook", {withoutBook, QStringLiteral("--records"), QStringLiteral("1")},
-         "no workbook"},
-        {"no label", {QStringLiteral("--timed")}, "usage"},
+         "标签没有指定取记录的工作簿和工作表"},
+        {"no label", {QStringLiteral("--timed")}, "LABEL.xml: 缺少这个参数（用法：marlune-cli run"},
+        {"records that select none",
+         {withoutBook, QStringLiteral("--workbook"), book, QStringLiteral("--sheet"), QStringLiteral("货品"),
+          QStringLiteral("--records"), QStringLiteral("3-9")},
+         "--records: “3-9”在工作表“货品”的 2 条记录中一条也没有选中"},
+        {"another sheet without records", {label, QStringLiteral("--workbook"), book, QStringLiteral("--sheet"),
+                                           QStringLiteral("货品")}, "要和 --records 一起给出"},
     };
     for (const auto& c : cases) {
         const auto run = runCli(QStringList{QStringLiteral("run")} + c.arguments);
@@ -125,8 +136,8 @@ TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
     ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
     ASSERT_TRUE(cli.waitForFinished(10000));
     EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(cli.exitCode(), 2);
-    EXPECT_TRUE(cli.readAllStandardError().contains("stopped after 0 labels"));
+    EXPECT_EQ(cli.exitCode(), 130) << "128 + SIGINT, as a shell reports Ctrl+C";
+    EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardError()).contains(QStringLiteral("已停止（完成 0 张标签）")));
     EXPECT_TRUE(fileContent(cutterLog).isEmpty());
 }
 

@@ -1,134 +1,90 @@
-#include "app/TerminationSignals.h"
-#include "app/cli/CliCommand.h"
-#include "app/cli/CliOutput.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliFiles.h"
 #include "app/cli/CliLabel.h"
+#include "app/cli/CliOutput.h"
+#include "app/cli/CliText.h"
+#include "app/cli/CliWait.h"
 #include "job/CutJob.h"
 
 #include <QSaveFile>
 
-#include <optional>
-
 namespace {
 
-constexpr const char* kName = "cut";
-constexpr int kNotCut = 2;
-
-int fail(int code, const QString& reason)
+QString nothingToCut()
 {
-    return commandFailed(kName, reason, code);
-}
-
-struct CutOptions {
-    QString label;
-    QString output;
-    std::optional<QString> port;
-    std::optional<QString> baud;
-    CutJobMode mode = CutJobMode::CurrentLabel;
-};
-
-// The reason of a bad command line, or none.
-std::optional<QString> parseOptions(const QStringList& arguments, CutOptions& options)
-{
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"-o" || argument == u"--output" || argument == u"--port"
-            || argument == u"--baud") {
-            if (!hasValue)
-                return QStringLiteral("%1 needs a value").arg(argument);
-            const QString& value = arguments[++i];
-            if (argument == u"--port")
-                options.port = value;
-            else if (argument == u"--baud")
-                options.baud = value;
-            else
-                options.output = value;
-        } else if (argument == u"--feed") {
-            options.mode = CutJobMode::CutterFeed;
-        } else if (argument.startsWith(u'-') || !options.label.isEmpty()) {
-            return QStringLiteral("unexpected argument '%1'").arg(argument);
-        } else {
-            options.label = argument;
-        }
-    }
-    if (options.label.isEmpty())
-        return QStringLiteral("usage: marlune-cli cut LABEL.xml [-o FILE] [--port NAME] "
-                              "[--baud TEXT] [--feed]");
-    return std::nullopt;
+    return CliText::tr("目前没有雕刻对象！");
 }
 
 // -o FILE: exactly the bytes the cutter would receive, in place of sending them.
-int writeStream(CutJobMode mode, const CutJobInputs& inputs, const QString& path)
+int writeStream(CutJobMode mode, const CutJobInputs& inputs, const QString& label, const QString& path)
 {
-    const std::optional<CutStream> stream = buildCutStream(mode, inputs);
+    const std::optional<CutStream> stream = about(label, kExitNotStarted, [&] { return buildCutStream(mode, inputs); });
     if (!stream)
-        return fail(kNotCut, QStringLiteral("nothing to cut: the label has no cut object that is switched on"));
+        throw CliFailure{kExitNotStarted, label, nothingToCut()};
     QSaveFile file(path);
     const QByteArray bytes = stream->whole();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(1, QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()));
-    return 0;
+        throw CliFailure{kExitNotStarted, path, CliText::tr("写不进这个文件：%1").arg(file.errorString())};
+    return kExitDone;
 }
 
-QString notCutReason(const CutJobResult& result, const QString& port)
+// Sends the stream and waits for the cutter, until it answers, Ctrl+C or the time allowed.
+int sendStream(const CliArguments& arguments, CutJobMode mode, const CutJobInputs& inputs)
 {
+    const QString port = inputs.controls.cmbCutPort;
+    CliWait wait(arguments, [&stop = inputs.stopRequested] { stop = true; });
+    wait.announce(port, CliText::tr("等待雕刻机应答…"));
+    const QString subject = portSubject(port);
+    const CutJobResult result = about(subject, kExitNotFinished, [&] { return RunCutJob(mode, inputs); });
+    CliMessages& messages = CliMessages::instance();
     switch (result.end) {
     case CutJobEnd::Acknowledged:
-        break;
+        return kExitDone;
     case CutJobEnd::NothingToCut:
-        return QStringLiteral("nothing to cut: the label has no cut object that is switched on");
+        throw CliFailure{kExitNotStarted, arguments.argument(0), nothingToCut()};
     case CutJobEnd::Rejected:
-        return QStringLiteral("the cutter did not accept the job (it answered \"%1\")")
-            .arg(QString::fromLatin1(result.reply));
+        throw CliFailure{kExitNotFinished, subject,
+                         CliText::tr("雕刻机没有接受作业（应答“%1”）").arg(QString::fromLatin1(result.reply))};
     case CutJobEnd::Stopped:
-        return QStringLiteral("stopped before the cutter answered");
+        throw CliFailure{wait.exitCode(), subject, wait.reason()};
     case CutJobEnd::PortClosed:
-        return QStringLiteral("no answer: the cutter port '%1' is not open").arg(port);
+        throw CliFailure{kExitNotFinished, subject, messages.takeOr(CliText::tr("雕刻端口没有打开"))};
     case CutJobEnd::WrittenToFile:
-        return QStringLiteral("the cutter port is the file output: the stream was written to '%1' "
-                              "and nothing was cut").arg(result.file);
+        throw CliFailure{kExitNotFinished, result.file,
+                         CliText::tr("雕刻端口是文件输出：雕刻命令流写进了这个文件，没有雕刻")};
     case CutJobEnd::FileFailed:
-        return QStringLiteral("cannot write '%1'").arg(result.file);
+        break;
     }
-    return {};
-}
-
-// Sends the stream and waits for the cutter; Ctrl+C (or SIGTERM) is the stop button.
-int sendStream(CutJobMode mode, const CutJobInputs& inputs)
-{
-    TerminationSignals stopButton;
-    QObject::connect(&stopButton, &TerminationSignals::received,
-                     [&stop = inputs.stopRequested] { stop = true; });
-    const CutJobResult result = RunCutJob(mode, inputs);
-    if (result.end == CutJobEnd::Acknowledged)
-        return 0;
-    return fail(kNotCut, notCutReason(result, inputs.controls.cmbCutPort));
+    throw CliFailure{kExitNotFinished, result.file, messages.takeOr(CliText::tr("写不进这个文件"))};
 }
 
 } // namespace
 
 // marlune-cli cut LABEL.xml: cuts the label with its stored cutter settings, the job
 // window's controls as the window would show them.
-int runCut(const QStringList& arguments)
+int runCut(const CliArguments& arguments)
 {
-    CutOptions options;
-    if (const std::optional<QString> reason = parseOptions(arguments, options))
-        return fail(1, *reason);
-
-    Tobject document;
-    LabelSettings label;
-    JobSettings settings;
-    if (const std::optional<QString> reason = loadWholeLabel(kName, options.label, {document, label, settings}))
-        return fail(1, *reason);
-
-    JobControls controls = controlsFromSettings(settings);
-    if (options.port)
-        controls.cmbCutPort = *options.port;
-    if (options.baud)
-        controls.cmbCutBaud = *options.baud;
+    const std::optional<QString> output = arguments.value("output");
+    const std::optional<QString> port = arguments.value("port");
+    const std::optional<QString> baud = arguments.value("baud");
+    if (output && (port || baud || arguments.isSet("timeout")))
+        throw arguments.usage(QStringLiteral("-o"), CliText::tr("写文件时不用 --port、--baud 和 --timeout"));
+    if (output)
+        checkOutputFile(*output);
+    CliLabel label;
+    readWholeLabel(arguments, label);
+    const CutJobMode mode = arguments.isSet("feed") ? CutJobMode::CutterFeed : CutJobMode::CurrentLabel;
+    // In feed mode the cutter repeats the job for the stored quantity.
+    if (mode == CutJobMode::CutterFeed)
+        jobQuantity(arguments, label);
+    JobControls controls = controlsFromSettings(label.job);
+    if (port)
+        controls.cmbCutPort = *port;
+    if (baud)
+        controls.cmbCutBaud = *baud;
     bool stopRequested = false;
-    const CutJobInputs inputs{controls, settings, label, document.objects, stopRequested};
-    if (!options.output.isEmpty())
-        return writeStream(options.mode, inputs, options.output);
-    return sendStream(options.mode, inputs);
+    const CutJobInputs inputs{controls, label.job, label.label, label.document.objects, stopRequested};
+    if (output)
+        return writeStream(mode, inputs, arguments.argument(0), *output);
+    return sendStream(arguments, mode, inputs);
 }

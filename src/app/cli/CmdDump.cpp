@@ -1,24 +1,19 @@
-#include "app/cli/CliCommand.h"
-#include "files/LabelFile.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliLabel.h"
+#include "app/cli/CliOutput.h"
 #include "files/LabelJson.h"
 
 #include <cstdio>
 
-int runDump(const QStringList& arguments)
+// marlune-cli dump LABEL.xml: the label as one line of JSON. A label read only in part is
+// listed as far as it was read, "complete" false, and stderr says where reading stopped.
+int runDump(const CliArguments& arguments)
 {
-    if (arguments.size() != 1) {
-        std::fprintf(stderr, "marlune-cli dump: expected LABEL.xml\n");
-        return 1;
-    }
-    Tobject document;
-    LabelSettings label;
-    JobSettings job;
-    const LabelLoadResult result = LoadLabel(arguments.first(), {document, label, job}, nullptr);
-    if (!result.fileFound)
-        return 1;
+    CliLabel label;
+    const LabelLoadResult result = readCliLabel(arguments, label);
     if (!result.complete)
-        std::fprintf(stderr, "marlune-cli dump: %s\n", qUtf8Printable(result.objectStop.describe()));
-    const QByteArray json = labelToJson(result.complete, label, job, document.objects) + '\n';
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
-    return 0;
+        writeCommandLine(QStringLiteral("dump"), arguments.argument(0), partlyReadReason(result));
+    const QByteArray json = labelToJson(result.complete, label.label, label.job, label.document.objects) + '\n';
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return kExitDone;
 }

@@ -1,25 +1,14 @@
-#include "app/cli/CliCommand.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliFiles.h"
 #include "app/cli/CliOutput.h"
-
+#include "app/cli/CliText.h"
 #include "cutter/DxfImport.h"
 #include "files/LabelFile.h"
-#include "job/JobSettings.h"
 #include "model/Convert.h"
-#include "model/LabelSettings.h"
 
 #include <QRegularExpression>
 
-#include <cstdio>
-#include <optional>
-
 namespace {
-
-constexpr const char* kName = "import-dxf";
-
-int fail(const QString& reason)
-{
-    return commandFailed(kName, reason);
-}
 
 // "WxH" in millimetres, e.g. "130x90" or "100.5x62", as tenths of a millimetre.
 std::optional<std::pair<int, int>> parseSize(const QString& text)
@@ -40,46 +29,30 @@ std::optional<std::pair<int, int>> parseSize(const QString& text)
 
 } // namespace
 
-int runImportDxf(const QStringList& arguments)
+// marlune-cli import-dxf DRAWING.dxf -o LABEL.xml: a new label holding the drawing's lines,
+// arcs, circles and ellipses as cut objects.
+int runImportDxf(const CliArguments& arguments)
 {
-    QString drawing;
-    QString output;
+    const QString output = arguments.required("output");
     std::pair<int, int> size{1300, 900};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"-o" || argument == u"--output") {
-            if (!hasValue)
-                return fail(QStringLiteral("-o needs the label file to write"));
-            output = arguments[++i];
-        } else if (argument == u"--size") {
-            if (!hasValue)
-                return fail(QStringLiteral("--size needs WxH in millimetres"));
-            const auto parsed = parseSize(arguments[++i]);
-            if (!parsed) {
-                return fail(QStringLiteral("'%1' is not a label size: give WxH in millimetres, "
-                                           "e.g. 130x90")
-                                .arg(arguments[i]));
-            }
-            size = *parsed;
-        } else if (argument.startsWith(u'-') || !drawing.isEmpty()) {
-            return fail(QStringLiteral("unexpected argument '%1'").arg(argument));
-        } else {
-            drawing = argument;
-        }
+    if (const std::optional<QString> text = arguments.value("size")) {
+        const auto parsed = parseSize(*text);
+        if (!parsed)
+            throw arguments.badValue("size", CliText::tr("“%1”不是标签大小：请给出宽x高（毫米），如 130x90").arg(*text));
+        size = *parsed;
     }
-    if (drawing.isEmpty() || output.isEmpty())
-        return fail(QStringLiteral("usage: marlune-cli import-dxf DRAWING.dxf -o LABEL.xml "
-                                   "[--size WxH]"));
+    const QString drawing = arguments.argument(0);
+    checkInputFile(drawing);
+    checkOutputFile(output);
 
-    DxfLabel label = importDxfLabel(drawing, size.first, size.second);
+    DxfLabel label = about(drawing, kExitNotStarted, [&] { return importDxfLabel(drawing, size.first, size.second); });
     if (!label.result.ok())
-        return fail(label.result.error);
+        throw CliFailure{kExitNotStarted, drawing, label.result.error};
     for (const QString& warning : label.result.warnings)
-        std::fprintf(stderr, "marlune-cli %s: warning: %s\n", kName, qUtf8Printable(warning));
+        writeCommandLine(QStringLiteral("import-dxf"), drawing, CliText::tr("注意：%1").arg(warning));
     LabelSettings settings;
     settings.Width = size.first;
     settings.Height = size.second;
-    SaveLabel(output, label.document, settings, JobSettings{});
-    return 0;
+    about(output, kExitNotStarted, [&] { SaveLabel(output, label.document, settings, JobSettings{}); });
+    return kExitDone;
 }

@@ -1,44 +1,31 @@
-#include "app/cli/CliCommand.h"
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliOutput.h"
-#include "data/InRange.h"
+#include "app/cli/CliRecord.h"
 #include "data/Tdm.h"
 
 // marlune-cli records BOOK SHEET [--range R]: one record a line, its number first, then
 // its values as text; with a range only the records a job with that range would visit.
-int runRecords(const QStringList& args)
+int runRecords(const CliArguments& arguments)
 {
-    QStringList positional;
-    QString range;
-    bool hasRange = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--range" && i + 1 < args.size()) {
-            range = args[++i];
-            hasRange = true;
-        } else {
-            positional.append(args[i]);
-        }
-    }
-    if (positional.size() != 2)
-        return usageError("records BOOK SHEET [--range R]");
-
-    Tdm& data = dm();
-    data.openQuery(positional[0], positional[1]);
-    const SheetTable& table = *data.table();
-    // A malformed range fails before the first line, so a script never sees half a list.
+    const CliSheet sheet(arguments.argument(0), arguments.argument(1));
+    const SheetTable& table = *dm().table();
     QList<int> selected;
-    for (int record = 0; record < table.records.size(); ++record) {
-        if (!hasRange || InRange(record + 1, range))
+    // A malformed range, or one that selects nothing, fails before the first line, so a
+    // script never sees half a list.
+    if (const std::optional<QString> range = arguments.value("range")) {
+        selected = selectedRecords(QStringLiteral("--range"), *range, sheet.recordCount(), sheet.name());
+    } else {
+        for (int record = 1; record <= sheet.recordCount(); ++record)
             selected.append(record);
     }
     const qsizetype columns = table.fieldNames.size();
     QStringList line;
     for (const int record : selected) {
         line.clear();
-        line.append(QString::number(record + 1));
+        line.append(QString::number(record));
         for (int column = 0; column < columns; ++column)
-            line.append(table.cell(record, column).displayText());
+            line.append(table.cell(record - 1, column).displayText());
         writeLine(line);
     }
-    data.close();
-    return 0;
+    return kExitDone;
 }

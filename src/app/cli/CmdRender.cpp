@@ -1,31 +1,18 @@
-#include "app/cli/CliCommand.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliFiles.h"
+#include "app/cli/CliLabel.h"
 #include "app/cli/CliOutput.h"
-#include "files/LabelFile.h"
-#include "job/JobSettings.h"
-#include "model/Convert.h"
+#include "app/cli/CliRecord.h"
+#include "app/cli/CliText.h"
 #include "editor/ZoomList.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelSurface.h"
 
 #include <QRegularExpression>
 
-#include <cstdio>
-#include <optional>
-
 namespace {
 
-struct RenderOptions {
-    QString label;
-    QString output;
-    int zoomIndex = 3; // 100 %
-    int dpi = 96;
-    QSize area{1200, 800};
-};
-
-int fail(const QString& reason)
-{
-    return commandFailed("render", reason);
-}
+constexpr int kHundredPercent = 3; // the zoom list's entry for 1
 
 // "fit" or the factor of one of the zoom list's percentages.
 std::optional<int> zoomIndexOf(const QString& text)
@@ -51,72 +38,70 @@ std::optional<QSize> areaOf(const QString& text)
     return area.width() > 30 && area.height() > 30 ? std::optional(area) : std::nullopt;
 }
 
-// Parses the arguments; the reason of the first one that is wrong otherwise.
-std::optional<QString> parse(const QStringList& arguments, RenderOptions& options)
+struct View {
+    int zoomIndex = kHundredPercent;
+    int dpi = 96;
+    QSize area{1200, 800};
+};
+
+View viewOf(const CliArguments& arguments)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool takesValue = argument == u"-o" || argument == u"--zoom" || argument == u"--dpi" || argument == u"--area";
-        if (!takesValue) {
-            if (argument.startsWith(u'-') || !options.label.isEmpty())
-                return QStringLiteral("unexpected argument '%1'").arg(argument);
-            options.label = argument;
-            continue;
-        }
-        if (++i == arguments.size())
-            return QStringLiteral("%1 needs a value").arg(argument);
-        const QString& value = arguments[i];
-        if (argument == u"-o") {
-            options.output = value;
-        } else if (argument == u"--zoom") {
-            const auto index = zoomIndexOf(value);
-            if (!index)
-                return QStringLiteral("zoom '%1' is not one of fit, 0.5, 0.75, 1, 1.25, 1.5, 1.75, 2, 3, 4, 5").arg(value);
-            options.zoomIndex = *index;
-        } else if (argument == u"--dpi") {
-            const int dpi = strToIntDef(value, 0);
-            if (dpi < 1 || dpi > 1200)
-                return QStringLiteral("dpi '%1' is not a whole number from 1 to 1200").arg(value);
-            options.dpi = dpi;
-        } else {
-            const auto area = areaOf(value);
-            if (!area)
-                return QStringLiteral("area '%1' is not WxH in pixels, each above 30").arg(value);
-            options.area = *area;
-        }
+    View view;
+    if (const std::optional<QString> zoom = arguments.value("zoom")) {
+        const std::optional<int> index = zoomIndexOf(*zoom);
+        if (!index)
+            throw arguments.badValue("zoom", CliText::tr("“%1”不是 fit、0.5、0.75、1、1.25、1.5、1.75、2、3、4、5 之一").arg(*zoom));
+        view.zoomIndex = *index;
     }
-    if (options.label.isEmpty() || options.output.isEmpty())
-        return QStringLiteral("expected LABEL.xml -o OUT.png");
-    return std::nullopt;
+    view.dpi = arguments.wholeNumber("dpi", 1, 1200).value_or(view.dpi);
+    if (const std::optional<QString> area = arguments.value("area")) {
+        const std::optional<QSize> size = areaOf(*area);
+        if (!size)
+            throw arguments.badValue("area", CliText::tr("“%1”不是宽x高（像素，都大于 30）").arg(*area));
+        view.area = *size;
+    }
+    return view;
+}
+
+// A preview without the marks of the selected objects and the frame of the current one.
+void clearMarks(Tobject& document)
+{
+    for (Tshape& shape : document.objects)
+        shape.Selected = false;
+    document.current = -1;
 }
 
 } // namespace
 
-// marlune-cli render LABEL.xml -o OUT.png: the label surface as the view draws it.
-int runRender(const QStringList& arguments)
+// marlune-cli render LABEL.xml -o OUT.png: the label surface as the view draws it, with the
+// stored values or those of one record.
+int runRender(const CliArguments& arguments)
 {
-    RenderOptions options;
-    if (const auto reason = parse(arguments, options))
-        return fail(*reason);
+    const QString output = arguments.required("output");
+    const View view = viewOf(arguments);
+    checkOutputFile(output);
+    std::optional<CliSheet> sheet;
+    openChosenRecord(arguments, sheet);
 
-    Tobject document;
-    document.dpi = options.dpi;
-    LabelSettings label;
-    JobSettings job;
-    const LabelLoadResult result = LoadLabel(options.label, {document, label, job}, nullptr);
-    if (!result.fileFound)
-        return fail(QStringLiteral("%1: file not found").arg(options.label));
+    CliLabel label;
+    Tobject& document = label.document;
+    document.dpi = view.dpi;
+    const LabelLoadResult result = readCliLabel(arguments, label);
     if (!result.complete)
-        std::fprintf(stderr, "marlune-cli render: %s\n", qUtf8Printable(result.objectStop.describe()));
+        writeCommandLine(QStringLiteral("render"), arguments.argument(0), partlyReadReason(result));
+    if (sheet)
+        about(sheet->name(), kExitNotStarted, [&] { fillFromRecord(document.objects, sheet->record()); });
+    if (arguments.isSet("no-marks"))
+        clearMarks(document);
 
-    const float fit = fitZoom(label.Width, label.Height, document.dpi, options.area);
-    const float zoom = zoomOfEntry(options.zoomIndex, fit).value_or(document.zoom);
-    const QImage surface = renderLabelSurface(document, label, zoom);
-    if (surface.isNull())
-        return fail(QStringLiteral("the label at zoom %1 is empty or larger than %2 pixels either way")
-                        .arg(zoom)
-                        .arg(kMaxSurfaceSide));
-    if (!surface.save(options.output, "PNG"))
-        return fail(QStringLiteral("cannot write %1").arg(options.output));
-    return 0;
+    const float fit = fitZoom(label.label.Width, label.label.Height, document.dpi, view.area);
+    const float zoom = zoomOfEntry(view.zoomIndex, fit).value_or(document.zoom);
+    const QImage surface = renderLabelSurface(document, label.label, zoom);
+    if (surface.isNull()) {
+        throw CliFailure{kExitNotStarted, arguments.argument(0),
+                         CliText::tr("缩放 %1 时标签是空的，或任一边超过 %2 像素").arg(zoom).arg(kMaxSurfaceSide)};
+    }
+    if (!surface.save(output, "PNG"))
+        throw CliFailure{kExitNotStarted, output, CliText::tr("写不进这个文件")};
+    return kExitDone;
 }

@@ -1,26 +1,15 @@
-#include "app/cli/CliCommand.h"
-#include "files/LabelFile.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliFiles.h"
+#include "app/cli/CliLabel.h"
 
-#include <cstdio>
-
-int runResave(const QStringList& arguments)
+// marlune-cli resave LABEL.xml -o OUT.xml: the label written again as the program saves it.
+// A label read only in part is not written: the copy would silently lose the rest.
+int runResave(const CliArguments& arguments)
 {
-    if (arguments.size() != 3 || arguments.at(1) != u"-o") {
-        std::fprintf(stderr, "marlune-cli resave: expected LABEL.xml -o OUT.xml\n");
-        return 1;
-    }
-    Tobject document;
-    LabelSettings label;
-    JobSettings job;
-    const LabelLoadResult result = LoadLabel(arguments.at(0), {document, label, job}, nullptr);
-    if (!result.fileFound)
-        return 1;
-    // Saving a label read only in part would silently drop the rest of the file.
-    if (!result.complete) {
-        std::fprintf(stderr, "marlune-cli resave: %s; nothing written\n",
-                     qUtf8Printable(result.objectStop.describe()));
-        return 1;
-    }
-    SaveLabel(arguments.at(2), document, label, job);
-    return 0;
+    const QString output = arguments.required("output");
+    checkOutputFile(output);
+    CliLabel label;
+    readWholeLabel(arguments, label);
+    about(output, kExitNotStarted, [&] { SaveLabel(output, label.document, label.label, label.job); });
+    return kExitDone;
 }

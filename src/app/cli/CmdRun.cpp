@@ -1,135 +1,100 @@
-#include "app/TerminationSignals.h"
-#include "app/cli/CliCommand.h"
-#include "app/cli/CliOutput.h"
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliLabel.h"
+#include "app/cli/CliOutput.h"
+#include "app/cli/CliRecord.h"
+#include "app/cli/CliText.h"
+#include "app/cli/CliWait.h"
 #include "job/JobRunner.h"
-#include "model/ConversionError.h"
-#include "model/Convert.h"
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
-constexpr const char* kName = "run";
-constexpr int kNotStarted = 1;
-constexpr int kEndedEarly = 2;
-
-int fail(int code, const QString& reason)
+// --records RANGE over the label's workbook and sheet (or those the options name): the range
+// must select records, and every value the label prints must come from each of them, before
+// the first label is printed.
+void checkRecords(const CliArguments& arguments, const CliLabel& label, const QString& range)
 {
-    return commandFailed(kName, reason, code);
-}
-
-struct RunOptions {
-    QString label;
-    std::optional<QString> printer;
-    std::optional<QString> status;
-    std::optional<QString> cutter;
-    std::optional<QString> quantity;
-    std::optional<QString> records;
-    bool timed = false;
-};
-
-// The reason of a bad command line, or none.
-std::optional<QString> parseOptions(const QStringList& arguments, RunOptions& options)
-{
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        std::optional<QString>* value = nullptr;
-        if (argument == u"--printer")
-            value = &options.printer;
-        else if (argument == u"--status")
-            value = &options.status;
-        else if (argument == u"--cutter")
-            value = &options.cutter;
-        else if (argument == u"--quantity")
-            value = &options.quantity;
-        else if (argument == u"--records")
-            value = &options.records;
-        if (value) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("%1 needs a value").arg(argument);
-            *value = arguments[++i];
-        } else if (argument == u"--timed") {
-            options.timed = true;
-        } else if (argument.startsWith(u'-') || !options.label.isEmpty()) {
-            return QStringLiteral("unexpected argument '%1'").arg(argument);
-        } else {
-            options.label = argument;
-        }
+    const JobSettings& job = label.job;
+    if (job.dbName.isEmpty() || job.tableName.isEmpty())
+        throw CliFailure{kExitNotStarted, arguments.argument(0),
+                         CliText::tr("标签没有指定取记录的工作簿和工作表（可用 --workbook 和 --sheet 指定）")};
+    CliSheet sheet(job.dbName, job.tableName);
+    for (const int record : selectedRecords(QStringLiteral("--records"), range, sheet.recordCount(), sheet.name())) {
+        sheet.moveTo(record);
+        sheet.checkValues(label.document.objects, CliText::tr("第 %1 条记录：").arg(record));
     }
-    if (options.quantity) {
-        try {
-            strToInt(*options.quantity);
-        } catch (const ConversionError& error) {
-            return QStringLiteral("--quantity: %1").arg(error.message());
-        }
-    }
-    if (options.label.isEmpty())
-        return QStringLiteral("usage: marlune-cli run LABEL.xml [--printer NAME] [--status NAME] "
-                              "[--cutter NAME] [--quantity N] [--records RANGE] [--timed]");
-    return std::nullopt;
 }
 
 // The job window's controls as it shows the label's settings, set for a print-and-cut run
 // by the options. The cutter feed mode and the outside label program are not used.
-void applyOptions(const RunOptions& options, StoredRunControls& controls)
+void applyOptions(const CliArguments& arguments, int quantity, StoredRunControls& controls)
 {
-    if (options.printer)
-        controls.printerControls.cmbPrintPort = *options.printer;
-    if (options.status)
-        controls.printerControls.cmbPrintStatusPort = *options.status;
-    if (options.cutter)
-        controls.cutterControls.cmbCutPort = *options.cutter;
-    if (options.quantity)
-        controls.setText(RunText::Quantity, *options.quantity);
+    if (const std::optional<QString> printer = arguments.value("printer"))
+        controls.printerControls.cmbPrintPort = *printer;
+    if (const std::optional<QString> status = arguments.value("status"))
+        controls.printerControls.cmbPrintStatusPort = *status;
+    if (const std::optional<QString> cutter = arguments.value("cutter"))
+        controls.cutterControls.cmbCutPort = *cutter;
+    controls.setText(RunText::Quantity, QString::number(quantity));
     controls.cutterControls.chbCutFeed = false;
     controls.setTicked(RunSwitch::PrintFile, false);
-    controls.setTicked(RunSwitch::Thread, !options.timed);
-    controls.setTicked(RunSwitch::IfDB, options.records.has_value());
-    if (options.records)
-        controls.setText(RunText::Record, *options.records);
+    controls.setTicked(RunSwitch::Thread, !arguments.isSet("timed"));
+    const std::optional<QString> records = arguments.value("records");
+    controls.setTicked(RunSwitch::IfDB, records.has_value());
+    if (records)
+        controls.setText(RunText::Record, *records);
 }
 
 } // namespace
 
 // marlune-cli run LABEL.xml: print-and-cut as the job window's "打印雕刻(&B)" runs it, one
 // line per label printed and cut; Ctrl+C (or SIGTERM) is the stop button.
-int runRun(const QStringList& arguments)
+int runRun(const CliArguments& arguments)
 {
-    RunOptions options;
-    if (const std::optional<QString> reason = parseOptions(arguments, options))
-        return fail(kNotStarted, *reason);
+    const bool otherSheet = arguments.together({"workbook", "sheet"});
+    const std::optional<QString> records = arguments.value("records");
+    if (otherSheet && !records)
+        throw arguments.usage(QStringLiteral("--workbook --sheet"), CliText::tr("要和 --records 一起给出"));
+    CliLabel label;
+    readWholeLabel(arguments, label);
+    const int quantity = jobQuantity(arguments, label);
+    if (otherSheet) {
+        label.job.dbName = *arguments.value("workbook");
+        label.job.tableName = *arguments.value("sheet");
+    }
+    if (records)
+        checkRecords(arguments, label, *records);
 
-    Tobject document;
-    LabelSettings label;
-    JobSettings settings;
-    if (const std::optional<QString> reason = loadWholeLabel(kName, options.label, {document, label, settings}))
-        return fail(kNotStarted, *reason);
-    if (options.records && (settings.dbName.isEmpty() || settings.tableName.isEmpty()))
-        return fail(kNotStarted, QStringLiteral("'%1' names no workbook and sheet to take records from")
-                                     .arg(options.label));
-
-    StoredRunControls controls(settings);
-    applyOptions(options, controls);
-    JobRunner runner({document.objects, label, settings}, controls);
+    StoredRunControls controls(label.job);
+    applyOptions(arguments, quantity, controls);
+    JobRunner runner({label.document.objects, label.label, label.job}, controls);
+    CliWait wait(arguments, [&runner] { runner.stop(); });
     int labels = 0;
-    runner.labelFinished = [&labels, &controls] {
+    runner.labelFinished = [&labels, &controls, &wait] {
         std::printf("label %d: counter %s\n", ++labels, qUtf8Printable(controls.text(RunText::Counter)));
         std::fflush(stdout);
+        wait.restart();
     };
-    TerminationSignals stopButton;
-    QObject::connect(&stopButton, &TerminationSignals::received, [&runner] { runner.stop(); });
+    if (!arguments.isSet("timed"))
+        wait.announce(controls.printerControls.cmbPrintStatusPort, CliText::tr("等待打印机回传状态…"));
+    wait.announce(controls.cutterControls.cmbCutPort, CliText::tr("等待雕刻机应答…"));
 
-    switch (runner.printAndCut()) {
+    const RunEnd end = runner.printAndCut();
+    const QString path = arguments.argument(0);
+    const QString done = CliText::tr("（完成 %1 张标签）").arg(labels);
+    CliMessages& messages = CliMessages::instance();
+    switch (end) {
     case RunEnd::Completed:
-        return 0;
+        return kExitDone;
     case RunEnd::Refused:
-        return fail(kNotStarted, QStringLiteral("the run did not start"));
+        throw CliFailure{kExitNotStarted, portSubject(controls.cutterControls.cmbCutPort),
+                         messages.takeOr(CliText::tr("打印雕刻没有开始"))};
     case RunEnd::Stopped:
-        return fail(kEndedEarly, QStringLiteral("stopped after %1 labels").arg(labels));
+        throw CliFailure{wait.exitCode(), path, wait.reason() + done};
     case RunEnd::Failed:
         break;
     }
-    return fail(kEndedEarly, QStringLiteral("the run ended on a fault after %1 labels").arg(labels));
+    throw CliFailure{kExitNotFinished, path,
+                     messages.takeOr(CliText::tr("打印机报告故障，或标签没有打印或没有雕刻")) + done};
 }

@@ -1,14 +1,17 @@
-#include "app/cli/CliCommand.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliFiles.h"
 #include "app/cli/CliOutput.h"
 #include "data/ConnectionString.h"
 #include "data/Workbook.h"
 
 // marlune-cli sheets BOOK: the workbook's sheet names, one a line.
-int runSheets(const QStringList& args)
+int runSheets(const CliArguments& arguments)
 {
-    if (args.size() != 1)
-        return usageError("sheets BOOK");
-    for (const QString& name : openWorkbook(connectionStringForFile(args[0]))->sheetNames())
+    const QString book = arguments.argument(0);
+    checkInputFile(book);
+    const QStringList names =
+        about(book, kExitNotStarted, [&] { return openWorkbook(connectionStringForFile(book))->sheetNames(); });
+    for (const QString& name : names)
         writeLine({name});
-    return 0;
+    return kExitDone;
 }

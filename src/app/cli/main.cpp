@@ -1,6 +1,7 @@
 #include "app/HeadlessPlatform.h"
-#include "app/cli/CliCommand.h"
-#include "model/MessageError.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliHelp.h"
+#include "app/cli/CliOutput.h"
 #include "model/FontSubstitutions.h"
 
 #include <QGuiApplication>
@@ -10,15 +11,38 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
+// Runs one command: its help when asked, else the command itself. Whatever ends it, a
+// failure is one line on stderr; the core's messages shown on the way become that line's
+// reason, or follow a command that went on all the same.
+int runCommand(const CliCommand& command, const QStringList& arguments)
 {
-    std::fprintf(out, "Usage: marlune-cli COMMAND [ARGUMENTS]\n"
-                      "       marlune-cli --help | --version\n\n"
-                      "Runs the label machine's jobs without a window.\n");
-    if (!cliCommands().empty())
-        std::fprintf(out, "\nCommands:\n");
-    for (const CliCommand& command : cliCommands())
-        std::fprintf(out, "  %s %s\n      %s\n", command.name, command.synopsis, command.summary);
+    const QString name = QString::fromLatin1(command.name);
+    CliMessages& messages = CliMessages::instance();
+    // A failure the command did not give a subject names its first argument: the file.
+    QString subject;
+    try {
+        const CliArguments parsed(command, arguments);
+        if (parsed.helpAsked()) {
+            writeStdout(commandHelp(command));
+            return kExitDone;
+        }
+        subject = parsed.argument(0);
+        const int exitCode = command.run(parsed);
+        if (const QString shown = messages.take(); !shown.isEmpty())
+            writeCommandLine(name, subject, shown);
+        return exitCode;
+    } catch (const CliFailure& failure) {
+        const QString shown = messages.take();
+        writeCommandLine(name, failure.subject, failure.reason.isEmpty() ? shown : failure.reason);
+        return failure.exitCode;
+    } catch (const DataSourceError& error) {
+        writeCommandLine(name, subject, error.message());
+    } catch (const MessageError& error) {
+        writeCommandLine(name, subject, error.message());
+    } catch (const std::exception& error) {
+        writeCommandLine(name, subject, QString::fromLocal8Bit(error.what()));
+    }
+    return kExitNotStarted;
 }
 
 } // namespace
@@ -28,34 +52,27 @@ int main(int argc, char* argv[])
     chooseHeadlessPlatform();
     QGuiApplication app(argc, argv);
     installFontSubstitutions();
+    CliMessages::instance();
 
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty()) {
-        printUsage(stderr);
-        return 1;
+        writeStderr(programHelp());
+        return kExitNotStarted;
     }
     const QString name = arguments.takeFirst();
     if (name == u"--help" || name == u"-h") {
-        printUsage(stdout);
-        return 0;
+        writeStdout(programHelp());
+        return kExitDone;
     }
     if (name == u"--version") {
         std::printf("marlune-cli %s\n", MARLUNE_VERSION);
-        return 0;
+        return kExitDone;
     }
-    for (const CliCommand& command : cliCommands()) {
-        if (name != QLatin1StringView(command.name))
-            continue;
-        try {
-            return command.run(arguments);
-        } catch (const MessageError& error) {
-            std::fprintf(stderr, "marlune-cli %s: %s\n", command.name,
-                         qUtf8Printable(error.message()));
-        } catch (const std::exception& error) {
-            std::fprintf(stderr, "marlune-cli %s: %s\n", command.name, error.what());
-        }
-        return 1;
+    const CliCommand* command = findCliCommand(name);
+    if (!command) {
+        const CliFailure failure = unknownCommand(name);
+        writeCommandLine(QString(), failure.subject, failure.reason);
+        return failure.exitCode;
     }
-    std::fprintf(stderr, "marlune-cli: unknown command '%s' (see --help)\n", qUtf8Printable(name));
-    return 1;
+    return runCommand(*command, arguments);
 }
