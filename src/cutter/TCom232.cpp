@@ -16,7 +16,7 @@ void TCom232::Configure(const QString& baudText)
     if (!openLine(baudText, QStringLiteral("雕刻时，打开通信端口错误!!")))
         return;
     received.clear();
-    status = 0;
+    status = CutterStatus::Waiting;
 }
 
 void TCom232::Write(const QByteArray& text)
@@ -32,5 +32,5 @@ void TCom232::Poll()
     received += arrival;
     if (received.size() < kJudgedFrom)
         return;
-    status = received.contains("{000}") ? 1 : 2;
+    status = received.contains("{000}") ? CutterStatus::Accepted : CutterStatus::Rejected;
 }

@@ -1,6 +1,13 @@
 #pragma once
 
-#include "printer/SerialLink.h"
+#include "ports/SerialLink.h"
+
+// The cutter's reply as the link judges it.
+enum class CutterStatus {
+    Waiting,  // no judgement yet: fewer than five characters came
+    Accepted, // the reply holds "{000}": the cutter accepted the job
+    Rejected, // the cutter replied something else
+};
 
 // The link to the cutting plotter: sends command text and judges the cutter's reply.
 // Made fresh for one job or command and destroyed afterwards.
@@ -10,7 +17,7 @@ public:
     explicit TCom232(QObject* parent = nullptr);
 
     QByteArray received; // every reply byte since Configure; never emptied while the link lives
-    int status = 0;      // 0 no judgement yet, 1 the cutter accepted the job, 2 it replied something else
+    CutterStatus status = CutterStatus::Waiting;
 
     // Opens portName; on failure "雕刻时，打开通信端口错误!!" and the link stays closed
     // (writes go nowhere, polls do nothing).

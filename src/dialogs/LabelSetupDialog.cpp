@@ -111,7 +111,7 @@ Tf_labelset::Tf_labelset(QWidget* parent)
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
-    connect(ok, &QPushButton::clicked, this, &Tf_labelset::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -139,8 +139,8 @@ QWidget* Tf_labelset::createLabelPage()
     m_verticalPrinter = picture(QStringLiteral("imgVerticalPrinter"), labelPicture(false, true), orientation);
     m_horizontalPrinter = picture(QStringLiteral("imgHorizontalPrinter"), labelPicture(true, true), orientation);
     // A click counts even on the button already chosen: each release exchanges the sizes.
-    connect(m_vertical, &QRadioButton::clicked, this, &Tf_labelset::rbVerticalMouseUp);
-    connect(m_horizontal, &QRadioButton::clicked, this, &Tf_labelset::rbHorizontalMouseUp);
+    connect(m_vertical, &QRadioButton::clicked, this, guarded([this] { rbVerticalMouseUp(); }));
+    connect(m_horizontal, &QRadioButton::clicked, this, guarded([this] { rbHorizontalMouseUp(); }));
     auto* choices = new QVBoxLayout;
     choices->addWidget(m_vertical);
     choices->addWidget(m_horizontal);
@@ -186,7 +186,7 @@ QWidget* Tf_labelset::createBackgroundPage()
     m_bgFile->setAccessibleName(tr("背景文件"));
     auto* select = new QPushButton(tr("选择背景文件"), page);
     select->setObjectName(QStringLiteral("btnSelectBGFile"));
-    connect(select, &QPushButton::clicked, this, &Tf_labelset::btnSelectBGFileClick);
+    connect(select, &QPushButton::clicked, this, guarded([this] { btnSelectBGFileClick(); }));
 
     m_bgWidth = edit(QStringLiteral("txtBGWidth"));
     m_bgHeight = edit(QStringLiteral("txtBGHeight"));

@@ -6,15 +6,15 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/ToolWindowPanel.h"
-#include "editor/ZoomList.h"
 #include "files/LabelSetup.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
 #include "view/Rulers.h"
+#include "view/ZoomList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -76,7 +76,7 @@ void TfrmMain::createCentralArea()
     layout->addWidget(m_view, 1);
     layout->addWidget(m_toolWindow);
     setCentralWidget(central);
-    connect(m_view->rotationButton(), &QToolButton::clicked, this, &TfrmMain::btnRotationClick);
+    connect(m_view->rotationButton(), &QToolButton::clicked, this, guarded([this] { btnRotationClick(); }));
 }
 
 void TfrmMain::setDialogs(Tf_labelset* labelSetup, Tf_about* about)
@@ -293,13 +293,14 @@ void TfrmMain::actionImportDxfExecute()
          QStringLiteral(".dxf"), m_files.dialogFolder()});
     if (path.isEmpty())
         return;
-    DxfImportResult result;
+    const DxfImportResult result = importDxf(m_document, path);
+    redraw(true);
     // A value that is no number ends the import in the standard error box; the objects read
     // before it stay in the label and are shown.
-    const bool finished = runShowingFailure([&] { result = importDxf(m_document, path); });
-    redraw(true);
-    if (!finished)
+    if (result.stop) {
+        showStandardError(result.stop->reason);
         return;
+    }
     QStringList lines = result.warnings;
     if (!result.ok())
         lines.prepend(result.error);

@@ -21,8 +21,9 @@ struct CutJobResult {
     QByteArray reply; // every byte the cutter answered
     QString file;     // the file written, for WrittenToFile and FileFailed
 
-    // The job's result code for the runner: 0 acknowledged, -1 not cut, -2 written to a file.
-    int code() const;
+    // Whether the label was cut: only the cutter's acknowledgement says so. A stream written
+    // to a file cut nothing, so a run does not go on as if the label were done.
+    bool cut() const { return end == CutJobEnd::Acknowledged; }
 };
 
 // Whether a cutter port text names the file output rather than a port: "cutToFile" in any

@@ -8,9 +8,9 @@
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
 #include "job/TableRecord.h"
-#include "job/WaitPumping.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
 #include <QTimer>
@@ -19,19 +19,6 @@
 #include <optional>
 
 namespace {
-
-// Results of one echo-mode cycle.
-constexpr int kCycleDone = 0;
-constexpr int kStoppedAtEcho = 1;
-constexpr int kStoppedAtDelay = 2;
-constexpr int kPrinterError = -1;
-constexpr int kNotCut = -2;
-
-// What the echo wait saw: the operator's stop, the reader's status (1 printed, 2 anything
-// else) or no status line at all.
-constexpr int kEchoStopped = 0;
-constexpr int kStatusPrinted = 1;
-constexpr int kNoStatusLine = -1;
 
 // Tells the cutter that the printer failed, so that it does not wait for a label to cut.
 const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
@@ -78,17 +65,19 @@ private:
     RunButton m_button;
 };
 
-RunEnd endOfCycle(int result)
+RunEnd endOfCycle(EchoCycleEnd cycle)
 {
-    switch (result) {
-    case kCycleDone:
+    switch (cycle) {
+    case EchoCycleEnd::Done:
         return RunEnd::Completed;
-    case kStoppedAtEcho:
-    case kStoppedAtDelay:
+    case EchoCycleEnd::StoppedAtEcho:
+    case EchoCycleEnd::StoppedAtDelay:
         return RunEnd::Stopped;
-    default:
-        return RunEnd::Failed;
+    case EchoCycleEnd::PrinterError:
+    case EchoCycleEnd::NotCut:
+        break;
     }
+    return RunEnd::Failed;
 }
 
 } // namespace
@@ -142,7 +131,7 @@ RunEnd JobRunner::cut()
         return RunEnd::Refused;
     }
     const DisabledButton guard(m_controls, RunButton::Cut);
-    return cutLabel(CutJobMode::CurrentLabel) < 0 ? RunEnd::Failed : RunEnd::Completed;
+    return cutLabel(CutJobMode::CurrentLabel) ? RunEnd::Completed : RunEnd::Failed;
 }
 
 RunEnd JobRunner::printAndCut()
@@ -180,7 +169,7 @@ RunEnd JobRunner::startPrintAndCut()
         return RunEnd::Refused;
     }
     if (m_controls.cutter().chbCutFeed)
-        return cutLabel(CutJobMode::CutterFeed) < 0 ? RunEnd::Failed : RunEnd::Completed;
+        return cutLabel(CutJobMode::CutterFeed) ? RunEnd::Completed : RunEnd::Failed;
     if (m_controls.isTicked(RunSwitch::Thread))
         return RunEchoLoop(quantity);
     return RunTimedLoop(quantity);
@@ -199,12 +188,10 @@ void JobRunner::stop()
     m_controls.setEnabled(RunButton::PrintAndCut, true);
 }
 
-int JobRunner::WaitPumping(int milliseconds)
+WaitOutcome JobRunner::WaitPumping(int milliseconds)
 {
     stopRequested = false;
-    const WaitOutcome outcome = waitPumping({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer),
-                                            &stopRequested);
-    return outcome == WaitOutcome::Stopped ? -1 : 0;
+    return waitPumping({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer), &stopRequested);
 }
 
 bool JobRunner::HasCutObjects() const
@@ -219,7 +206,7 @@ void JobRunner::SendCutterFeed()
     sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
 }
 
-int JobRunner::RunEchoCycle(const QString& record)
+EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
     const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
@@ -228,50 +215,53 @@ int JobRunner::RunEchoCycle(const QString& record)
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
-        return kPrinterError;
+        return EchoCycleEnd::PrinterError;
 
-    const int status = awaitEcho();
-    if (status == kEchoStopped)
-        return kStoppedAtEcho;
-    if (status == kNoStatusLine)
-        return kPrinterError;
-    if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) != 0)
-        return kStoppedAtDelay;
-    if (status != kStatusPrinted) {
+    const Echo echo = awaitEcho();
+    if (echo == Echo::Stopped)
+        return EchoCycleEnd::StoppedAtEcho;
+    if (echo == Echo::NoStatusLine)
+        return EchoCycleEnd::PrinterError;
+    if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) == WaitOutcome::Stopped)
+        return EchoCycleEnd::StoppedAtDelay;
+    if (echo != Echo::Printed) {
         sendToCutter(kPrinterFaultCommand);
-        return kPrinterError;
+        return EchoCycleEnd::PrinterError;
     }
-    if (cutLabel(CutJobMode::CurrentLabel) < 0)
-        return kNotCut;
+    if (!cutLabel(CutJobMode::CurrentLabel))
+        return EchoCycleEnd::NotCut;
     countLabel();
     countDownQuantity();
     if (labelFinished)
         labelFinished();
-    if (m_controls.cutter().chbSendBeforeCut && WaitPumping(number(RunText::CutSleep)) != 0)
-        return kStoppedAtDelay;
-    return kCycleDone;
+    if (m_controls.cutter().chbSendBeforeCut && WaitPumping(number(RunText::CutSleep)) == WaitOutcome::Stopped)
+        return EchoCycleEnd::StoppedAtDelay;
+    return EchoCycleEnd::Done;
 }
 
-int JobRunner::RunEchoRecords()
+EchoCycleEnd JobRunner::RunEchoRecords()
 {
-    const auto cycle = [this](int record) {
-        m_lastCycle = RunEchoCycle(QString::number(record));
-        return m_lastCycle == kCycleDone;
+    EchoCycleEnd last = EchoCycleEnd::Done;
+    const auto cycle = [this, &last](int record) {
+        last = RunEchoCycle(QString::number(record));
+        return last == EchoCycleEnd::Done;
     };
-    if (m_controls.isTicked(RunSwitch::PrintFile))
-        return eachRecordInRange(sheetRecordCount(), false, cycle) ? 0 : -1;
+    if (m_controls.isTicked(RunSwitch::PrintFile)) {
+        eachRecordInRange(sheetRecordCount(), false, cycle);
+        return last;
+    }
     const RunSheet sheet(m_document.settings);
-    return eachRecordInRange(sheet.recordCount(), true, cycle) ? 0 : -1;
+    eachRecordInRange(sheet.recordCount(), true, cycle);
+    return last;
 }
 
 RunEnd JobRunner::RunEchoLoop(int n)
 {
     const bool overRecords = m_controls.isTicked(RunSwitch::IfDB);
     for (int round = 0; round < n; ++round) {
-        m_lastCycle = kCycleDone;
-        const int result = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
-        if (result != 0)
-            return endOfCycle(overRecords ? m_lastCycle : result);
+        const EchoCycleEnd end = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
+        if (end != EchoCycleEnd::Done)
+            return endOfCycle(end);
     }
     return RunEnd::Completed;
 }
@@ -323,11 +313,11 @@ RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAft
         return RunEnd::Failed;
     countLabel();
     holdPrintDelay();
-    if (cutLabel(CutJobMode::CurrentLabel) < 0)
+    if (!cutLabel(CutJobMode::CurrentLabel))
         return RunEnd::Failed;
     if (labelFinished)
         labelFinished();
-    if (waitAfterCut && WaitPumping(number(RunText::CutSleep)) != 0)
+    if (waitAfterCut && WaitPumping(number(RunText::CutSleep)) == WaitOutcome::Stopped)
         return RunEnd::Stopped;
     return RunEnd::Completed;
 }
@@ -370,28 +360,37 @@ bool JobRunner::printThroughProgram(const QString& record)
 // reports, or until the operator stops. No report can come over a status line that did not
 // open or went away (the reader has told the operator), so the wait ends there too rather
 // than hold the run until the operator notices.
-int JobRunner::awaitEcho()
+JobRunner::Echo JobRunner::awaitEcho()
 {
     const PrintControls controls = m_controls.printer();
     TReadThread reader;
     reader.portName = controls.cmbPrintStatusPort;
     reader.Configure(controls.cmbPrintBaud.trimmed());
     reader.Resume();
-    reader.status = 0;
+    reader.status = PrinterStatus::Waiting;
     stopRequested = false;
-    const WaitOutcome outcome = waitPumping([&reader] { return reader.status != 0 || !reader.isOpen(); },
-                                            QDeadlineTimer::Forever, &stopRequested);
+    const WaitOutcome outcome = waitPumping(
+        [&reader] { return reader.status != PrinterStatus::Waiting || !reader.isOpen(); },
+        QDeadlineTimer::Forever, &stopRequested);
     reader.Suspend();
     if (outcome == WaitOutcome::Stopped)
-        return kEchoStopped;
-    return reader.status != 0 ? reader.status : kNoStatusLine;
+        return Echo::Stopped;
+    switch (reader.status) {
+    case PrinterStatus::Printed:
+        return Echo::Printed;
+    case PrinterStatus::Fault:
+        return Echo::Fault;
+    case PrinterStatus::Waiting:
+        break;
+    }
+    return Echo::NoStatusLine;
 }
 
-int JobRunner::cutLabel(CutJobMode mode)
+bool JobRunner::cutLabel(CutJobMode mode)
 {
     const JobControls controls = m_controls.cutter();
     return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested})
-        .code();
+        .cut();
 }
 
 // A command the cutter takes on its own: no reply is awaited, so the link is not resumed.

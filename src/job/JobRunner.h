@@ -4,6 +4,7 @@
 #include "job/RunControls.h"
 #include "model/LabelSettings.h"
 #include "model/Tshape.h"
+#include "ports/WaitPumping.h"
 
 #include <QObject>
 #include <QString>
@@ -20,6 +21,16 @@ enum class RunEnd {
     Stopped,   // the operator stopped it at a wait
     Failed,    // the printer reported an error, a label was not printed or not cut, or a step
                // raised an error (the operator was told)
+};
+
+// How one echo-mode label ended.
+enum class EchoCycleEnd {
+    Done,           // printed, echoed, cut and counted
+    StoppedAtEcho,  // the operator stopped the wait for the printer's echo
+    StoppedAtDelay, // the operator stopped a delay
+    PrinterError,   // the printer reported an error (the cutter is told "# B6 @"), the label was
+                    // not printed, or the status port is not open
+    NotCut,         // the cut job did not complete
 };
 
 // What a run works on: the label's objects (their serial values advance label by label), the
@@ -56,20 +67,19 @@ public:
     // "退出(&X)" and closing the window: the run ends at its next wait.
     void requestStop() { stopRequested = true; }
 
-    // Keeps the program's events running for the milliseconds given. 0, or -1 when the
-    // operator asked to stop meanwhile. A stop asked before the wait began is not taken.
-    int WaitPumping(int milliseconds);
+    // Keeps the program's events running for the milliseconds given: TimedOut when they
+    // passed, Stopped when the operator asked to stop meanwhile. A stop asked before the wait
+    // began is not taken.
+    WaitOutcome WaitPumping(int milliseconds);
     // Whether some object is a cut object by its type name, whether switched on or not.
     bool HasCutObjects() const;
     // Cutter feed mode's print button: the feed command to the cutter, without a reply.
     void SendCutterFeed();
-    // One echo-mode label: print, await the printer's status echo, delay, cut. Returns 0
-    // done, 1 stopped at the echo, 2 stopped during a delay, -1 the printer reported an
-    // error (the cutter is told "# B6 @"), the label was not printed or the status port is
-    // not open, -2 not cut.
-    int RunEchoCycle(const QString& record);
-    // One echo-mode cycle per record in the range. 0, or -1 when a cycle did not end well.
-    int RunEchoRecords();
+    // One echo-mode label: print, await the printer's status echo, delay, cut.
+    EchoCycleEnd RunEchoCycle(const QString& record);
+    // One echo-mode cycle per record in the range, until one does not end Done; returns how
+    // the last cycle ended (Done for an empty range).
+    EchoCycleEnd RunEchoRecords();
     // Up to n echo-mode rounds (labels, or passes over the records); a round that does not
     // end well ends the run.
     RunEnd RunEchoLoop(int n);
@@ -83,12 +93,15 @@ public:
     std::function<void()> labelFinished;
 
 private:
+    // What the wait for the printer's echo saw.
+    enum class Echo { Stopped, Printed, Fault, NoStatusLine };
+
     RunEnd startPrintAndCut();
     RunEnd printRecords();
     bool printLabel(int quantity, bool useRecord);
     bool printThroughProgram(const QString& record);
-    int awaitEcho();
-    int cutLabel(CutJobMode mode);
+    Echo awaitEcho();
+    bool cutLabel(CutJobMode mode);
     void sendToCutter(const QByteArray& command);
     void countLabel();
     void countDownQuantity();
@@ -103,7 +116,6 @@ private:
     RunDocument m_document;
     RunControls& m_controls;
     LabelProgramSession* m_program;
-    int m_lastCycle = 0;
     bool m_holdingInput = false;
     bool m_stopHeld = false;
     QObject m_context; // owns the held stop's delivery, which must not outlive the runner

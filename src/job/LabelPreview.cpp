@@ -3,7 +3,7 @@
 #include "cutter/CutPathDrawing.h"
 #include "job/CutStream.h"
 #include "job/PrintLabel.h"
-#include "printer/LabelJob.h"
+#include "job/LabelJob.h"
 #include "printer/PrintCommands.h"
 #include "printer/Tcom.h"
 

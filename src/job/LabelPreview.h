@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cutter/CutterStreamReader.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/Tshape.h"
 #include "printer/PrinterStreamReader.h"

@@ -1,8 +1,8 @@
 #include "job/PrintLabel.h"
 
+#include "job/LabelJob.h"
 #include "job/SerialNumber.h"
 #include "model/MessageService.h"
-#include "printer/LabelJob.h"
 #include "printer/PrintCommands.h"
 #include "printer/Tcom.h"
 

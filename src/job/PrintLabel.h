@@ -1,7 +1,7 @@
 #pragma once
 
 #include "job/PrintControls.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/Tshape.h"
 
 class RecordFields;

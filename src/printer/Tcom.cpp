@@ -1,6 +1,6 @@
 #include "printer/Tcom.h"
 
-#include "printer/SerialLine.h"
+#include "ports/SerialLine.h"
 
 #include <QBuffer>
 #include <QFile>

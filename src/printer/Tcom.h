@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/PortNames.h"
+#include "ports/PortNames.h"
 
 #include <QByteArray>
 #include <QString>

@@ -6,9 +6,10 @@
 #include "job/JobRunner.h"
 #include "job/LabelProgramSession.h"
 #include "job/RecordingLabelProgram.h"
-#include "job/WaitPumping.h"
 #include "model/MessageService.h"
 #include "model/TextCodec.h"
+#include "ports/WaitPumping.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing_support::SimulatedMachine;
 
 const QByteArray kPrinterFault = QByteArrayLiteral("# B6 @");
 
@@ -134,6 +137,10 @@ TEST(JobRunner, StopDuringTheEchoWaitCutsNothingForThatLabel)
     EXPECT_TRUE(run.cutterLog().isEmpty());
     EXPECT_EQ(run.counter(), QStringLiteral("5"));
     EXPECT_EQ(run.controls.text(RunText::Quantity), QStringLiteral("2"));
+
+    // The cycle itself tells the operator's stop from a printer that failed.
+    QTimer::singleShot(200, &operatorAtTheWindow, [&run] { run.runner.stop(); });
+    EXPECT_EQ(run.runner.RunEchoCycle(QString()), EchoCycleEnd::StoppedAtEcho);
 }
 
 // No echo can come over a status port that does not open: the run ends after the reader's
@@ -194,6 +201,7 @@ TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
 
 TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     const struct {
         const char* name;
         bool echo;
@@ -371,10 +379,10 @@ TEST(JobRunner, WaitPumpingEndsOnAStopDuringTheWaitOnly)
     JobRunner runner({objects, label, settings}, controls);
 
     runner.stopRequested = true;
-    EXPECT_EQ(runner.WaitPumping(10), 0) << "a stop before the wait is not taken";
+    EXPECT_EQ(runner.WaitPumping(10), WaitOutcome::TimedOut) << "a stop before the wait is not taken";
     QObject operatorAtTheWindow;
     QTimer::singleShot(20, &operatorAtTheWindow, [&runner] { runner.stop(); });
-    EXPECT_EQ(runner.WaitPumping(600000), -1);
+    EXPECT_EQ(runner.WaitPumping(600000), WaitOutcome::Stopped);
 }
 
 // Printing through the outside program: one "PrintOut" per label, "RecordRange" first when

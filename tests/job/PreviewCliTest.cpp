@@ -3,6 +3,7 @@
 
 #include "files/LabelFile.h"
 #include "support/CliRun.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 
 namespace {
 
+using testing_support::SimulatedMachine;
 using testing_support::fileContent;
 using testing_support::runCli;
 using testing_support::sourcePath;
@@ -65,6 +67,7 @@ TEST(PreviewCli, DrawsTheSampleAtPrinterResolutionWithItsCutPath)
 // the reason, and a picture that could only be drawn in part says why.
 TEST(PreviewCli, FillsRecordsAndSaysWhatItCannotDo)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     QTemporaryDir dir;
     const QString label = saveGoodsLabel(dir);
     const QString output = dir.filePath(QStringLiteral("out.png"));

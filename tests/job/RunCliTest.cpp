@@ -2,8 +2,9 @@
 #include "GoodsBook.h"
 
 #include "files/LabelFile.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 #include "support/CliRun.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 
 #include <QProcess>
@@ -16,6 +17,7 @@
 
 namespace {
 
+using testing_support::SimulatedMachine;
 using testing_support::fileContent;
 using testing_support::runCli;
 
@@ -46,6 +48,7 @@ QStringList machinePorts(const SimulatedMachine& sim)
 
 TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     QTemporaryDir dir;
     const QString label = saveRunLabel(dir);
     const struct {
@@ -81,6 +84,7 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
 
 TEST(RunCli, RefusesARunThatCannotStart)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     QTemporaryDir dir;
     const QString label = saveRunLabel(dir);
     Tobject bare;
@@ -118,6 +122,7 @@ TEST(RunCli, RefusesARunThatCannotStart)
 
 TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     QTemporaryDir dir;
     const QString label = saveRunLabel(dir);
     const QString printerLog = dir.filePath(QStringLiteral("printer.log"));
@@ -127,8 +132,7 @@ TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
     ASSERT_FALSE(sim.cutterPath().isEmpty());
 
     QProcess cli;
-    cli.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"),
-              QStringList{QStringLiteral("run"), label} + machinePorts(sim));
+    testing_support::startCli(cli, QStringList{QStringLiteral("run"), label} + machinePorts(sim));
     ASSERT_TRUE(cli.waitForStarted());
     QTimer look; // the log grows without an event of this process: look now and then
     look.start(10);

@@ -5,6 +5,7 @@
 #include "job/RecordFields.h"
 #include "model/ConversionError.h"
 #include "model/MessageService.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,11 +31,7 @@ public:
     {
         return PrintLabel({objects, settings, controls, rotation}, 1300, 900, 0, 0, quantity, record);
     }
-    QByteArray stream() const
-    {
-        QFile file(port);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<nothing written>");
-    }
+    QByteArray stream() const { return testing_support::fileContent(port); }
 
     QTemporaryDir dir;
     QString port;

@@ -1,8 +1,8 @@
-#include "printer/SerialLink.h"
+#include "ports/SerialLink.h"
 
 #include "model/MessageService.h"
-#include "printer/PortNames.h"
-#include "printer/SerialLine.h"
+#include "ports/PortNames.h"
+#include "ports/SerialLine.h"
 
 #include <QSerialPort>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "printer/LabelJob.h"
+#include "job/LabelJob.h"
 
 #include "job/VariableData.h"
 #include "printer/BarTextLine.h"

@@ -1,4 +1,4 @@
-#include "editor/ZoomList.h"
+#include "view/ZoomList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "printer/SerialLine.h"
+#include "ports/SerialLine.h"
 
-#include "job/WaitPumping.h"
-#include "printer/PortNames.h"
+#include "ports/PortNames.h"
+#include "ports/WaitPumping.h"
 
 #include <QSerialPort>
 

@@ -1,6 +1,6 @@
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 
 #include <QDeadlineTimer>
 

@@ -1,4 +1,4 @@
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 
 JobSettings& jobSettings()
 {
