@@ -87,6 +87,10 @@ public:
     // over the records. The quantity box is not counted down.
     RunEnd RunTimedLoop(int n);
 
+    // The label's objects as the next label would print them.
+    const ShapeList& objects() const { return m_document.objects; }
+    const LabelSettings& label() const { return m_document.label; }
+
     // Set by the stop and exit buttons, cleared when a wait begins.
     bool stopRequested = false;
     // Called after each label of a print-and-cut run has been cut, the counter counted.

@@ -1,12 +1,16 @@
 #include "job/LabelPreview.h"
 
 #include "cutter/CutPathDrawing.h"
+#include "data/InRange.h"
+#include "data/Tdm.h"
 #include "job/CutStream.h"
 #include "job/PrintLabel.h"
 #include "job/LabelJob.h"
+#include "job/TableRecord.h"
 #include "printer/PrintCommands.h"
 #include "printer/Tcom.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -96,4 +100,30 @@ LabelPreview previewLabel(const PreviewInputs& inputs)
         drawCutPath(painter, preview.cut, pulsesToDots(preview.cut, cut.context, dpi));
     }
     return preview;
+}
+
+std::optional<int> firstRecordInRange(int count, const QString& range)
+{
+    for (int record = 1; record <= count; ++record) {
+        if (InRange(record, range))
+            return record;
+    }
+    return std::nullopt;
+}
+
+NextLabelPreview previewNextLabel(const ShapeList& objects, const LabelSettings& label, const JobSettings& settings,
+                                  const QString& recordRange)
+{
+    if (settings.ifDBPrint == 0)
+        return {previewLabel({objects, label, settings, nullptr}), 0};
+    Tdm data;
+    data.openQuery(settings.dbName, settings.tableName);
+    const std::optional<int> record = firstRecordInRange(data.recordCount(), recordRange);
+    if (!record) {
+        throw MessageError(QCoreApplication::translate("TfrmOstrel", "表格%1中没有记录在记录范围“%2”内。")
+                               .arg(settings.tableName, recordRange));
+    }
+    data.moveTo(*record);
+    const TableRecord fields(data);
+    return {previewLabel({objects, label, settings, &fields}), *record};
 }

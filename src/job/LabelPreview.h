@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <optional>
+
 class RecordFields;
 
 // What the preview of one label is made from: the label's objects, its size and rotation,
@@ -39,3 +41,22 @@ struct LabelPreview {
 // them back. Nothing it meets ends it: a picture that cannot be loaded or a record field
 // that is missing ends the print stream there, as it ends the job, and is reported.
 LabelPreview previewLabel(const PreviewInputs& inputs);
+
+// The record a print from the job window takes first: the first record (from 1) of count
+// that the range text selects, none when it selects none. A range item that is no number
+// raises ConversionError, as the run does.
+std::optional<int> firstRecordInRange(int count, const QString& range);
+
+// The label the next print from the job window would make, and the record it was filled
+// from (0 for the stored values).
+struct NextLabelPreview {
+    LabelPreview label;
+    int record = 0;
+};
+
+// With records switched on in the settings, the label takes the first record of the range
+// on the label's sheet, read through a data module of its own so that a run holding the
+// shared one is not disturbed. A workbook or sheet that cannot be read raises
+// DataSourceError; a range that selects no record raises MessageError.
+NextLabelPreview previewNextLabel(const ShapeList& objects, const LabelSettings& label, const JobSettings& settings,
+                                  const QString& recordRange);

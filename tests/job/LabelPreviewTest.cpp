@@ -1,3 +1,4 @@
+#include "GoodsBook.h"
 #include "ViewTestSupport.h"
 
 #include "job/LabelPreview.h"
@@ -12,6 +13,8 @@
 #define ZX_USE_UTF8
 #include <ZXing/ReadBarcode.h>
 #endif
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -333,4 +336,46 @@ TEST(LabelPreview, ReportsAJobThatWouldStopAndStillShowsTheCut)
         cutDrawn = cutDrawn || (qRed(pixel) > 100 && qGreen(pixel) < 80);
     }
     EXPECT_TRUE(cutDrawn);
+}
+
+// The job window previews the label its next print makes: the first record of the range,
+// or the stored values when records are off.
+TEST(LabelPreview, NextLabelTakesTheFirstRecordOfTheRange)
+{
+    SKIP_WITHOUT_WORKBOOK_WRITER();
+    QTemporaryDir dir;
+    JobSettings settings;
+    settings.dbName = testing_support::writeGoodsBook(dir.filePath(QStringLiteral("货品.xlsx")));
+    settings.tableName = QStringLiteral("货品");
+    Tshape qr = makeShape(ShapeKind::PrintQRBar);
+    qr.barWidth = 4;
+    qr.barValue = QStringLiteral("存货");
+    qr.DBField = QStringLiteral("品名");
+    const LabelSettings label;
+    const struct {
+        const char* range;
+        bool records;
+        int record;        // 0: the stored values; -1: refused
+        const char* value; // what the symbol holds
+    } cases[] = {
+        {"2-3", true, 2, "桃"}, {"3,1", true, 1, "梨"}, {"3-9", true, -1, ""},
+        {"2,1", false, 0, "存货"},
+    };
+    for (const auto& c : cases) {
+        settings.ifDBPrint = c.records ? 1 : 0;
+        if (c.record < 0) {
+            EXPECT_THROW(previewNextLabel({qr}, label, settings, QString::fromLatin1(c.range)), MessageError)
+                << c.range;
+            continue;
+        }
+        const NextLabelPreview next = previewNextLabel({qr}, label, settings, QString::fromLatin1(c.range));
+        EXPECT_EQ(next.record, c.record) << c.range;
+        Tshape stored = qr;
+        stored.DBField.clear();
+        stored.barValue = QString::fromUtf8(c.value);
+        JobSettings plain = settings;
+        plain.ifDBPrint = 0;
+        const ShapeList objects{stored};
+        EXPECT_EQ(next.label.printerStream, previewLabel({objects, label, plain, nullptr}).printerStream) << c.range;
+    }
 }
