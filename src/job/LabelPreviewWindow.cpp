@@ -8,30 +8,22 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename Control>
-Control* named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-} // namespace
-
 LabelPreviewWindow::LabelPreviewWindow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(tr("预览"));
     auto* layout = new QVBoxLayout(this);
-    m_source = named(new QLabel(this), "lblPreviewSource");
+    m_source = new QLabel(this);
+    m_source->setObjectName(QStringLiteral("lblPreviewSource"));
     layout->addWidget(m_source);
 
     // One screen pixel per printer dot, so that a line one dot wide is seen as the printer
     // makes it.
-    auto* scroll = named(new QScrollArea(this), "sbPreview");
-    m_picture = named(new QLabel(scroll), "imgPreview");
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("sbPreview"));
+    m_picture = new QLabel(scroll);
+    m_picture->setObjectName(QStringLiteral("imgPreview"));
     m_picture->setAccessibleName(tr("标签预览"));
     scroll->setWidget(m_picture);
     scroll->setBackgroundRole(QPalette::Dark);
@@ -39,7 +31,8 @@ LabelPreviewWindow::LabelPreviewWindow(QWidget* parent)
 
     auto* caption = new QLabel(tr("打印机和雕刻机的设置、不能画出的命令"), this);
     layout->addWidget(caption);
-    m_report = named(new QPlainTextEdit(this), "memPreview");
+    m_report = new QPlainTextEdit(this);
+    m_report->setObjectName(QStringLiteral("memPreview"));
     m_report->setReadOnly(true);
     m_report->setMaximumHeight(160);
     caption->setBuddy(m_report);
@@ -47,7 +40,8 @@ LabelPreviewWindow::LabelPreviewWindow(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* close = named(new QPushButton(tr("关闭"), this), "btnPreviewClose");
+    auto* close = new QPushButton(tr("关闭"), this);
+    close->setObjectName(QStringLiteral("btnPreviewClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
