@@ -260,17 +260,37 @@ TEST(CutterStreamReader, ReportsWhatItCannotFollow)
     }
 }
 
-// " Q" gives the vertical factor first: an ellipse given in millimetres spans its width in
-// horizontal pulses and its height in vertical ones.
+// " Q" gives the vertical factor first: a shape given in millimetres spans its width in
+// horizontal pulses and its height in vertical ones, its rounded corners too.
 TEST(CutterStreamReader, TakesTheVerticalFactorFirst)
 {
-    const CutPath path = readCutterStream("# Q43,40 E10,20,30,10 N @");
-    QList<QPolygonF> cuts;
-    for (const CutStroke& stroke : path.strokes)
-        cuts.append(stroke.points);
-    const QRectF bounds = boundsOf(cuts);
-    EXPECT_NEAR(bounds.left(), 10 * 40, 0.5);
-    EXPECT_NEAR(bounds.right(), 40 * 40, 0.5);
-    EXPECT_NEAR(bounds.top(), 20 * 43, 0.5);
-    EXPECT_NEAR(bounds.bottom(), 30 * 43, 0.5);
+    const QRectF box(10 * 40, 20 * 43, 30 * 40, 10 * 43);
+    QPainterPath ellipse;
+    ellipse.addEllipse(box);
+    QPainterPath rounded;
+    rounded.addRoundedRect(box, 4 * 40, 4 * 43);
+    const struct {
+        const char* stream;
+        QPainterPath outline;
+    } rows[] = {
+        {"# Q43,40 E10,20,30,10 N @", ellipse},
+        {"# Q43,40 O10,20,30,10,4,0,0,0,0,0,0 N @", rounded},
+    };
+    for (const auto& row : rows) {
+        const CutPath path = readCutterStream(row.stream);
+        EXPECT_TRUE(path.problems.isEmpty()) << row.stream;
+        QList<QPolygonF> cuts;
+        for (const CutStroke& stroke : path.strokes)
+            cuts.append(stroke.points);
+        const QList<QPolygonF> outline = row.outline.toSubpathPolygons();
+        for (const QPolygonF& cut : cuts) {
+            for (const QPointF& point : cut)
+                EXPECT_LE(distanceToOutline(point, outline), 0.5) << row.stream << " " << point.x() << "," << point.y();
+        }
+        const QRectF bounds = boundsOf(cuts);
+        EXPECT_NEAR(bounds.left(), box.left(), 0.5) << row.stream;
+        EXPECT_NEAR(bounds.right(), box.right(), 0.5) << row.stream;
+        EXPECT_NEAR(bounds.top(), box.top(), 0.5) << row.stream;
+        EXPECT_NEAR(bounds.bottom(), box.bottom(), 0.5) << row.stream;
+    }
 }
