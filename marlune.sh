@@ -2,7 +2,7 @@
 # Marlune's single entry point.
 #   ./marlune.sh            install what is missing, build, run the program
 #   ./marlune.sh test       install, build and run every test
-#   ./marlune.sh bench      install, build and run the benchmarks
+#   ./marlune.sh bench      install, build (build-bench: release, no assertions) and run the benchmarks
 #   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
 #   ./marlune.sh fuzz [SECONDS]  install clang, build the libFuzzer harnesses with AddressSanitizer
 #                           + UBSan into build-fuzz and run each for SECONDS (default 60)
@@ -35,8 +35,8 @@ fuzz)
     scripts/fuzz.sh build-fuzz "$seconds" "${@:3}"
     ;;
 bench)
-    scripts/build.sh build -DMARLUNE_BUILD_BENCH=ON
-    for program in build/bench/bench_*; do
+    scripts/build.sh build-bench -DMARLUNE_BUILD_BENCH=ON -DMARLUNE_BUILD_TESTS=OFF -DMARLUNE_ASSERTIONS=OFF
+    for program in build-bench/bench/bench_*; do
         [[ -f $program && -x $program ]] || continue # skip the build's *_autogen folders
         echo "== $(basename "$program")"
         "$program" "${@:2}"

@@ -3,11 +3,11 @@
 // cache emptied before each redraw. Goal: 16 ms (one frame at 60 Hz) with the caches.
 #include "cutter/TraceCache.h"
 #include "files/LabelFile.h"
-#include "editor/ZoomList.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelSurface.h"
 #include "view/PictureCache.h"
 #include "view/SymbolCache.h"
+#include "view/ZoomList.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "BenchClock.h"
 
 #include "cutter/TCom232.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 
 #include <QString>
 
@@ -33,7 +33,7 @@ void BM_WaitForSilentCutter(benchmark::State& state)
     for (auto _ : state) {
         const double cpuStart = cpuSeconds();
         const double wallStart = wallSeconds();
-        const WaitOutcome outcome = waitPumping([&cutter] { return cutter.status != 0; },
+        const WaitOutcome outcome = waitPumping([&cutter] { return cutter.status != CutterStatus::Waiting; },
                                                 QDeadlineTimer(state.range(0)));
         benchmark::DoNotOptimize(outcome);
         cpu += cpuSeconds() - cpuStart;

@@ -1,7 +1,6 @@
 #include "cutter/DxfImport.h"
 
 #include "cutter/DxfReader.h"
-#include "model/ConversionError.h"
 
 #include <QFile>
 
@@ -88,29 +87,26 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
     DxfReader reader(device);
     QList<DxfEntity> entities;
     bool tooMany = false;
-    bool read = false;
-    try {
-        read = reader.read([&](const DxfEntity& entity) {
-            if (entities.size() < kMaxEntities)
-                entities.append(entity);
-            else
-                tooMany = true;
-        });
-    } catch (const ConversionError&) {
-        addEntities(document, entities);
-        throw;
-    }
+    const std::optional<DxfReadStop> stop = reader.read([&](const DxfEntity& entity) {
+        if (entities.size() < kMaxEntities)
+            entities.append(entity);
+        else
+            tooMany = true;
+    });
     if (tooMany) {
         result.error = QStringLiteral("DXF文件中的图元超过%1个，无法导入。").arg(kMaxEntities);
         return result;
     }
     addEntities(document, entities);
     result.added = static_cast<int>(entities.size());
-    if (!read)
-        result.error = reader.error();
     result.warnings = reader.warnings();
-    if (read && entities.isEmpty())
+    if (stop) {
+        result.error = stop->reason;
+        if (stop->line > 0)
+            result.stop = stop;
+    } else if (entities.isEmpty()) {
         result.warnings.append(QStringLiteral("DXF文件中没有可导入的直线、圆弧、圆或椭圆。"));
+    }
     return result;
 }
 

@@ -1,14 +1,23 @@
 #pragma once
 
+#include "cutter/DxfReader.h"
 #include "model/Tobject.h"
 
 #include <QStringList>
 
+#include <optional>
+
 class QIODevice;
 
 struct DxfImportResult {
-    int added = 0;      // objects added to the label
-    QString error;      // why nothing could be imported; empty on success
+    int added = 0; // objects added to the label
+    // Why the import ended before the drawing's end; empty when the whole drawing was
+    // imported. A drawing that cannot be opened or read, is no DXF drawing or holds too many
+    // entities added nothing.
+    QString error;
+    // Where a value that is not a number ended the import (error holds its text); the
+    // objects before it were added. The window shows it as the failure of a typed value.
+    std::optional<DxfReadStop> stop;
     QStringList warnings;
 
     bool ok() const { return error.isEmpty(); }
@@ -22,7 +31,7 @@ struct DxfImportResult {
 // One undo snapshot is taken before the first object is added, so Undo takes back the
 // whole import. A drawing that cannot be opened or read, or that holds more entities than a
 // label can use (100,000), adds nothing and leaves the undo snapshot alone. A value that is
-// not a number raises ConversionError; the objects added before it stay in the label.
+// not a number ends the import there; the objects added before it stay in the label.
 DxfImportResult importDxf(Tobject& document, const QString& fileName);
 DxfImportResult importDxf(Tobject& document, QIODevice& device);
 

@@ -98,38 +98,39 @@ float DxfReader::number(double scale) const
     return static_cast<float>(scaled);
 }
 
-bool DxfReader::read(const EntitySink& sink)
+std::optional<DxfReadStop> DxfReader::read(const EntitySink& sink)
 {
     if (m_device.peek(kBinarySentinel.size()) == kBinarySentinel) {
-        m_error = QStringLiteral("这是二进制格式的DXF文件，无法导入；"
-                                 "请在CAD程序中另存为文本格式（ASCII）的DXF文件。");
-        return false;
+        return DxfReadStop{0, QStringLiteral("这是二进制格式的DXF文件，无法导入；"
+                                             "请在CAD程序中另存为文本格式（ASCII）的DXF文件。")};
     }
     bool sawEntities = false;
     bool sawSection = false;
-    while (!m_end && readPair()) {
-        if (isMarker("EOF"))
-            break;
-        if (!isMarker("SECTION") || !readPair())
-            continue;
-        sawSection = true;
-        if (m_pair.value == "HEADER") {
-            readHeader();
-        } else if (m_pair.value == "ENTITIES") {
-            sawEntities = true;
-            readEntities(sink);
+    try {
+        while (!m_end && readPair()) {
+            if (isMarker("EOF"))
+                break;
+            if (!isMarker("SECTION") || !readPair())
+                continue;
+            sawSection = true;
+            if (m_pair.value == "HEADER") {
+                readHeader();
+            } else if (m_pair.value == "ENTITIES") {
+                sawEntities = true;
+                readEntities(sink);
+            }
         }
+    } catch (const ConversionError& error) {
+        return DxfReadStop{m_lines.lineNumber(), error.message()};
     }
     // Every DXF drawing is made of sections; a file without one is some other file, and
     // importing it as an empty drawing would hide the mistake.
-    if (!sawSection) {
-        m_error = QStringLiteral("不是DXF图形文件");
-        return false;
-    }
+    if (!sawSection)
+        return DxfReadStop{0, QStringLiteral("不是DXF图形文件")};
     if (sawEntities && (!m_haveMinX || !m_haveMaxY))
         m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"
                                          "缺少的偏移按0计算。"));
-    return true;
+    return std::nullopt;
 }
 
 void DxfReader::readHeader()

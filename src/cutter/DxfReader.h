@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <variant>
 
 class QIODevice;
@@ -39,6 +40,13 @@ struct DxfEllipseBox {
 
 using DxfEntity = std::variant<DxfLine, DxfArc, DxfEllipseBox>;
 
+// Where reading a drawing ended before its end, and why. The entities handed on before it
+// stay with the caller.
+struct DxfReadStop {
+    qint64 line = 0; // the drawing's line (from 1) that ended reading; 0: refused as a whole
+    QString reason;  // the operator's text, naming the line
+};
+
 // Reads the text form of a DXF drawing: the extents from the HEADER section and the
 // LINE, ARC, CIRCLE and ELLIPSE entities of the ENTITIES section; everything else is
 // skipped. The drawing's units are taken as millimetres. Its left extent becomes the
@@ -56,13 +64,12 @@ public:
 
     explicit DxfReader(QIODevice& device);
 
-    // Hands every entity to the sink in file order. A value that is not a number where a
-    // number is needed raises ConversionError naming the line; what was handed on before
-    // it stays with the caller. Returns false, with error() set, for a drawing that cannot
-    // be read at all (a binary DXF) and for a file that is no DXF drawing (no section).
-    bool read(const EntitySink& sink);
+    // Hands every entity to the sink in file order. Reading stops at a value that is not a
+    // number where a number is needed; a drawing that cannot be read at all (a binary DXF) or
+    // a file that is no DXF drawing (no section) is refused as a whole. Nothing is returned
+    // when the drawing was read to its end.
+    std::optional<DxfReadStop> read(const EntitySink& sink);
 
-    const QString& error() const { return m_error; }
     // Things the operator should know about a drawing that was read nonetheless.
     const QStringList& warnings() const { return m_warnings; }
 
@@ -89,6 +96,5 @@ private:
     bool m_haveMaxY = false;
     float m_minX = 0;
     float m_maxY = 0;
-    QString m_error;
     QStringList m_warnings;
 };

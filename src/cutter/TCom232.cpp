@@ -1,10 +1,18 @@
 #include "cutter/TCom232.h"
 
+#include "model/MessageService.h"
+
 namespace {
 
 constexpr qsizetype kJudgedFrom = 5;
 
 } // namespace
+
+void reportCommandNotSent(const QString& portName)
+{
+    showMessage(QStringLiteral("Comm Error"), QStringLiteral("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(portName),
+                MessageIcon::Warning);
+}
 
 TCom232::TCom232(QObject* parent)
     : SerialLink(parent)
@@ -16,12 +24,12 @@ void TCom232::Configure(const QString& baudText)
     if (!openLine(baudText, QStringLiteral("雕刻时，打开通信端口错误!!")))
         return;
     received.clear();
-    status = 0;
+    status = CutterStatus::Waiting;
 }
 
-void TCom232::Write(const QByteArray& text)
+bool TCom232::Write(const QByteArray& text)
 {
-    writeLine(text);
+    return writeLine(text);
 }
 
 void TCom232::Poll()
@@ -36,5 +44,5 @@ void TCom232::receive(const QByteArray& arrival)
     received += arrival;
     if (received.size() < kJudgedFrom)
         return;
-    status = received.contains("{000}") ? 1 : 2;
+    status = received.contains("{000}") ? CutterStatus::Accepted : CutterStatus::Rejected;
 }

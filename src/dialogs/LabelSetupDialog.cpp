@@ -1,5 +1,6 @@
 #include "dialogs/LabelSetupDialog.h"
 
+#include "dialogs/DialogButtons.h"
 #include "files/FileChooser.h"
 #include "model/MessageService.h"
 
@@ -106,22 +107,10 @@ Tf_labelset::Tf_labelset(QWidget* parent)
     m_lock = new QCheckBox(tr("锁定标签（标签上的内容都不可移动）"), this);
     m_lock->setObjectName(QStringLiteral("chbLabelLock"));
 
-    auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("取消"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    connect(ok, &QPushButton::clicked, this, &Tf_labelset::BitBtn1Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(m_lock);
-    layout->addLayout(buttons);
+    layout->addLayout(confirmButtons(this, [this] { BitBtn1Click(); }));
 
     showForm(LabelSetupForm{});
 }
@@ -139,8 +128,8 @@ QWidget* Tf_labelset::createLabelPage()
     m_verticalPrinter = picture(QStringLiteral("imgVerticalPrinter"), labelPicture(false, true), orientation);
     m_horizontalPrinter = picture(QStringLiteral("imgHorizontalPrinter"), labelPicture(true, true), orientation);
     // A click counts even on the button already chosen: each release exchanges the sizes.
-    connect(m_vertical, &QRadioButton::clicked, this, &Tf_labelset::rbVerticalMouseUp);
-    connect(m_horizontal, &QRadioButton::clicked, this, &Tf_labelset::rbHorizontalMouseUp);
+    connect(m_vertical, &QRadioButton::clicked, this, guarded([this] { rbVerticalMouseUp(); }));
+    connect(m_horizontal, &QRadioButton::clicked, this, guarded([this] { rbHorizontalMouseUp(); }));
     auto* choices = new QVBoxLayout;
     choices->addWidget(m_vertical);
     choices->addWidget(m_horizontal);
@@ -186,7 +175,7 @@ QWidget* Tf_labelset::createBackgroundPage()
     m_bgFile->setAccessibleName(tr("背景文件"));
     auto* select = new QPushButton(tr("选择背景文件"), page);
     select->setObjectName(QStringLiteral("btnSelectBGFile"));
-    connect(select, &QPushButton::clicked, this, &Tf_labelset::btnSelectBGFileClick);
+    connect(select, &QPushButton::clicked, this, guarded([this] { btnSelectBGFileClick(); }));
 
     m_bgWidth = edit(QStringLiteral("txtBGWidth"));
     m_bgHeight = edit(QStringLiteral("txtBGHeight"));

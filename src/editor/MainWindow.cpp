@@ -5,16 +5,17 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
+#include "job/JobWindow.h"
 #include "editor/ToolWindowPanel.h"
-#include "editor/ZoomList.h"
 #include "files/LabelSetup.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelRescale.h"
 #include "view/Rulers.h"
+#include "view/ZoomList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -76,7 +77,7 @@ void TfrmMain::createCentralArea()
     layout->addWidget(m_view, 1);
     layout->addWidget(m_toolWindow);
     setCentralWidget(central);
-    connect(m_view->rotationButton(), &QToolButton::clicked, this, &TfrmMain::btnRotationClick);
+    connect(m_view->rotationButton(), &QToolButton::clicked, this, guarded([this] { btnRotationClick(); }));
 }
 
 void TfrmMain::setDialogs(Tf_labelset* labelSetup, Tf_about* about)
@@ -293,13 +294,14 @@ void TfrmMain::actionImportDxfExecute()
          QStringLiteral(".dxf"), m_files.dialogFolder()});
     if (path.isEmpty())
         return;
-    DxfImportResult result;
+    const DxfImportResult result = importDxf(m_document, path);
+    redraw(true);
     // A value that is no number ends the import in the standard error box; the objects read
     // before it stay in the label and are shown.
-    const bool finished = runShowingFailure([&] { result = importDxf(m_document, path); });
-    redraw(true);
-    if (!finished)
+    if (result.stop) {
+        showStandardError(result.stop->reason);
         return;
+    }
     QStringList lines = result.warnings;
     if (!result.ok())
         lines.prepend(result.error);
@@ -326,23 +328,21 @@ void TfrmMain::actionAboutExecute()
 }
 
 // Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
-void TfrmMain::actionPrintExecute() {}
+void TfrmMain::actionPrintExecute()
+{
+    if (!m_jobWindow || !m_jobWindow->Execute(m_document.objects))
+        return;
+    // A changed setting or a serial number stepped by the printed labels belongs to the label:
+    // closing it unsaved asks first, and the view shows the values the next label will carry.
+    m_document.modified = true;
+    redraw(true);
+}
 void TfrmMain::actionDBSetExecute() {}
-void TfrmMain::actionCutRectExecute() {}
-void TfrmMain::actionCutCircleExecute() {}
-void TfrmMain::actionCutHalfCircleExecute() {}
-void TfrmMain::actionCutLineExecute() {}
-void TfrmMain::actionCutArcExecute() {}
-void TfrmMain::actionCutImageExecute() {}
-void TfrmMain::actionCutLineRectExecute() {}
-void TfrmMain::actionPrintRectExecute() {}
-void TfrmMain::actionPrintLineExecute() {}
 void TfrmMain::actionPrintStringExecute() {}
 void TfrmMain::actionPrintBarExecute() {}
 void TfrmMain::actionPrintQRBarExecute() {}
 void TfrmMain::actionPrintDataMatrixExecute() {}
 void TfrmMain::actionPrintPdf417Execute() {}
-void TfrmMain::actionPrintPictureExecute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}
 void TfrmMain::actionIfPrintFalseExecute() {}

@@ -3,7 +3,8 @@
 #include "editor/CommandIcons.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
-#include "editor/ZoomList.h"
+#include "model/MessageService.h"
+#include "view/ZoomList.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -103,7 +104,8 @@ void TfrmMain::createActions()
             entry->setIcon(commandIcon(command.image));
         if (command.keys != none)
             entry->setShortcut(QKeySequence(command.keys));
-        connect(entry, &QAction::triggered, this, command.handler);
+        const auto handler = command.handler;
+        connect(entry, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
         // Shortcuts work wherever the focus is in the window, menus open or not.
         addAction(entry);
     }
@@ -177,7 +179,7 @@ void TfrmMain::createToolBars()
     m_zoomList->setFixedWidth(73);
     m_zoomList->setFont(QFont(QStringLiteral("宋体")));
     m_zoomList->addItems(zoomEntryTexts());
-    connect(m_zoomList, &QComboBox::activated, this, &TfrmMain::cmbZoomChange);
+    connect(m_zoomList, &QComboBox::activated, this, guarded([this] { cmbZoomChange(); }));
     const auto zoomButton = [panel](const QString& name, const QString& caption, QAction* command) {
         auto* button = new QToolButton(panel);
         button->setObjectName(name);

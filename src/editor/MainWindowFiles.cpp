@@ -3,9 +3,10 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
-#include "job/JobSettings.h"
 #include "model/Convert.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
+#include "model/MessageService.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -19,7 +20,7 @@ void TfrmMain::showEvent(QShowEvent* event)
     m_shown = true;
     // Once the window is on the screen, so that a message about the start-up file has a
     // window to stand over.
-    QMetaObject::invokeMethod(this, &TfrmMain::FormShow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, guarded([this] { FormShow(); }), Qt::QueuedConnection);
 }
 
 void TfrmMain::FormShow()
@@ -42,7 +43,7 @@ void TfrmMain::createRecentFileEntries()
         auto* entry = new QAction(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")), fileMenu);
         entry->setObjectName(QStringLiteral("mnuRecentFile%1").arg(++position));
         entry->setData(path);
-        connect(entry, &QAction::triggered, this, [this, path] { LoadLabel(path); });
+        connect(entry, &QAction::triggered, this, guarded([this, path] { LoadLabel(path); }));
         fileMenu->insertAction(before, entry);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/LabelValues.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/Tshape.h"
 

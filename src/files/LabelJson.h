@@ -1,6 +1,6 @@
 #pragma once
 
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/Tshape.h"
 

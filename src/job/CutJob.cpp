@@ -1,16 +1,13 @@
 #include "job/CutJob.h"
 
 #include "cutter/TCom232.h"
-#include "job/WaitPumping.h"
 #include "model/MessageService.h"
+#include "ports/WaitPumping.h"
 #include "printer/Tcom.h"
 
 #include <QDir>
 
 namespace {
-
-constexpr int kNotCut = -1;
-constexpr int kWrittenToFile = -2;
 
 // The file output: header, body and trailer in one write into the file named as typed.
 CutJobResult writeCutFile(const CutStream& stream, const QString& portText)
@@ -47,19 +44,21 @@ CutJobResult sendToCutter(const CutStream& stream, const JobControls& controls, 
         result.end = CutJobEnd::PortClosed;
         return result;
     }
+    // A stop from before the job is not this job's; one given while the stream drains to a
+    // slow line is, and the wait takes it.
+    stopRequested = false;
     link.Resume();
     link.Write(stream.header);
     link.Write(stream.body);
     link.Write(stream.trailer);
 
-    stopRequested = false;
-    waitPumping([&link] { return link.status != 0 || !link.isOpen(); }, QDeadlineTimer::Forever,
-                &stopRequested);
+    waitPumping([&link] { return link.status != CutterStatus::Waiting || !link.isOpen(); },
+                QDeadlineTimer::Forever, &stopRequested);
     link.Suspend();
     result.reply = link.received;
-    if (link.status == 1)
+    if (link.status == CutterStatus::Accepted)
         result.end = CutJobEnd::Acknowledged;
-    else if (link.status == 2)
+    else if (link.status == CutterStatus::Rejected)
         result.end = CutJobEnd::Rejected;
     else if (stopRequested)
         result.end = CutJobEnd::Stopped;
@@ -69,18 +68,6 @@ CutJobResult sendToCutter(const CutStream& stream, const JobControls& controls, 
 }
 
 } // namespace
-
-int CutJobResult::code() const
-{
-    switch (end) {
-    case CutJobEnd::Acknowledged:
-        return 0;
-    case CutJobEnd::WrittenToFile:
-        return kWrittenToFile;
-    default:
-        return kNotCut;
-    }
-}
 
 bool isCutToFile(const QString& portText)
 {

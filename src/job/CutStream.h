@@ -2,7 +2,7 @@
 
 #include "cutter/CutGeometry.h"
 #include "job/JobControls.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 #include "model/Tshape.h"
 

@@ -8,30 +8,19 @@
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
 #include "job/TableRecord.h"
-#include "job/WaitPumping.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
-
-// Results of one echo-mode cycle.
-constexpr int kCycleDone = 0;
-constexpr int kStoppedAtEcho = 1;
-constexpr int kStoppedAtDelay = 2;
-constexpr int kPrinterError = -1;
-constexpr int kNotCut = -2;
-
-// What the echo wait saw: the operator's stop, the reader's status (1 printed, 2 anything
-// else) or no status line at all.
-constexpr int kEchoStopped = 0;
-constexpr int kStatusPrinted = 1;
-constexpr int kNoStatusLine = -1;
 
 // Tells the cutter that the printer failed, so that it does not wait for a label to cut.
 const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
@@ -78,17 +67,19 @@ private:
     RunButton m_button;
 };
 
-RunEnd endOfCycle(int result)
+RunEnd endOfCycle(EchoCycleEnd cycle)
 {
-    switch (result) {
-    case kCycleDone:
+    switch (cycle) {
+    case EchoCycleEnd::Done:
         return RunEnd::Completed;
-    case kStoppedAtEcho:
-    case kStoppedAtDelay:
+    case EchoCycleEnd::StoppedAtEcho:
+    case EchoCycleEnd::StoppedAtDelay:
         return RunEnd::Stopped;
-    default:
-        return RunEnd::Failed;
+    case EchoCycleEnd::PrinterError:
+    case EchoCycleEnd::NotCut:
+        break;
     }
+    return RunEnd::Failed;
 }
 
 } // namespace
@@ -105,10 +96,8 @@ RunEnd JobRunner::print()
     const int quantity = number(RunText::Quantity);
     if (!confirmQuantity(quantity))
         return RunEnd::Refused;
-    if (m_controls.cutter().chbCutFeed) {
-        SendCutterFeed();
-        return RunEnd::Completed;
-    }
+    if (m_controls.cutter().chbCutFeed)
+        return SendCutterFeed() ? RunEnd::Completed : RunEnd::Failed;
     const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
     if (m_controls.isTicked(RunSwitch::IfDB)) {
         if (!throughProgram)
@@ -142,7 +131,7 @@ RunEnd JobRunner::cut()
         return RunEnd::Refused;
     }
     const DisabledButton guard(m_controls, RunButton::Cut);
-    return cutLabel(CutJobMode::CurrentLabel) < 0 ? RunEnd::Failed : RunEnd::Completed;
+    return cutLabel(CutJobMode::CurrentLabel) ? RunEnd::Completed : RunEnd::Failed;
 }
 
 RunEnd JobRunner::printAndCut()
@@ -180,7 +169,7 @@ RunEnd JobRunner::startPrintAndCut()
         return RunEnd::Refused;
     }
     if (m_controls.cutter().chbCutFeed)
-        return cutLabel(CutJobMode::CutterFeed) < 0 ? RunEnd::Failed : RunEnd::Completed;
+        return cutLabel(CutJobMode::CutterFeed) ? RunEnd::Completed : RunEnd::Failed;
     if (m_controls.isTicked(RunSwitch::Thread))
         return RunEchoLoop(quantity);
     return RunTimedLoop(quantity);
@@ -188,23 +177,37 @@ RunEnd JobRunner::startPrintAndCut()
 
 void JobRunner::stop()
 {
-    // During the timed print delay the operator's clicks wait in the queue and reach the run
-    // at its next wait; a stop from elsewhere (a terminal's Ctrl+C) is held back the same way,
-    // or the next wait would clear it as a stop that came before it.
-    if (m_holdingInput) {
-        m_stopHeld = true;
-        return;
-    }
-    stopRequested = true;
+    requestStop();
     m_controls.setEnabled(RunButton::PrintAndCut, true);
 }
 
-int JobRunner::WaitPumping(int milliseconds)
+// A stop given while a step keeps the program's events running outside a wait (a label
+// draining to a slow line, the timed print delay) would be cleared by the next wait as one
+// from before it: it is held and given again once the step has ended.
+void JobRunner::requestStop()
+{
+    stopRequested = true;
+    if (m_holdingStops > 0)
+        m_stopHeld = true;
+}
+
+template <typename Step>
+auto JobRunner::holdingStops(Step step)
+{
+    ++m_holdingStops;
+    const auto release = qScopeGuard([this] {
+        if (--m_holdingStops > 0 || !m_stopHeld)
+            return;
+        m_stopHeld = false;
+        QTimer::singleShot(0, &m_context, [this] { requestStop(); });
+    });
+    return step();
+}
+
+WaitOutcome JobRunner::WaitPumping(int milliseconds)
 {
     stopRequested = false;
-    const WaitOutcome outcome = waitPumping({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer),
-                                            &stopRequested);
-    return outcome == WaitOutcome::Stopped ? -1 : 0;
+    return waitPumping({}, QDeadlineTimer(qMax(0, milliseconds), Qt::PreciseTimer), &stopRequested);
 }
 
 bool JobRunner::HasCutObjects() const
@@ -214,64 +217,68 @@ bool JobRunner::HasCutObjects() const
     });
 }
 
-void JobRunner::SendCutterFeed()
+bool JobRunner::SendCutterFeed()
 {
-    sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
+    return sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
 }
 
-int JobRunner::RunEchoCycle(const QString& record)
+EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
-    const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
-                             ? printThroughProgram(useRecord ? record : QString())
-                             : printLabel(1, useRecord);
+    std::unique_ptr<TReadThread> reader = listenForEcho();
+    const bool printed = holdingStops([this, useRecord, &record] {
+        return m_controls.isTicked(RunSwitch::PrintFile) ? printThroughProgram(useRecord ? record : QString())
+                                                         : printLabel(1, useRecord);
+    });
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
-        return kPrinterError;
+        return EchoCycleEnd::PrinterError;
 
-    const int status = awaitEcho();
-    if (status == kEchoStopped)
-        return kStoppedAtEcho;
-    if (status == kNoStatusLine)
-        return kPrinterError;
-    if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) != 0)
-        return kStoppedAtDelay;
-    if (status != kStatusPrinted) {
+    const Echo echo = awaitEcho(std::move(reader));
+    if (echo == Echo::Stopped)
+        return EchoCycleEnd::StoppedAtEcho;
+    if (echo == Echo::NoStatusLine)
+        return EchoCycleEnd::PrinterError;
+    if (const int delay = number(RunText::PrintSleep); delay > 0 && WaitPumping(delay) == WaitOutcome::Stopped)
+        return EchoCycleEnd::StoppedAtDelay;
+    if (echo != Echo::Printed) {
         sendToCutter(kPrinterFaultCommand);
-        return kPrinterError;
+        return EchoCycleEnd::PrinterError;
     }
-    if (cutLabel(CutJobMode::CurrentLabel) < 0)
-        return kNotCut;
+    if (!cutLabel(CutJobMode::CurrentLabel))
+        return EchoCycleEnd::NotCut;
     countLabel();
     countDownQuantity();
     if (labelFinished)
         labelFinished();
-    if (m_controls.cutter().chbSendBeforeCut && WaitPumping(number(RunText::CutSleep)) != 0)
-        return kStoppedAtDelay;
-    return kCycleDone;
+    if (m_controls.cutter().chbSendBeforeCut && WaitPumping(number(RunText::CutSleep)) == WaitOutcome::Stopped)
+        return EchoCycleEnd::StoppedAtDelay;
+    return EchoCycleEnd::Done;
 }
 
-int JobRunner::RunEchoRecords()
+EchoCycleEnd JobRunner::RunEchoRecords()
 {
-    const auto cycle = [this](int record) {
-        m_lastCycle = RunEchoCycle(QString::number(record));
-        return m_lastCycle == kCycleDone;
+    EchoCycleEnd last = EchoCycleEnd::Done;
+    const auto cycle = [this, &last](int record) {
+        last = RunEchoCycle(QString::number(record));
+        return last == EchoCycleEnd::Done;
     };
-    if (m_controls.isTicked(RunSwitch::PrintFile))
-        return eachRecordInRange(sheetRecordCount(), false, cycle) ? 0 : -1;
+    if (m_controls.isTicked(RunSwitch::PrintFile)) {
+        eachRecordInRange(sheetRecordCount(), false, cycle);
+        return last;
+    }
     const RunSheet sheet(m_document.settings);
-    return eachRecordInRange(sheet.recordCount(), true, cycle) ? 0 : -1;
+    eachRecordInRange(sheet.recordCount(), true, cycle);
+    return last;
 }
 
 RunEnd JobRunner::RunEchoLoop(int n)
 {
-    const bool overRecords = m_controls.isTicked(RunSwitch::IfDB);
     for (int round = 0; round < n; ++round) {
-        m_lastCycle = kCycleDone;
-        const int result = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
-        if (result != 0)
-            return endOfCycle(overRecords ? m_lastCycle : result);
+        const EchoCycleEnd end = m_controls.isTicked(RunSwitch::IfDB) ? RunEchoRecords() : RunEchoCycle(QString());
+        if (end != EchoCycleEnd::Done)
+            return endOfCycle(end);
     }
     return RunEnd::Completed;
 }
@@ -319,29 +326,33 @@ RunEnd JobRunner::timedRecords(int passes)
 // cut delay. A label that was not printed is not cut: the knife would cut blank stock.
 RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAfterCut)
 {
-    if (!printOne())
+    if (!holdingStops(printOne))
         return RunEnd::Failed;
     countLabel();
     holdPrintDelay();
-    if (cutLabel(CutJobMode::CurrentLabel) < 0)
+    const CutJobResult cut = cutJob(CutJobMode::CurrentLabel);
+    // A stop that ends the wait for the cutter's answer comes after the whole stream went
+    // out: the cutter cuts the label, which the counter counts already, so it is finished.
+    if (cut.end == CutJobEnd::Stopped) {
+        if (labelFinished)
+            labelFinished();
+        return RunEnd::Stopped;
+    }
+    if (!cut.cut())
         return RunEnd::Failed;
     if (labelFinished)
         labelFinished();
-    if (waitAfterCut && WaitPumping(number(RunText::CutSleep)) != 0)
+    if (waitAfterCut && WaitPumping(number(RunText::CutSleep)) == WaitOutcome::Stopped)
         return RunEnd::Stopped;
     return RunEnd::Completed;
 }
 
+// The operator's clicks wait in the queue during the delay and reach the run at its next
+// wait; a stop from elsewhere (a terminal's Ctrl+C) is held the same way.
 void JobRunner::holdPrintDelay()
 {
     const int delay = number(RunText::PrintSleep);
-    m_holdingInput = true;
-    delayHoldingInput(delay);
-    m_holdingInput = false;
-    if (m_stopHeld) {
-        m_stopHeld = false;
-        QTimer::singleShot(0, &m_context, [this] { stop(); });
-    }
+    holdingStops([delay] { delayHoldingInput(delay); });
 }
 
 bool JobRunner::printLabel(int quantity, bool useRecord)
@@ -366,47 +377,77 @@ bool JobRunner::printThroughProgram(const QString& record)
     return true;
 }
 
-// The status reader listens from the moment the label has gone out until the printer
-// reports, or until the operator stops. No report can come over a status line that did not
-// open or went away (the reader has told the operator), so the wait ends there too rather
-// than hold the run until the operator notices.
-int JobRunner::awaitEcho()
+// The status reader opens the status port before the label goes out, so that a report the
+// line still holds from an earlier label is discarded while the echo of this one is kept.
+std::unique_ptr<TReadThread> JobRunner::listenForEcho()
 {
     const PrintControls controls = m_controls.printer();
-    TReadThread reader;
-    reader.portName = controls.cmbPrintStatusPort;
-    reader.Configure(controls.cmbPrintBaud.trimmed());
-    reader.Resume();
-    reader.status = 0;
-    stopRequested = false;
-    const WaitOutcome outcome = waitPumping([&reader] { return reader.status != 0 || !reader.isOpen(); },
-                                            QDeadlineTimer::Forever, &stopRequested);
-    reader.Suspend();
-    if (outcome == WaitOutcome::Stopped)
-        return kEchoStopped;
-    return reader.status != 0 ? reader.status : kNoStatusLine;
+    auto reader = std::make_unique<TReadThread>();
+    reader->portName = controls.cmbPrintStatusPort;
+    reader->Configure(controls.cmbPrintBaud.trimmed());
+    return reader;
 }
 
-int JobRunner::cutLabel(CutJobMode mode)
+// The status reader polls from the moment the label has gone out until the printer
+// reports, or until the operator stops, and closes the status port after. No report can
+// come over a status line that did not open or went away (the reader has told the
+// operator), so the wait ends there too rather than hold the run until the operator notices.
+JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<TReadThread> owned)
+{
+    TReadThread& reader = *owned;
+    reader.Resume();
+    reader.status = PrinterStatus::Waiting;
+    stopRequested = false;
+    const WaitOutcome outcome = waitPumping(
+        [&reader] { return reader.status != PrinterStatus::Waiting || !reader.isOpen(); },
+        QDeadlineTimer::Forever, &stopRequested);
+    reader.Suspend();
+    if (outcome == WaitOutcome::Stopped)
+        return Echo::Stopped;
+    switch (reader.status) {
+    case PrinterStatus::Printed:
+        return Echo::Printed;
+    case PrinterStatus::Fault:
+        return Echo::Fault;
+    case PrinterStatus::Waiting:
+        break;
+    }
+    return Echo::NoStatusLine;
+}
+
+bool JobRunner::cutLabel(CutJobMode mode)
+{
+    return cutJob(mode).cut();
+}
+
+CutJobResult JobRunner::cutJob(CutJobMode mode)
 {
     const JobControls controls = m_controls.cutter();
-    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested})
-        .code();
+    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested});
 }
 
 // A command the cutter takes on its own: no reply is awaited, so the link is not resumed.
-void JobRunner::sendToCutter(const QByteArray& command)
+// Whether the cutter's line took every byte; the operator is told when not (a port that did
+// not open has told him already).
+bool JobRunner::sendToCutter(const QByteArray& command)
 {
     const JobControls controls = m_controls.cutter();
     TCom232 link;
     link.portName = controls.cmbCutPort;
     link.Configure(controls.cmbCutBaud.trimmed());
-    link.Write(command);
+    if (!link.isOpen())
+        return false;
+    if (link.Write(command))
+        return true;
+    reportCommandNotSent(controls.cmbCutPort);
+    return false;
 }
 
+// The counter stops at the largest number it holds rather than turn negative.
 void JobRunner::countLabel()
 {
-    m_controls.setText(RunText::Counter, QString::number(number(RunText::Counter) + 1));
+    const qint64 counted = qint64(number(RunText::Counter)) + 1;
+    m_controls.setText(RunText::Counter, QString::number(qMin<qint64>(counted, std::numeric_limits<int>::max())));
 }
 
 // In echo mode the quantity box shows how many labels remain.

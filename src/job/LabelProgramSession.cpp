@@ -1,6 +1,6 @@
 #include "job/LabelProgramSession.h"
 
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/MessageService.h"
 
 #include <QFileInfo>

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "job/PrintControls.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/Tshape.h"
 
 class RecordFields;
+class Tcom;
+struct LabelJob;
 
 // How a printer job ended. Only Printed counts as a label printed: when the port does not
 // open nothing is sent, and when the port stops taking bytes (a printer unplugged mid-job, a
 // full disk) the operator is told and the serial values stay where they were.
-enum class PrintOutcome { Printed, PortNotOpened, WriteFailed, Cancelled };
+// Refused: the operator's input was refused with a message before anything was sent.
+enum class PrintOutcome { Printed, PortNotOpened, WriteFailed, Cancelled, Refused };
 
 // What a printer job works on: the document's object list (its serial values advance), the
 // job settings (refreshed from the controls first), the job window's controls and the
@@ -20,6 +23,12 @@ struct PrintJobContext {
     const PrintControls& controls;
     int rotation = 0;
 };
+
+// Writes one label job to an open link: the header, every printed object's commands (none in
+// feed mode) and the issue command for quantity copies. Returns false when the link did not
+// take every byte. Raises what writeObjectCommands raises; what was written stays written.
+bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, const JobSettings& settings,
+                   int quantity, bool feedMode);
 
 // One label job: refreshes the settings, opens the printer port ("打开打印端口错误" when it
 // does not open), writes the header, every printed object's commands (none in feed mode) and

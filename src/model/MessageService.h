@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QObject;
+
 #include <functional>
 
 // Messages the operator can act on go through one service, so that core code never opens
@@ -17,6 +19,9 @@ struct Message {
     QString text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // The window the box belongs to (a dialog's own messages stay over that dialog);
+    // nullptr lets the service choose.
+    QObject* owner = nullptr;
 };
 
 class MessageService {
@@ -42,6 +47,14 @@ void showStandardError(const QString& text);
 // Runs one step of a command; a failure it raises is shown in the standard error box and ends
 // the step, never the program. Returns whether the step ran to its end.
 bool runShowingFailure(const std::function<void()>& step);
+// A command handler wrapped in runShowingFailure, for connecting to a window's actions and
+// buttons: a failure ends that command with the standard error box and never unwinds through
+// the event loop, which cannot carry it.
+template <typename Handler>
+auto guarded(Handler handler)
+{
+    return [handler] { runShowingFailure(handler); };
+}
 
 // Records every message and answers from a queue (then with the fallback answer).
 // Installs itself for its lifetime.

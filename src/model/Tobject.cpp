@@ -80,6 +80,14 @@ void Tobject::appendNew(Tshape shape)
     objects.append(std::move(shape));
 }
 
+void Tobject::AppendAdded(ShapeList added)
+{
+    beginAdd();
+    objects.reserve(objects.size() + added.size());
+    for (Tshape& shape : added)
+        appendNew(std::move(shape));
+}
+
 template <typename Fill>
 void Tobject::addGrid(ShapeKind kind, double left, double top, double right, double bottom,
                       int rows, int columns, int rowGap, int columnGap, Fill fill)

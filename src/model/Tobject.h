@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QPaintDevice;
-
 // The label document: the one label being edited. Its object list is at once the drawing
 // order, the numbering of the object list, and the order in which print objects are sent
 // to the printer and cut objects to the cutter. Beside it the document keeps one level of
@@ -90,30 +88,10 @@ public:
     void AddCutArc(double centerX, double centerY, double radius, double startAngle,
                    double endAngle, int startDown, int endUp, int direction);
 
-    // Texts and symbols, placed by their anchor (left, top). Each measures what it adds, a
-    // text with its font on the label surface, a symbol with the barcode library, to give
-    // the new objects their pixel boxes. size is in points, charExtra in pixels. They are
-    // built with the view (view/TobjectAnchoredAdd.cpp), whose measurements they use.
-    void AddPrintStrings(const QString& name, int left, int top, int rows, int columns, int rowPitch,
-                         int columnPitch, const QString& text, int direction, const QString& fontName,
-                         float size, int bold, int italic, int underLine, int strikeOut, int charExtra,
-                         const QPaintDevice& surface, int serialNo, float widthFactor,
-                         float heightFactor, const QString& DBField, const QString& DBType,
-                         int DBDateStyle);
-    void AddPrintBar(const QString& name, int left, int top, int direction, const QString& barType,
-                     int barWidth, int wideBarWidth, int barHeight, int selfAdd,
-                     const QString& barValue, int displayCode, const QString& DBField,
-                     const QString& fontName, int fontSize, int bold, int italic, int underLine,
-                     int strikeOut, float strGap, float widthFactor, float heightFactor, int alignMode,
-                     int if39Star, float xOffset, float yOffset, const QString& beginStr,
-                     const QString& endStr);
-    void AddPrintQRBar(const QString& name, int left, int top, int direction, int barLevel,
-                       int barWidth, const QString& barValue, const QString& DBField);
-    void AddPrintDataMatrix(const QString& name, int left, int top, int direction, int barWidth,
-                            const QString& barValue, const QString& DBField);
-    void AddPrintPdf417Bar(const QString& name, int left, int top, int direction, int barLevel,
-                           int barWidth, const QString& barValue, int barHeight, int barColumn,
-                           const QString& DBField);
+    // The common end of every add operation: deselects every object, marks the label
+    // modified and appends the new objects selected, in order. The add operations of texts
+    // and symbols (view/TobjectAnchoredAdd.h) measure their objects first and end here.
+    void AppendAdded(ShapeList added);
 
     // Selection and order; none of these takes a snapshot.
     void SelectAll(bool value);
@@ -136,8 +114,6 @@ private:
     // The steps every add operation shares before it appends: deselect and mark modified.
     void beginAdd();
     void appendNew(Tshape shape);
-    // Places a new symbol at its anchor with its unrotated size and appends it.
-    void appendSymbol(Tshape symbol, const QString& name, int left, int top, int width, int height);
     template <typename Fill>
     void addGrid(ShapeKind kind, double left, double top, double right, double bottom, int rows,
                  int columns, int rowGap, int columnGap, Fill fill);

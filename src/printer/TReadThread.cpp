@@ -6,13 +6,13 @@ constexpr qsizetype kReportLength = 13;
 
 } // namespace
 
-int classifyStatusReport(const QByteArray& report)
+PrinterStatus classifyStatusReport(const QByteArray& report)
 {
     if (report.contains("4020000"))
-        return 1;
+        return PrinterStatus::Printed;
     if (report.contains("4120001") || report.contains("4120000"))
-        return 0;
-    return 2;
+        return PrinterStatus::Waiting;
+    return PrinterStatus::Fault;
 }
 
 TReadThread::TReadThread(QObject* parent)
@@ -25,7 +25,7 @@ void TReadThread::Configure(const QString& baudText)
     if (!openLine(baudText, QStringLiteral("打码机读串口时，打开通信端口错误!!")))
         return;
     received.clear();
-    status = 0;
+    status = PrinterStatus::Waiting;
 }
 
 void TReadThread::Poll()
@@ -40,7 +40,7 @@ void TReadThread::receive(const QByteArray& arrival)
     received += arrival;
     if (received.size() < kReportLength)
         return;
-    if (const int verdict = classifyStatusReport(received))
+    if (const PrinterStatus verdict = classifyStatusReport(received); verdict != PrinterStatus::Waiting)
         status = verdict;
     received.clear();
 }

@@ -1,6 +1,13 @@
 #pragma once
 
-#include "printer/SerialLink.h"
+#include "ports/SerialLink.h"
+
+// What the printer reported on its status port.
+enum class PrinterStatus {
+    Waiting, // no report yet, or only interim ones ("4120001", "4120000")
+    Printed, // "4020000": the label was printed correctly
+    Fault,   // any other report: the cycle failed
+};
 
 // The status reader: watches the printer's status port during a print-and-cut cycle and
 // turns the printer's report into the state the job runner acts on.
@@ -10,10 +17,10 @@ public:
     explicit TReadThread(QObject* parent = nullptr);
 
     QByteArray received; // what arrived since the last classification
-    int status = 0;      // 0 waiting, 1 printed correctly, 2 the printer reported something else
+    PrinterStatus status = PrinterStatus::Waiting;
 
     // Opens portName for reading; on failure "打码机读串口时，打开通信端口错误!!" and the
-    // reader stays closed, so status never leaves 0.
+    // reader stays closed, so status stays Waiting.
     void Configure(const QString& baudText);
     // Reads what has arrived; a report of 13 characters or more is classified and dropped.
     void Poll() override;
@@ -21,6 +28,6 @@ public:
     void receive(const QByteArray& arrival);
 };
 
-// The classification of one report: 1 printed ("4020000"), 0 an interim report
-// ("4120001", "4120000") that changes nothing, 2 anything else.
-int classifyStatusReport(const QByteArray& report);
+// The classification of one report; an interim report classifies as Waiting and changes
+// nothing.
+PrinterStatus classifyStatusReport(const QByteArray& report);

@@ -1,7 +1,8 @@
 #include "printer/Tcom.h"
 
-#include "printer/SerialLine.h"
+#include "ports/SerialLine.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QSerialPort>
@@ -58,6 +59,12 @@ Tcom::Tcom(const QString& portName)
 {
 }
 
+Tcom::Tcom(InMemory)
+    : m_inMemory(true)
+{
+    Open(QString());
+}
+
 Tcom::~Tcom()
 {
     Close();
@@ -66,6 +73,13 @@ Tcom::~Tcom()
 bool Tcom::Open(const QString& baudText)
 {
     Close();
+    if (m_inMemory) {
+        m_memory.clear();
+        auto buffer = std::make_unique<QBuffer>(&m_memory);
+        buffer->open(QIODevice::WriteOnly);
+        m_device = std::move(buffer);
+        return true;
+    }
     m_target = resolvePortName(portName);
     switch (m_target.kind) {
     case PortKind::Serial:
@@ -92,10 +106,8 @@ bool Tcom::Write(const QByteArray& text)
     if (!m_device)
         return false;
     written = qMax<qint64>(0, m_device->write(text));
-    if (auto* port = qobject_cast<QSerialPort*>(m_device.get())) {
-        drainSerialWrites(*port);
-        return written == text.size() && port->bytesToWrite() == 0 && port->error() == QSerialPort::NoError;
-    }
+    if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
+        return drainSerialWrites(*port) && written == text.size();
     return written == text.size();
 }
 

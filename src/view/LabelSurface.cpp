@@ -1,7 +1,7 @@
 #include "view/LabelSurface.h"
 
-#include "editor/ZoomList.h"
 #include "view/LabelRescale.h"
+#include "view/ZoomList.h"
 
 QImage renderLabelSurface(Tobject& document, const LabelSettings& label, float zoom)
 {

@@ -1,5 +1,5 @@
 #include "files/LabelFile.h"
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 

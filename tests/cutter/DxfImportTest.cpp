@@ -1,6 +1,5 @@
 #include "cutter/DxfImport.h"
 
-#include "model/ConversionError.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -182,19 +181,18 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     const QByteArray twoLines = "0\nLINE\n10\n1\n20\n1\n11\n2\n21\n2\n"
                                 "0\nLINE\n10\n1\n20\n1\n11\n2\n21\n2\n";
     Tobject document;
-    EXPECT_THROW(importText(document, drawing(twoLines + "0\nCIRCLE\n10\n1,5\n")),
-                 ConversionError);
+    const DxfImportResult badNumber = importText(document, drawing(twoLines + "0\nCIRCLE\n10\n1,5\n"));
+    EXPECT_FALSE(badNumber.ok());
+    EXPECT_EQ(badNumber.added, 2);
     EXPECT_EQ(document.objects.size(), 2);
 
     Tobject header;
-    try {
-        importText(header, drawing("", "9\n$EXTMIN\n10\nabc\n20\n0\n"));
-        ADD_FAILURE() << "a bad extent must raise";
-    } catch (const ConversionError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("DXF文件第8行的“abc”不是数字"));
-    }
+    const DxfImportResult badExtent = importText(header, drawing("", "9\n$EXTMIN\n10\nabc\n20\n0\n"));
+    EXPECT_EQ(badExtent.error, QStringLiteral("DXF文件第8行的“abc”不是数字"));
+    ASSERT_TRUE(badExtent.stop.has_value());
+    EXPECT_EQ(badExtent.stop->line, 8);
     Tobject huge;
-    EXPECT_THROW(importText(huge, drawing("0\nCIRCLE\n40\n1e300\n")), ConversionError);
+    EXPECT_FALSE(importText(huge, drawing("0\nCIRCLE\n40\n1e300\n")).ok());
 
     Tobject binary;
     binary.AddCutLine(1, 2, 3, 4, 1, 1, 0);
@@ -202,6 +200,7 @@ TEST(DxfImport, BadDrawingsAreReportedAndKeepWhatWasAddedBefore)
     const DxfImportResult refused =
         importText(binary, QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22) + "\x00\x01LINE");
     EXPECT_FALSE(refused.ok());
+    EXPECT_FALSE(refused.stop) << "refused as a whole, not stopped at a value";
     EXPECT_EQ(binary.objects.size(), 1);
     EXPECT_EQ(binary.undoList.size(), 1);
 
@@ -279,10 +278,8 @@ TEST(DxfImport, SurvivesDamagedDrawings)
                 break;
         }
         Tobject document;
-        try {
-            importText(document, damaged);
-        } catch (const ConversionError&) {
-        }
+        const DxfImportResult result = importText(document, damaged);
+        EXPECT_EQ(document.objects.size(), result.added) << "round " << round;
         EXPECT_LE(document.objects.size(), 3) << "round " << round;
     }
 }

@@ -1,6 +1,5 @@
+#include "support/CliRun.h"
 #include "support/TestApp.h"
-
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -38,12 +37,10 @@ TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
     };
     for (const CommandCase& row : cases) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
-        QProcess cli;
-        cli.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli"), row.arguments);
-        ASSERT_TRUE(cli.waitForFinished(30000));
-        EXPECT_EQ(cli.exitCode(), row.exitCode);
-        EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), QString::fromUtf8(row.out));
-        EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardError()).contains(QString::fromUtf16(row.err)));
+        const testing_support::CliRun cli = testing_support::runCli(row.arguments);
+        EXPECT_EQ(cli.exitCode, row.exitCode);
+        EXPECT_EQ(QString::fromUtf8(cli.out), QString::fromUtf8(row.out));
+        EXPECT_TRUE(QString::fromUtf8(cli.err).contains(QString::fromUtf16(row.err)));
     }
 }
 

@@ -58,8 +58,7 @@ TEST(XlsReader, ReadsFormulaCellsAsEmpty)
 
 QByteArray fixtureBytes()
 {
-    QFile source(fixture("basic.xls"));
-    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    return testing_support::fileContent(fixture("basic.xls"));
 }
 
 // Reads each content as a binary workbook: it either reads or fails with a message.

@@ -1,6 +1,7 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "files/FileChooser.h"
 #include "model/MessageService.h"
+#include "support/WidgetHelpers.h"
 
 #include <QAccessible>
 
@@ -27,17 +28,10 @@ protected:
     template <typename Widget = QLineEdit>
     Widget* control(const char* name)
     {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return testing_support::control<Widget>(&dialog, QString::fromLatin1(name));
     }
 
-    // Radio buttons and check boxes react on their mark, not on empty space beside the text.
-    void click(const char* name)
-    {
-        auto* button = control<QAbstractButton>(name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
+    void click(const char* name) { testing_support::clickButton(control<QAbstractButton>(name)); }
 
     QStringList sizeFields() { return {control("txtWidth")->text(), control("txtHeight")->text()}; }
 

@@ -34,12 +34,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Where the n-th (from 0) element of a name opens.
 qsizetype openingTag(const QByteArray& bytes, const QByteArray& name, int occurrence)
 {
@@ -72,13 +66,7 @@ void writeRecent(const QString& iniPath, const QStringList& entries)
         ini.setValue(QStringLiteral("RecentOpenFile/file%1").arg(i + 1), entries[i]);
 }
 
-QStringList texts(const RecordingMessageService& service)
-{
-    QStringList list;
-    for (const Message& message : service.messages)
-        list.append(message.text);
-    return list;
-}
+using testing_support::messageTexts;
 
 // The captions of the "文件" menu, separators as "-".
 QStringList fileMenu(TfrmMain& window)
@@ -136,7 +124,7 @@ TEST_F(FileCommands, QuittingWithUnsavedChangesSavesAsAnswered)
         action(QStringLiteral("actionClose"))->trigger();
         QApplication::processEvents();
         EXPECT_EQ(!main().isVisible(), c.closes) << c.name;
-        QStringList asked = texts(messages);
+        QStringList asked = messageTexts(messages);
         if (c.asked.size() == 2 && c.asked[1].isEmpty() && asked.size() == 2) {
             EXPECT_EQ(messages.messages[1].icon, MessageIcon::Error) << c.name << ": the failure is shown";
             asked[1].clear();
@@ -330,7 +318,7 @@ TEST_F(FileCommands, TheCommandLineFileOpensAfterTheRecentMenuIsBuilt)
     EXPECT_TRUE(messages.messages.isEmpty());
 
     restart([&](TfrmMain& window) { window.setStartupFile(path(QStringLiteral("missing.xml"))); });
-    EXPECT_EQ(texts(messages), QStringList{"文件不存在！"});
+    EXPECT_EQ(messageTexts(messages), QStringList{"文件不存在！"});
     EXPECT_EQ(main().windowTitle(), QStringLiteral("Marlune"));
     EXPECT_EQ(labelSettings().Width, 1300);
 }
@@ -339,7 +327,7 @@ TEST_F(FileCommands, APartlyReadLabelIsLoadedAsFarAsItGoesAndTheOperatorWarned)
 {
     const QString whole = path(QStringLiteral("whole.xml"));
     writeLabel(whole, 4);
-    const QByteArray bytes = readBytes(whole);
+    const QByteArray bytes = testing_support::fileContent(whole);
     const struct {
         const char* name;
         QByteArray bytes;
@@ -433,7 +421,7 @@ TEST_F(FileCommands, AnyLabelSizeAFileNamesIsShownWithinBoundedMemory)
 {
     const QString file = path(QStringLiteral("hostile.xml"));
     writeLabel(file, 1);
-    QByteArray bytes = readBytes(file);
+    QByteArray bytes = testing_support::fileContent(file);
     bytes.replace("<Width>500</Width>", "<Width>2147483647</Width>");
     bytes.replace("<Height>300</Height>", "<Height>2147483647</Height>");
     bytes.replace("<Zoom>1</Zoom>", "<Zoom>500</Zoom>");

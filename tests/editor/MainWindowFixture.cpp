@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
 
 #include <QTest>
@@ -44,20 +44,7 @@ QAction* MainWindowFixture::action(const QString& name)
 
 bool MainWindowFixture::runWithDialog(QAction* command, const std::function<void(QWidget*)>& handle)
 {
-    bool opened = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll.stop();
-            opened = true;
-            handle(dialog);
-        }
-    });
-    poll.start();
-    command->trigger();
-    poll.stop();
-    return opened;
+    return testing_support::runWithModal([command] { command->trigger(); }, handle);
 }
 
 void MainWindowFixture::press(int key, Qt::KeyboardModifiers modifiers)

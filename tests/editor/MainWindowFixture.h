@@ -3,6 +3,7 @@
 #include "editor/ApplicationWindows.h"
 #include "files/FileChooser.h"
 #include "model/MessageService.h"
+#include "support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,9 +37,7 @@ protected:
     template <typename Widget>
     Widget* find(QWidget* parent, const QString& name)
     {
-        auto* widget = parent->findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << "no control named " << qPrintable(name);
-        return widget;
+        return testing_support::control<Widget>(parent, name);
     }
 
     // Triggers a command that opens a modal dialog and lets handle drive that dialog; the

@@ -1,7 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "job/JobSettings.h"
+#include "model/JobSettings.h"
 #include "model/LabelSettings.h"
+#include "support/TestApp.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -18,30 +19,22 @@
 
 namespace {
 
+using testing_support::control;
+using testing_support::messageTexts;
+
 QString text(QWidget* dialog, const char* name)
 {
-    return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    return control<QLineEdit>(dialog, QString::fromLatin1(name))->text();
 }
 
 void setText(QWidget* dialog, const char* name, const QString& value)
 {
-    dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(value);
+    control<QLineEdit>(dialog, QString::fromLatin1(name))->setText(value);
 }
 
 void click(QWidget* dialog, const char* name)
 {
-    auto* button = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    // Radio buttons and check boxes react on their mark, not on empty space beside the text.
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-QStringList messageTexts(const RecordingMessageService& service)
-{
-    QStringList texts;
-    for (const Message& message : service.messages)
-        texts.append(message.text);
-    return texts;
+    testing_support::clickButton(control<QAbstractButton>(dialog, QString::fromLatin1(name)));
 }
 
 } // namespace

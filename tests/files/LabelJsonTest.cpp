@@ -2,6 +2,7 @@
 
 #include "files/LabelJson.h"
 #include "support/CliRun.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -75,7 +76,7 @@ TEST(LabelCli, DumpAndResave)
 
     const CliRun resave = runCli({QStringLiteral("resave"), label, QStringLiteral("-o"), copy});
     EXPECT_EQ(resave.exitCode, 0) << resave.err.toStdString();
-    EXPECT_EQ(readFile(copy), state.bytes());
+    EXPECT_EQ(testing_support::fileContent(copy), state.bytes());
 
     const struct {
         const char* description;

@@ -162,7 +162,7 @@ TEST(LabelSave, ReplacesTheFileAndClearsModified)
     state.document.modified = true;
     SaveLabel(path, state.document, state.label, state.job);
     EXPECT_FALSE(state.document.modified);
-    EXPECT_EQ(readFile(path), state.bytes());
+    EXPECT_EQ(testing_support::fileContent(path), state.bytes());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left behind";
 }
 
@@ -179,7 +179,7 @@ TEST(LabelSave, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile)
         EXPECT_THROW(SaveLabel(path, state.document, state.label, state.job), FileError) << path.toStdString();
         EXPECT_TRUE(state.document.modified);
     }
-    EXPECT_EQ(readFile(blocker), QByteArray("keep me"));
+    EXPECT_EQ(testing_support::fileContent(blocker), QByteArray("keep me"));
 }
 
 TEST(LabelLoad, AMissingFileShowsTheMessageAndChangesNothing)
@@ -222,7 +222,7 @@ TEST(LabelExamples, TheExamplesAreLabelsTheProgramWrote)
     } rows[] = {{"examples/sample.xml", 9}, {"examples/reference-200.xml", 200}};
     for (const auto& row : rows) {
         const QString path = testing_support::sourcePath(QString::fromLatin1(row.file));
-        const QByteArray bytes = readFile(path);
+        const QByteArray bytes = testing_support::fileContent(path);
         ASSERT_FALSE(bytes.isEmpty()) << row.file;
         LabelState state;
         const LabelLoadResult result = readLabel(bytes, path, state.target());

@@ -33,7 +33,5 @@ QStringList elementTexts(const QByteArray& bytes, const QByteArray& name);
 // The names of the child elements of the n-th element called parent, in order.
 QStringList childNames(const QByteArray& bytes, const QByteArray& parent, int occurrence = 0);
 
-// Whole-file helpers: writeFile returns false when the file cannot be written; readFile
-// returns an empty array when it cannot be read.
+// Writes a whole file; false when it cannot be written (support/TestApp.h reads one back).
 bool writeFile(const QString& path, const QByteArray& bytes);
-QByteArray readFile(const QString& path);

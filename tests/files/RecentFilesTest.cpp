@@ -2,6 +2,7 @@
 
 #include "files/FileError.h"
 #include "files/RecentFiles.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,7 +68,7 @@ TEST(RecentFiles, ThePathAlreadyFirstWritesNothing)
     const QByteArray content = "[RecentOpenFile]\r\nfile1=/labels/1.xml\r\n";
     ASSERT_TRUE(writeFile(ini, content));
     RecentFiles(ini).add(QStringLiteral("/labels/1.xml"));
-    EXPECT_EQ(readFile(ini), content);
+    EXPECT_EQ(testing_support::fileContent(ini), content);
 }
 
 TEST(RecentFiles, AMissingFileIsAnEmptyListAndAnUnwritableOneAnError)

@@ -1,4 +1,5 @@
 #include "LabelTestData.h"
+#include "support/TestApp.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString kCli = QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli");
+const QString kCli = testing_support::toolPath(QStringLiteral("marlune-cli"));
 
 // Thousands of objects: a save takes long enough to be cut anywhere.
 QByteArray largeLabel()
@@ -44,7 +45,7 @@ TEST(SaveKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
     clock.start();
     ASSERT_EQ(QProcess::execute(kCli, {QStringLiteral("resave"), source, QStringLiteral("-o"), expected}), 0);
     const int saveMs = int(clock.elapsed());
-    const QByteArray newBytes = readFile(expected);
+    const QByteArray newBytes = testing_support::fileContent(expected);
     ASSERT_FALSE(newBytes.isEmpty());
 
     QRandomGenerator random(25);
@@ -79,7 +80,7 @@ TEST(SaveKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
         }
         cli.waitForFinished(-1);
 
-        const QByteArray now = readFile(target);
+        const QByteArray now = testing_support::fileContent(target);
         ASSERT_TRUE(now == oldBytes || now == newBytes) << "round " << round << ": " << now.size() << " bytes";
         keptOld += now == oldBytes;
         replaced += now == newBytes;

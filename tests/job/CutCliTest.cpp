@@ -1,8 +1,10 @@
 #include "CutJobSupport.h"
 
 #include "files/LabelFile.h"
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 #include "support/CliRun.h"
+#include "support/SimulatedMachine.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,18 +17,9 @@
 
 namespace {
 
+using testing_support::SimulatedMachine;
+using testing_support::fileContent;
 using testing_support::runCli;
-
-QString cliPath()
-{
-    return QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-cli");
-}
-
-QByteArray fileContent(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A turned 60 × 100 mm label with stored cutter settings away from the initial ones, saved
 // where the command reads it.
@@ -146,8 +139,9 @@ TEST(CutCli, SendsToTheCutterAndWaitsForItsAnswer)
         ASSERT_FALSE(sim.cutterPath().isEmpty()) << c.name;
 
         QProcess cli;
-        cli.start(cliPath(), QStringList{QStringLiteral("cut"), label, QStringLiteral("--port"), sim.cutterPath(),
-                                         QStringLiteral("--baud"), QStringLiteral("115200")} + c.options);
+        testing_support::startCli(cli, QStringList{QStringLiteral("cut"), label, QStringLiteral("--port"),
+                                                   sim.cutterPath(), QStringLiteral("--baud"),
+                                                   QStringLiteral("115200")} + c.options);
         ASSERT_TRUE(cli.waitForStarted()) << c.name;
         if (c.interrupt) {
             QTimer look; // the log grows without an event of this process: look now and then

@@ -1,6 +1,7 @@
 #include "CutJobSupport.h"
 
 #include "job/CutJob.h"
+#include "support/SimulatedMachine.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing_support::SimulatedMachine;
 
 TEST(CutJobWithVirtualMachine, AcknowledgedRejectedOrStopped)
 {
@@ -36,7 +39,7 @@ TEST(CutJobWithVirtualMachine, AcknowledgedRejectedOrStopped)
             QTimer::singleShot(c.stopAfterMs, &operatorAtTheWindow, [&job] { job.stopRequested = true; });
         const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
         EXPECT_EQ(result.end, c.end) << c.name;
-        EXPECT_EQ(result.code(), c.end == CutJobEnd::Acknowledged ? 0 : -1) << c.name;
+        EXPECT_EQ(result.cut(), c.end == CutJobEnd::Acknowledged) << c.name;
 
         const std::optional<CutStream> stream = buildCutStream(CutJobMode::CurrentLabel, job.inputs());
         ASSERT_TRUE(stream);

@@ -34,31 +34,3 @@ ScopedWorkingDirectory::~ScopedWorkingDirectory()
 {
     QDir::setCurrent(m_previous);
 }
-
-SimulatedMachine::SimulatedMachine(const QStringList& options)
-{
-    m_process.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"),
-                    QStringList{QStringLiteral("--cut-ms"), QStringLiteral("20")} + options);
-    if (!m_process.waitForStarted())
-        return;
-    QStringList lines;
-    while (lines.size() < 3 && m_process.waitForReadyRead(5000)) {
-        while (m_process.canReadLine())
-            lines << QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    for (const QString& line : lines) {
-        const QString path = line.section(u'=', 1);
-        if (line.startsWith(QStringLiteral("printer=")))
-            m_printer = path;
-        else if (line.startsWith(QStringLiteral("status=")))
-            m_status = path;
-        else if (line.startsWith(QStringLiteral("cutter=")))
-            m_cutter = path;
-    }
-}
-
-SimulatedMachine::~SimulatedMachine()
-{
-    m_process.terminate();
-    m_process.waitForFinished(5000);
-}

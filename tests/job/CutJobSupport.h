@@ -2,9 +2,7 @@
 
 #include "job/CutStream.h"
 
-#include <QProcess>
 #include <QString>
-#include <QStringList>
 
 // A label set up as a new one (130 × 90 mm, the settings' initial values) holding one cut
 // rectangle, and the window's controls filled from its settings.
@@ -34,24 +32,4 @@ public:
 
 private:
     QString m_previous;
-};
-
-// marlune-sim as a process, as an operator without hardware runs it, answering quickly.
-class SimulatedMachine {
-public:
-    explicit SimulatedMachine(const QStringList& options);
-    ~SimulatedMachine();
-    SimulatedMachine(const SimulatedMachine&) = delete;
-    SimulatedMachine& operator=(const SimulatedMachine&) = delete;
-
-    // The device paths of its ports; empty when the machine did not start.
-    QString printerPath() const { return m_printer; }
-    QString statusPath() const { return m_status; }
-    QString cutterPath() const { return m_cutter; }
-
-private:
-    QProcess m_process;
-    QString m_printer;
-    QString m_status;
-    QString m_cutter;
 };

@@ -1,9 +1,10 @@
 #include "CutJobSupport.h"
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
 #include "job/CutJob.h"
 #include "model/ConversionError.h"
 #include "model/MessageService.h"
+#include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +17,7 @@
 
 namespace {
 
-QByteArray fileContent(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing_support::fileContent;
 
 TEST(CutJob, CutToFileInAnyCaseWritesTheWholeStreamIntoTheFileNamedAsTyped)
 {
@@ -35,7 +32,7 @@ TEST(CutJob, CutToFileInAnyCaseWritesTheWholeStreamIntoTheFileNamedAsTyped)
 
         const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
         EXPECT_EQ(result.end, CutJobEnd::WrittenToFile) << typed;
-        EXPECT_EQ(result.code(), -2) << typed;
+        EXPECT_FALSE(result.cut()) << typed << ": a stream in a file cut nothing";
         EXPECT_EQ(result.file, dir.filePath(QString::fromUtf8(typed))) << typed;
         EXPECT_EQ(fileContent(dir.filePath(QString::fromUtf8(typed))), expected->whole()) << typed;
         EXPECT_EQ(job.settings.cutPort, QString::fromUtf8(typed)) << typed;
@@ -67,7 +64,7 @@ TEST(CutJob, FileThatCannotBeWrittenIsReportedNotTakenForSuccess)
 
     const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
     EXPECT_EQ(result.end, CutJobEnd::FileFailed);
-    EXPECT_EQ(result.code(), -1);
+    EXPECT_FALSE(result.cut());
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("错误"));
     EXPECT_TRUE(messages.messages[0].text.contains(dir.filePath(QStringLiteral("cutToFile"))));
@@ -84,7 +81,7 @@ TEST(CutJob, NothingToCutOpensNoPortAndNoFile)
         job.controls.cmbCutPort = QString::fromUtf8(port);
         const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
         EXPECT_EQ(result.end, CutJobEnd::NothingToCut) << port;
-        EXPECT_EQ(result.code(), -1) << port;
+        EXPECT_FALSE(result.cut()) << port;
     }
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(messages.messages.isEmpty()) << "no port was opened, so none failed";
@@ -109,7 +106,7 @@ TEST(CutJob, PortThatDoesNotOpenEndsTheJobAtOnce)
     job.controls.cmbCutPort = QStringLiteral("/dev/nonexistent-cutter");
     const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
     EXPECT_EQ(result.end, CutJobEnd::PortClosed);
-    EXPECT_EQ(result.code(), -1);
+    EXPECT_FALSE(result.cut());
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Comm Error"));
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("雕刻时，打开通信端口错误!!"));
@@ -165,7 +162,7 @@ TEST(CutJob, WaitsForTheCutterOverTheLink)
         }
         const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
         EXPECT_EQ(result.end, c.end) << c.name;
-        EXPECT_EQ(result.code(), c.end == CutJobEnd::Acknowledged ? 0 : -1) << c.name;
+        EXPECT_EQ(result.cut(), c.end == CutJobEnd::Acknowledged) << c.name;
         EXPECT_EQ(result.reply, c.reply) << c.name;
         EXPECT_EQ(sent, expected->whole()) << c.name;
     }
@@ -182,7 +179,7 @@ TEST(CutJob, LineThatHangsUpDuringTheWaitEndsIt)
     QTimer::singleShot(20, &machine, [&] { line.hangUp(); });
     const CutJobResult result = RunCutJob(CutJobMode::CurrentLabel, job.inputs());
     EXPECT_EQ(result.end, CutJobEnd::PortClosed);
-    EXPECT_EQ(result.code(), -1);
+    EXPECT_FALSE(result.cut());
     ASSERT_FALSE(messages.messages.isEmpty());
     EXPECT_EQ(messages.messages.last().caption, QStringLiteral("Comm Error"));
 }

@@ -1,6 +1,6 @@
-#include "job/JobSettings.h"
 #include "job/LabelProgramSession.h"
 #include "job/RecordingLabelProgram.h"
+#include "model/JobSettings.h"
 #include "model/MessageService.h"
 
 #include <gtest/gtest.h>

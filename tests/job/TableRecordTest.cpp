@@ -34,6 +34,7 @@ class TableRecordTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        SKIP_WITHOUT_WORKBOOK_WRITER();
         ASSERT_TRUE(m_dir.isValid());
         m_data.openQuery(testing_support::writeGoodsBook(m_dir.filePath(QStringLiteral("货品.xlsx"))),
                          QStringLiteral("货品"));

@@ -43,6 +43,7 @@ struct CommandCase {
 // Operators script this command: the output format and the exit codes are exact.
 TEST(ValuesCommand, ListsStoredOrRecordValuesAndFailsWithAReason)
 {
+    SKIP_WITHOUT_WORKBOOK_WRITER();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString book = testing_support::writeGoodsBook(dir.filePath(QStringLiteral("货品.xlsx")));

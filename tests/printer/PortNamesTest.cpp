@@ -1,4 +1,4 @@
-#include "printer/PortNames.h"
+#include "ports/PortNames.h"
 
 #include <QDir>
 #include <QFileInfo>

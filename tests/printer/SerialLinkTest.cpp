@@ -1,4 +1,4 @@
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
 #include "cutter/TCom232.h"
 #include "model/MessageService.h"
@@ -13,21 +13,23 @@
 namespace {
 
 // One arrival on the line and what the link must hold after it.
+template <typename Status>
 struct Step {
     QByteArray bytes;
-    int status;
+    Status status;
     QByteArray received; // "*" when the content does not matter
 };
 
+template <typename Status>
 struct StepCase {
     const char* name;
-    std::vector<Step> steps;
+    std::vector<Step<Status>> steps;
 };
 
 // Sends each step's bytes and waits until the link has seen them (its state changed) or a
 // short while has passed for steps that must change nothing.
-template <typename Link>
-void runSteps(const StepCase& stepCase)
+template <typename Link, typename Status>
+void runSteps(const StepCase<Status>& stepCase)
 {
     const char* name = stepCase.name;
     PtyPair line;
@@ -38,9 +40,9 @@ void runSteps(const StepCase& stepCase)
     ASSERT_TRUE(link.isOpen()) << name;
     link.Resume();
     int index = 0;
-    for (const Step& step : stepCase.steps) {
+    for (const Step<Status>& step : stepCase.steps) {
         const QByteArray before = link.received;
-        const int statusBefore = link.status;
+        const Status statusBefore = link.status;
         line.send(step.bytes);
         const bool unchanged = step.status == statusBefore && step.received == before;
         runEventsUntil([&] { return link.received != before || link.status != statusBefore; },
@@ -55,18 +57,19 @@ void runSteps(const StepCase& stepCase)
 
 TEST(TCom232, ReplyIsJudgedFromFiveCharactersOnTheWholeReply)
 {
+    using enum CutterStatus;
     const QByteArray noise(300, '#');
-    const StepCase cases[] = {
-        {"reply in pieces of 2 and 3", {{"{0", 0, "{0"}, {"00}", 1, "{000}"}}},
+    const StepCase<CutterStatus> cases[] = {
+        {"reply in pieces of 2 and 3", {{"{0", Waiting, "{0"}, {"00}", Accepted, "{000}"}}},
         {"five other characters, then the acknowledgement",
-         {{"ERR01", 2, "ERR01"}, {"{000}", 1, "ERR01{000}"}}},
-        {"acknowledgement after other text", {{"H7{000}\r\n", 1, "H7{000}\r\n"}}},
-        {"four characters wait for more", {{"{000", 0, "{000"}, {"}", 1, "{000}"}}},
-        {"an accepted job stays accepted over later text", {{"{000}", 1, "{000}"}, {"xx", 1, "{000}xx"}}},
-        {"256 bytes or more are discarded unread", {{noise, 0, ""}, {"{000}", 1, "{000}"}}},
-        {"255 bytes are read", {{QByteArray(255, '#'), 2, QByteArray(255, '#')}}},
+         {{"ERR01", Rejected, "ERR01"}, {"{000}", Accepted, "ERR01{000}"}}},
+        {"acknowledgement after other text", {{"H7{000}\r\n", Accepted, "H7{000}\r\n"}}},
+        {"four characters wait for more", {{"{000", Waiting, "{000"}, {"}", Accepted, "{000}"}}},
+        {"an accepted job stays accepted over later text", {{"{000}", Accepted, "{000}"}, {"xx", Accepted, "{000}xx"}}},
+        {"256 bytes or more are discarded unread", {{noise, Waiting, ""}, {"{000}", Accepted, "{000}"}}},
+        {"255 bytes are read", {{QByteArray(255, '#'), Rejected, QByteArray(255, '#')}}},
         // A NUL from a line that powers up must not hide the reply behind it.
-        {"NUL bytes are dropped", {{QByteArray("\0\0{000}", 7), 1, "{000}"}}},
+        {"NUL bytes are dropped", {{QByteArray("\0\0{000}", 7), Accepted, "{000}"}}},
     };
     for (const auto& c : cases)
         runSteps<TCom232>(c);
@@ -74,18 +77,19 @@ TEST(TCom232, ReplyIsJudgedFromFiveCharactersOnTheWholeReply)
 
 TEST(TReadThread, ReportIsClassifiedFromThirteenCharactersThenDropped)
 {
-    const StepCase cases[] = {
-        {"report in pieces of 7 and 8", {{"{S40200", 0, "{S40200"}, {"00|}\r\nAB", 1, ""}}},
+    using enum PrinterStatus;
+    const StepCase<PrinterStatus> cases[] = {
+        {"report in pieces of 7 and 8", {{"{S40200", Waiting, "{S40200"}, {"00|}\r\nAB", Printed, ""}}},
         {"interim, then final",
-         {{"{S4120001|}\r\n", 0, ""}, {"{S4120000|}\r\n", 0, ""}, {"{S4020000|}\r\n", 1, ""}}},
-        {"13 characters without a code are a fault", {{"ABCDEFGHIJKLM", 2, ""}}},
-        {"twelve characters wait for more", {{"{S4020000|}\r", 0, "{S4020000|}\r"}, {"\n", 1, ""}}},
+         {{"{S4120001|}\r\n", Waiting, ""}, {"{S4120000|}\r\n", Waiting, ""}, {"{S4020000|}\r\n", Printed, ""}}},
+        {"13 characters without a code are a fault", {{"ABCDEFGHIJKLM", Fault, ""}}},
+        {"twelve characters wait for more", {{"{S4020000|}\r", Waiting, "{S4020000|}\r"}, {"\n", Printed, ""}}},
         {"the printed code wins over an interim code in the same text",
-         {{"{S4120001|}\r\n{S4020000|}\r\n", 1, ""}}},
-        {"an interim report leaves a fault standing", {{"{S4060000|}\r\n", 2, ""}, {"{S4120001|}\r\n", 2, ""}}},
+         {{"{S4120001|}\r\n{S4020000|}\r\n", Printed, ""}}},
+        {"an interim report leaves a fault standing", {{"{S4060000|}\r\n", Fault, ""}, {"{S4120001|}\r\n", Fault, ""}}},
         {"256 bytes or more are discarded unread",
-         {{QByteArray(300, '#'), 0, ""}, {"{S4020000|}\r\n", 1, ""}}},
-        {"NUL bytes are dropped", {{QByteArray("\0{S4020000|}\r\n", 14), 1, ""}}},
+         {{QByteArray(300, '#'), Waiting, ""}, {"{S4020000|}\r\n", Printed, ""}}},
+        {"NUL bytes are dropped", {{QByteArray("\0{S4020000|}\r\n", 14), Printed, ""}}},
     };
     for (const auto& c : cases)
         runSteps<TReadThread>(c);
@@ -130,8 +134,8 @@ TEST(SerialLink, UnopenablePortShowsItsMessageOncePerConfigureAndPollsDoNothing)
         cutter.Write("# B6 @");
         cutter.Poll();
         reader.Poll();
-        EXPECT_EQ(cutter.status, 0);
-        EXPECT_EQ(reader.status, 0);
+        EXPECT_EQ(cutter.status, CutterStatus::Waiting);
+        EXPECT_EQ(reader.status, PrinterStatus::Waiting);
         ASSERT_EQ(messages.messages.size(), 2 * configure);
     }
     for (int i = 0; i < 2; ++i) {
@@ -151,9 +155,9 @@ TEST(SerialLink, SuspendedLinkLeavesArrivalsForTheNextPoll)
     cutter.Configure(QStringLiteral("9600"));
     line.send("{000}");
     runEventsUntil([] { return false; }, 200);
-    EXPECT_EQ(cutter.status, 0) << "a link that was never resumed does not poll";
+    EXPECT_EQ(cutter.status, CutterStatus::Waiting) << "a link that was never resumed does not poll";
     cutter.Resume();
-    EXPECT_TRUE(runEventsUntil([&] { return cutter.status == 1; }));
+    EXPECT_TRUE(runEventsUntil([&] { return cutter.status == CutterStatus::Accepted; }));
 }
 
 TEST(SerialLink, WritesReachTheLineWithoutResume)
@@ -183,7 +187,7 @@ TEST(SerialLink, DestroyingOneLinkLeavesAnotherOpen)
     }
     ASSERT_TRUE(waiting.isOpen());
     first.send("{000}");
-    EXPECT_TRUE(runEventsUntil([&] { return waiting.status == 1; }));
+    EXPECT_TRUE(runEventsUntil([&] { return waiting.status == CutterStatus::Accepted; }));
 }
 
 TEST(SerialLink, SecondLinkOnALineInUseGetsTheOpenFailure)
@@ -214,7 +218,7 @@ TEST(SerialLink, HungUpLineIsClosedAndReported)
     EXPECT_TRUE(runEventsUntil([&] { return !reader.isOpen(); }));
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Comm Error"));
-    EXPECT_EQ(reader.status, 0);
+    EXPECT_EQ(reader.status, PrinterStatus::Waiting);
 }
 
 } // namespace

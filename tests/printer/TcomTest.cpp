@@ -1,4 +1,5 @@
-#include "PtyPair.h"
+#include "support/PtyPair.h"
+#include "support/TestApp.h"
 
 #include "printer/Tcom.h"
 
@@ -26,11 +27,7 @@ private:
     QString m_previous;
 };
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing_support::fileContent;
 
 TEST(Tcom, FileOutputReplacesThePreviousContent)
 {
@@ -48,7 +45,7 @@ TEST(Tcom, FileOutputReplacesThePreviousContent)
         link.Write("{XS;I,0001,0002C3201|}");
         EXPECT_EQ(link.written, 22);
         link.Close();
-        EXPECT_EQ(contentOf(path), QByteArray("{D0930,1300,0900|}{XS;I,0001,0002C3201|}")) << name;
+        EXPECT_EQ(fileContent(path), QByteArray("{D0930,1300,0900|}{XS;I,0001,0002C3201|}")) << name;
     }
 }
 
@@ -60,7 +57,7 @@ TEST(Tcom, FileIsCreatedWhenMissingAndWrittenEvenWithoutClose)
         ASSERT_TRUE(link.Open(QStringLiteral("9600")));
         link.Write("{C|}");
     }
-    EXPECT_EQ(contentOf(scratch.filePath(QStringLiteral("printToFile"))), QByteArray("{C|}"));
+    EXPECT_EQ(fileContent(scratch.filePath(QStringLiteral("printToFile"))), QByteArray("{C|}"));
 }
 
 TEST(Tcom, SerialLineIsSetByTheBaudRuleAndCarriesTheStream)

@@ -1,10 +1,12 @@
-#include "PtyPair.h"
+#include "support/PtyPair.h"
 
 #include "cutter/TCom232.h"
 #include "job/VirtualLabelMachine.h"
 #include "model/MessageService.h"
 #include "printer/TReadThread.h"
 #include "printer/Tcom.h"
+#include "support/SimulatedMachine.h"
+#include "support/TestApp.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,17 +15,21 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 const QByteArray kIssue = QByteArrayLiteral("{D0930,1300,0900|}{XS;I,0001,0002C3201|}");
 const QByteArray kCutStream = QByteArrayLiteral("# Q66.667,66.667 H1 H2 U0,0 D100,0 H7 N @");
 
 // One label as the print-and-cut runner does it: print, await the report, then cut and
-// await the cutter. Returns the report's status and the cutter's status (-1: not cut).
+// await the cutter. Returns the report's status and the cutter's status (none: not cut).
 struct LabelResult {
-    int report = 0;
-    int cut = -1;
+    PrinterStatus report = PrinterStatus::Waiting;
+    std::optional<CutterStatus> cut;
 };
+
+constexpr LabelResult kPrintedAndCut{PrinterStatus::Printed, CutterStatus::Accepted};
 
 LabelResult runLabel(const VirtualLabelMachine& machine)
 {
@@ -38,17 +44,17 @@ LabelResult runLabel(const VirtualLabelMachine& machine)
         reader.portName = machine.path(VirtualLabelMachine::Port::Status);
         reader.Configure(QStringLiteral("115200"));
         reader.Resume();
-        runEventsUntil([&] { return reader.status != 0; }, 2000);
+        runEventsUntil([&] { return reader.status != PrinterStatus::Waiting; }, 2000);
         result.report = reader.status;
     }
-    if (result.report != 1)
+    if (result.report != PrinterStatus::Printed)
         return result;
     TCom232 cutter;
     cutter.portName = machine.path(VirtualLabelMachine::Port::Cutter);
     cutter.Configure(QStringLiteral("9600"));
     cutter.Resume();
     cutter.Write(kCutStream);
-    runEventsUntil([&] { return cutter.status != 0; }, 1000);
+    runEventsUntil([&] { return cutter.status != CutterStatus::Waiting; }, 1000);
     result.cut = cutter.status;
     return result;
 }
@@ -73,13 +79,16 @@ TEST(VirtualLabelMachine, AnswersAndFaultsOnRequest)
         VirtualMachineOptions options;
         std::vector<LabelResult> labels;
     } cases[] = {
-        {"every label printed and cut", quick(), {{1, 1}, {1, 1}}},
-        {"fault at label 2", with([](auto& o) { o.faultAt = 2; }), {{1, 1}, {2, -1}, {1, 1}}},
-        {"interim reports first", with([](auto& o) { o.interim = true; }), {{1, 1}}},
-        {"answers in pieces", with([](auto& o) { o.split = true; }), {{1, 1}, {1, 1}}},
-        {"line noise before each answer", with([](auto& o) { o.flood = true; }), {{1, 1}}},
-        {"cutter replies something else", with([](auto& o) { o.cutterReply = "E0001"; }), {{1, 2}}},
-        {"silent cutter", with([](auto& o) { o.cutterSilent = true; }), {{1, 0}}},
+        {"every label printed and cut", quick(), {kPrintedAndCut, kPrintedAndCut}},
+        {"fault at label 2", with([](auto& o) { o.faultAt = 2; }),
+         {kPrintedAndCut, {PrinterStatus::Fault, std::nullopt}, kPrintedAndCut}},
+        {"interim reports first", with([](auto& o) { o.interim = true; }), {kPrintedAndCut}},
+        {"answers in pieces", with([](auto& o) { o.split = true; }), {kPrintedAndCut, kPrintedAndCut}},
+        {"line noise before each answer", with([](auto& o) { o.flood = true; }), {kPrintedAndCut}},
+        {"cutter replies something else", with([](auto& o) { o.cutterReply = "E0001"; }),
+         {{PrinterStatus::Printed, CutterStatus::Rejected}}},
+        {"silent cutter", with([](auto& o) { o.cutterSilent = true; }),
+         {{PrinterStatus::Printed, CutterStatus::Waiting}}},
     };
     for (const auto& c : cases) {
         VirtualLabelMachine machine(c.options);
@@ -103,8 +112,8 @@ TEST(VirtualLabelMachine, HangUpClosesThePortOfThatLabel)
     VirtualLabelMachine machine(options);
     QString error;
     ASSERT_TRUE(machine.start(&error)) << qPrintable(error);
-    EXPECT_EQ(runLabel(machine).cut, 1);
-    EXPECT_EQ(runLabel(machine).report, 0) << "the status port hung up: no report";
+    EXPECT_EQ(runLabel(machine).cut, CutterStatus::Accepted);
+    EXPECT_EQ(runLabel(machine).report, PrinterStatus::Waiting) << "the status port hung up: no report";
     ASSERT_FALSE(messages.messages.isEmpty());
     EXPECT_EQ(messages.messages.last().caption, QStringLiteral("Comm Error"));
 }
@@ -127,12 +136,12 @@ TEST(VirtualLabelMachine, LogsEveryByteAndRepliesOnlyToStreamsThatAskForIt)
         manual.Configure(QStringLiteral("9600"));
         manual.Resume();
         manual.Write("# H1 @"); // a manual command: no reply command, no reply
-        runEventsUntil([&] { return manual.status != 0; }, 300);
-        EXPECT_EQ(manual.status, 0);
+        runEventsUntil([&] { return manual.status != CutterStatus::Waiting; }, 300);
+        EXPECT_EQ(manual.status, CutterStatus::Waiting);
         EXPECT_TRUE(manual.received.isEmpty());
     }
 
-    EXPECT_EQ(runLabel(machine).cut, 1);
+    EXPECT_EQ(runLabel(machine).cut, CutterStatus::Accepted);
     EXPECT_TRUE(runEventsUntil([&] { return finished.count() > 0; }));
     EXPECT_EQ(machine.reportsSent(), 1);
     EXPECT_EQ(machine.repliesSent(), 1);
@@ -167,40 +176,34 @@ TEST(VirtualLabelMachine, IssueWithoutReportRequestGetsNoReport)
 // Later suites drive the machine as a process: its start-up lines and its exit must hold.
 TEST(VirtualLabelMachineProgram, PrintsItsPortsAndExitsOnSigterm)
 {
-    QProcess sim;
-    sim.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"), {QStringLiteral("--print-ms"), QStringLiteral("5")});
-    ASSERT_TRUE(sim.waitForStarted());
-    QStringList lines;
-    while (lines.size() < 3 && sim.waitForReadyRead(5000)) {
-        while (sim.canReadLine())
-            lines << QString::fromUtf8(sim.readLine()).trimmed();
-    }
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("printer=/dev/")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("status=/dev/")));
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("cutter=/dev/")));
+    testing_support::SimulatedMachine sim({QStringLiteral("--print-ms"), QStringLiteral("5")});
+    EXPECT_TRUE(sim.printerPath().startsWith(QStringLiteral("/dev/")));
+    EXPECT_TRUE(sim.statusPath().startsWith(QStringLiteral("/dev/")));
+    ASSERT_TRUE(sim.cutterPath().startsWith(QStringLiteral("/dev/")));
 
-    Tcom printer(lines[0].section(u'=', 1));
+    Tcom printer(sim.printerPath());
     ASSERT_TRUE(printer.Open(QStringLiteral("115200")));
     printer.Write(kIssue);
     printer.Close();
     TReadThread reader;
-    reader.portName = lines[1].section(u'=', 1);
+    reader.portName = sim.statusPath();
     reader.Configure(QStringLiteral("115200"));
     reader.Resume();
-    EXPECT_TRUE(runEventsUntil([&] { return reader.status == 1; }, 3000));
+    EXPECT_TRUE(runEventsUntil([&] { return reader.status == PrinterStatus::Printed; }, 3000));
 
-    sim.terminate();
-    ASSERT_TRUE(sim.waitForFinished(5000));
-    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(sim.exitCode(), 0);
+    QProcess& process = sim.process();
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 TEST(VirtualLabelMachineProgram, RejectsBadNumbersWithAReason)
 {
     for (const char* option : {"--labels", "--print-ms", "--fault-at"}) {
         QProcess sim;
-        sim.start(QStringLiteral(MARLUNE_BINARY_DIR "/bin/marlune-sim"), {QString::fromUtf8(option), QStringLiteral("-3")});
+        sim.start(testing_support::toolPath(QStringLiteral("marlune-sim")),
+                  {QString::fromUtf8(option), QStringLiteral("-3")});
         ASSERT_TRUE(sim.waitForFinished(5000));
         EXPECT_EQ(sim.exitCode(), 2) << option;
         EXPECT_TRUE(sim.readAllStandardError().contains(option)) << option;

@@ -1,4 +1,4 @@
-#include "job/WaitPumping.h"
+#include "ports/WaitPumping.h"
 
 #include <QTimer>
 

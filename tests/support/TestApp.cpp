@@ -1,5 +1,7 @@
 #include "support/TestApp.h"
 
+#include "model/MessageService.h"
+
 #include <QFile>
 
 namespace testing_support {
@@ -9,10 +11,23 @@ QString sourcePath(const QString& relative)
     return QStringLiteral(MARLUNE_SOURCE_DIR "/") + relative;
 }
 
+QString toolPath(const QString& name)
+{
+    return QStringLiteral(MARLUNE_BINARY_DIR "/bin/") + name;
+}
+
 QByteArray fileContent(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList messageTexts(const RecordingMessageService& messages)
+{
+    QStringList texts;
+    for (const Message& message : messages.messages)
+        texts.append(message.text);
+    return texts;
 }
 
 Tshape placedShape(ShapeKind kind, int left, int top, int right, int bottom)

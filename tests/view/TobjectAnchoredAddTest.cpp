@@ -1,6 +1,7 @@
 #include "model/Tobject.h"
 #include "view/SymbolMeasure.h"
 #include "view/TextObjects.h"
+#include "view/TobjectAnchoredAdd.h"
 
 #include "ViewTestSupport.h"
 
@@ -12,21 +13,21 @@ const QString kFace = QStringLiteral("DejaVu Sans");
 
 void addTexts(Tobject& document, const QImage& surface, int rows, int columns, float size = 12)
 {
-    document.AddPrintStrings(QStringLiteral("批号"), 50, 80, rows, columns, 100, 300, QStringLiteral("Lot 7"),
-                             0, kFace, size, 1, 0, 0, 0, 2, surface, 1, 1.2f, 0.8f,
-                             QStringLiteral("Col"), QStringLiteral("文本"), 3);
+    AddPrintStrings(document, QStringLiteral("批号"), 50, 80, rows, columns, 100, 300, QStringLiteral("Lot 7"),
+                    0, kFace, size, 1, 0, 0, 0, 2, surface, 1, 1.2f, 0.8f, QStringLiteral("Col"),
+                    QStringLiteral("文本"), 3);
 }
 
 void addQr(Tobject& document, int direction, const QString& value = QStringLiteral("HELLO"))
 {
-    document.AddPrintQRBar(QStringLiteral("qr"), 1000, 1000, direction, 1, 4, value, QString());
+    AddPrintQRBar(document, QStringLiteral("qr"), 1000, 1000, direction, 1, 4, value, QString());
 }
 
 void addCode128(Tobject& document, int direction, const QString& value)
 {
-    document.AddPrintBar(QStringLiteral("bar"), 1000, 1000, direction, QStringLiteral("code128(with auto code)"), 2, 4,
-                         100, 1, value, 2, QString(), kFace, 9, 0, 0, 0, 0, 0.5f, 1.0f, 1.0f, 3, 0, 0.5f, 1.0f,
-                         QStringLiteral("<"), QStringLiteral(">"));
+    AddPrintBar(document, QStringLiteral("bar"), 1000, 1000, direction, QStringLiteral("code128(with auto code)"),
+                2, 4, 100, 1, value, 2, QString(), kFace, 9, 0, 0, 0, 0, 0.5f, 1.0f, 1.0f, 3, 0, 0.5f, 1.0f,
+                QStringLiteral("<"), QStringLiteral(">"));
 }
 
 } // namespace
@@ -168,7 +169,7 @@ TEST(TobjectAnchoredAdd, AnUnencodableValueAddsAZeroLengthSymbol)
     Tobject document;
     addCode128(document, 0, QString());
     addQr(document, 0, QString());
-    document.AddPrintDataMatrix(QStringLiteral("dm"), 0, 0, 0, 4, QString(), QString());
+    AddPrintDataMatrix(document, QStringLiteral("dm"), 0, 0, 0, 4, QString(), QString());
     for (const Tshape& shape : document.objects)
         EXPECT_EQ(shape.Right, shape.Left) << qPrintable(shape.Type);
     EXPECT_EQ(document.objects.size(), 3);
@@ -177,8 +178,10 @@ TEST(TobjectAnchoredAdd, AnUnencodableValueAddsAZeroLengthSymbol)
 TEST(TobjectAnchoredAdd, TwoDimensionalCodesAreMeasuredByTheLibrary)
 {
     Tobject document;
-    document.AddPrintDataMatrix(QStringLiteral("dm"), 100, 200, 0, 7, QStringLiteral("HELLO WORLD"), QStringLiteral("C"));
-    document.AddPrintPdf417Bar(QStringLiteral("pdf"), 100, 200, 0, 2, 7, QStringLiteral("HELLO WORLD"), 3, 4, QString());
+    AddPrintDataMatrix(document, QStringLiteral("dm"), 100, 200, 0, 7, QStringLiteral("HELLO WORLD"),
+                       QStringLiteral("C"));
+    AddPrintPdf417Bar(document, QStringLiteral("pdf"), 100, 200, 0, 2, 7, QStringLiteral("HELLO WORLD"), 3, 4,
+                      QString());
     const Tshape& matrix = document.objects[0];
     EXPECT_EQ(matrix.barLevel, 0);
     EXPECT_EQ(matrix.DBField, QStringLiteral("C"));

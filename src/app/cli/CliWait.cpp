@@ -3,7 +3,7 @@
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliText.h"
-#include "printer/PortNames.h"
+#include "ports/PortNames.h"
 
 #include <cmath>
 

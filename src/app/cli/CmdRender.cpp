@@ -4,9 +4,9 @@
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliRecord.h"
 #include "app/cli/CliText.h"
-#include "editor/ZoomList.h"
 #include "model/ViewGeometry.h"
 #include "view/LabelSurface.h"
+#include "view/ZoomList.h"
 
 #include <QRegularExpression>
 

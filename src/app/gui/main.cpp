@@ -1,5 +1,3 @@
-#include "app/gui/GuardedApplication.h"
-
 #include "dialogs/FileChooserDialog.h"
 #include "dialogs/FrameworkTranslation.h"
 #include "dialogs/MessageDialog.h"
@@ -7,11 +5,14 @@
 #include "files/RecentFiles.h"
 #include "model/FontSubstitutions.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
-    GuardedApplication app(argc, argv);
+    // Every command of the windows runs inside its own guard (guarded()), which shows a failure
+    // in the standard error box; nothing is left to unwind through the event loop.
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlune"));
     QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
 

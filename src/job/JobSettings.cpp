@@ -1,7 +1,0 @@
-#include "job/JobSettings.h"
-
-JobSettings& jobSettings()
-{
-    static JobSettings shared;
-    return shared;
-}

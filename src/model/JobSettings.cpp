@@ -1,0 +1,7 @@
+#include "model/JobSettings.h"
+
+JobSettings& jobSettings()
+{
+    static JobSettings shared;
+    return shared;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// Where a port name typed in the job window leads on this machine.
+//   "comN"  the N-th serial device: /dev/ttyS(N-1), unless setting.ini maps it
+//           ([Ports] com1=/dev/ttyUSB0)
+//   "lptN"  the N-th parallel printer: /dev/lp(N-1) or /dev/usb/lp(N-1), or its mapping
+//   "/dev/…" the device itself
+//   other   a plain file of that name in the working directory ("printToFile", "cutToFile")
+// The name is only ever used as a path: it never reaches a shell.
+enum class PortKind { Serial, Parallel, Device, File };
+
+struct PortTarget {
+    PortKind kind = PortKind::File;
+    QString path;
+
+    friend bool operator==(const PortTarget&, const PortTarget&) = default;
+};
+
+// Resolves with the [Ports] section of the given ini file (missing file: no mappings).
+PortTarget resolvePortName(const QString& name, const QString& settingsPath);
+// Resolves with setting.ini beside the program.
+PortTarget resolvePortName(const QString& name);
+
+// setting.ini beside the program, whose [Ports] section maps the port names.
+QString portSettingsPath();
+// Maps a port name to a device in the [Ports] section of the ini file, taking the place of a
+// mapping of the same name in any case; the file's other sections stay. Returns whether the
+// file was written.
+bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath);
+// The parallel printers attached to this machine (/dev/lpN, /dev/usb/lpN), to map one to.
+QStringList parallelPrinterDevices();
+
+// The baud rule of both links: exactly "2400", "4800", "9600", "19200", "38400" or
+// "115200" select that rate, any other text 9600.
+qint32 baudRateFromText(const QString& baudText);
+
+// The second line of an open failure when the cause is a missing permission: it names the
+// group the operator has to join (dialout for serial lines, lp for parallel printers).
+// Empty when the open did not fail for want of permission.
+QString permissionHint(const PortTarget& target, bool permissionDenied);
+// Whether the device exists but this user may not open it (for writing, and for reading too
+// when asked).
+bool accessDenied(const QString& path, bool forReading);
