@@ -127,7 +127,7 @@ private:
     {
         const std::optional<QList<double>> values = rest.isEmpty() ? std::nullopt : numbersOf(rest);
         const qsizetype count = values ? values->size() : 0;
-        const QString number = QString::fromLatin1(rest);
+        const QString number = printableBytes(rest);
         if (letter == 'Q' && count == 2 && (*values)[0] > 0 && (*values)[1] > 0) {
             m_path.pulsesPerMmY = (*values)[0];
             m_path.pulsesPerMmX = (*values)[1];

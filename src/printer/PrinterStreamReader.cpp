@@ -47,11 +47,11 @@ QString issueMeaning(int copies, const QByteArray& code)
     const auto pick = [](const char* const* names, int count, char digit) {
         const int index = digit - '0';
         return index >= 0 && index < count ? QString::fromUtf8(names[index])
-                                           : QStringLiteral("代码 %1").arg(QChar::fromLatin1(digit));
+                                           : QStringLiteral("代码 %1").arg(printableBytes(QByteArray(1, digit)));
     };
     return QStringLiteral("打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7")
         .arg(QString::number(copies), code.left(3) == "000" ? QStringLiteral("不用") : QStringLiteral("每张后切"),
-             pick(sensors, 5, code[3]), QString(QChar::fromLatin1(code[5])), pick(ribbons, 4, code[6]),
+             pick(sensors, 5, code[3]), printableBytes(code.mid(5, 1)), pick(ribbons, 4, code[6]),
              pick(directions, 4, code[7]), code[8] == '1' ? QStringLiteral("，打印后回报状态") : QString());
 }
 
@@ -175,7 +175,7 @@ void PrinterStreamReader::density(const PrinterCommand& command)
         return;
     }
     setting(command, QStringLiteral("浓度 %1，%2")
-                         .arg(QString::fromLatin1(fields[0]),
+                         .arg(printableBytes(fields[0]),
                               fields[1] == "0" ? QStringLiteral("碳带打印") : QStringLiteral("热敏打印")));
 }
 

@@ -1,8 +1,10 @@
+#include "cutter/CutPathDrawing.h"
 #include "cutter/CutText.h"
 #include "cutter/CutterStreamReader.h"
 #include "support/TestApp.h"
 
 #include <QPainterPath>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -292,5 +294,28 @@ TEST(CutterStreamReader, TakesTheVerticalFactorFirst)
         EXPECT_NEAR(bounds.right(), box.right(), 0.5) << row.stream;
         EXPECT_NEAR(bounds.top(), box.top(), 0.5) << row.stream;
         EXPECT_NEAR(bounds.bottom(), box.bottom(), 0.5) << row.stream;
+    }
+}
+
+// A command may carry a tab, a form feed or a control byte where the cutter skips blanks: the
+// listed set-up and the SVG picture show it as \xNN, so the picture stays readable and a
+// listed line stays one line.
+TEST(CutterStreamReader, OddBytesOfACommandAreShownEscaped)
+{
+    const struct {
+        QByteArray stream;
+        const char* shown;
+    } rows[] = {
+        {"# Q40,40 Y\v62.00,50,0,1 K1 M1,1 K0 @", "Y\\x0b62.00,50,0,1"},
+        {"# Q40,40 C5\t K1 M1,1 K0 @", "雕刻速度代码 5\\x09"},
+        {"# Q40,40 Z\x01 K1 M1,1 K0 @", "Z\\x01"},
+    };
+    for (const auto& row : rows) {
+        const QByteArray svg = cutPathSvg(readCutterStream(row.stream));
+        QXmlStreamReader reader(svg);
+        while (!reader.atEnd())
+            reader.readNext();
+        EXPECT_FALSE(reader.hasError()) << row.shown << ": " << reader.errorString().toStdString();
+        EXPECT_TRUE(QString::fromUtf8(svg).contains(QString::fromUtf8(row.shown))) << svg.toStdString();
     }
 }
