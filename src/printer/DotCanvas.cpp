@@ -24,6 +24,7 @@ DotCanvas::DotCanvas(int width, int height)
 
 void DotCanvas::clear()
 {
+    m_bits = QImage();
     m_dots.fill(kPaper);
 }
 
@@ -38,6 +39,7 @@ void DotCanvas::placeRaster(QPoint topLeft, int width, int height, const QByteAr
     const qsizetype rowBytes = width / 8;
     if (rows.size() < rowBytes * height)
         return;
+    m_bits = QImage();
     const QRect visible = QRect(topLeft, QSize(width, height)).intersected(m_dots.rect());
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const auto* row = reinterpret_cast<const uchar*>(rows.constData()) + (y - topLeft.y()) * rowBytes;
@@ -68,6 +70,7 @@ QRect DotCanvas::stampedRect(QSize mask, QPoint anchor, int quarterTurns)
 
 void DotCanvas::stampMask(const DotMask& mask, QPoint anchor, int quarterTurns)
 {
+    m_bits = QImage();
     const int turns = quarterTurns & 3;
     const int ax = anchor.x();
     const int ay = anchor.y();
@@ -99,20 +102,12 @@ void DotCanvas::preparePainter(QPainter& painter)
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-QImage DotCanvas::oneBit() const
+QImage DotCanvas::oneBit()
 {
-    QImage bits(m_dots.size(), QImage::Format_Mono);
-    bits.setColorCount(2);
-    bits.setColor(0, qRgb(255, 255, 255));
-    bits.setColor(1, qRgb(0, 0, 0));
-    bits.fill(0);
-    for (int y = 0; y < m_dots.height(); ++y) {
-        const uchar* line = m_dots.constScanLine(y);
-        uchar* out = bits.scanLine(y);
-        for (int x = 0; x < m_dots.width(); ++x) {
-            if (line[x] < 128)
-                out[x >> 3] |= uchar(0x80u >> (x & 7));
-        }
-    }
-    return bits;
+    // Converted once for as long as no dot changes: labels issued again from the same buffer
+    // (feed mode, a number of copies) share one picture.
+    // Qt's threshold conversion marks dots darker than mid grey with index 1, black.
+    if (m_bits.isNull())
+        m_bits = m_dots.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    return m_bits;
 }

@@ -11,6 +11,12 @@ namespace {
 // at 305 dots per inch is some 25 million); only a damaged stream asks for one.
 constexpr qint64 kLargestLabelDots = qint64(32) * 1024 * 1024;
 
+// The labels one read hands over hold at most this many bytes of dots: some twenty of the
+// largest label, six hundred of a 100 × 60 mm one at 305 dpi. A few bytes of issue command
+// make a whole label, so a damaged or hostile stream could otherwise ask for more memory
+// than there is.
+constexpr qsizetype kMostIssuedBytes = qsizetype(64) * 1024 * 1024;
+
 // The line width field holds one digit; a wider line comes from no program.
 constexpr int kWidestLine = 99;
 
@@ -65,6 +71,7 @@ PrinterStreamReader::PrinterStreamReader(int dpi)
 
 QList<PrintedLabel> PrinterStreamReader::read(const QByteArray& bytes)
 {
+    m_issuedBytes = 0;
     m_scanner.append(bytes);
     for (;;) {
         const qsizetype problems = m_label.problems.size();
@@ -80,6 +87,7 @@ QList<PrintedLabel> PrinterStreamReader::read(const QByteArray& bytes)
 
 std::optional<PrintedLabel> PrinterStreamReader::finish()
 {
+    m_issuedBytes = 0;
     const qsizetype problems = m_label.problems.size();
     m_scanner.finish(m_label.problems);
     if (!m_started && m_label.problems.size() == problems)
@@ -286,7 +294,14 @@ PrintedLabel PrinterStreamReader::takeLabel(int copies)
     PrintedLabel label = std::exchange(m_label, {});
     label.dpi = m_dpi;
     label.copies = copies;
-    label.dots = m_canvas.isNull() ? QImage() : m_canvas.oneBit();
+    if (!m_canvas.isNull()) {
+        const qsizetype bytes = qsizetype(m_canvas.size().width() + 31) / 32 * 4 * m_canvas.size().height();
+        m_issuedBytes += bytes;
+        if (m_issuedBytes <= kMostIssuedBytes)
+            label.dots = m_canvas.oneBit();
+        else
+            label.problems.append({m_scanner.position(), {}, QStringLiteral("一次收到的标签太多，这张标签没有画出")});
+    }
     m_label.dpi = m_dpi;
     m_cleared = false;
     m_started = false;

@@ -8,6 +8,8 @@
 
 #include <QRandomGenerator>
 
+#include <cstring>
+
 namespace {
 
 // Beyond this, an unfinished command is dropped as noise before its end arrives in pieces,
@@ -36,6 +38,26 @@ QList<PrintedLabel> readWhole(const QByteArray& stream, int dpi)
     if (std::optional<PrintedLabel> rest = reader.finish())
         labels.append(std::move(*rest));
     return labels;
+}
+
+// Mono pictures compared row by row: QImage's own comparison goes dot by dot, which takes
+// seconds for a large label under the sanitizers.
+bool sameDots(const QImage& a, const QImage& b)
+{
+    if (a.cacheKey() == b.cacheKey())
+        return true;
+    if (a.size() != b.size() || a.format() != b.format())
+        return false;
+    const qsizetype wholeBytes = a.width() / 8;
+    for (int y = 0; y < a.height(); ++y) {
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), std::size_t(wholeBytes)) != 0)
+            return false;
+        for (int x = int(wholeBytes * 8); x < a.width(); ++x) {
+            if (a.pixelIndex(x, y) != b.pixelIndex(x, y))
+                return false;
+        }
+    }
+    return true;
 }
 
 QStringList settingsOf(const PrintedLabel& label)
@@ -67,13 +89,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > kLongestCompared)
         return 0;
     const QList<PrintedLabel> whole = readWhole(stream, dpi);
+    // Once a label has dots, a later one without comes from the limit on what one read hands
+    // over; read in small pieces, every label would be drawn, hundreds of the largest kind.
+    for (qsizetype i = 1; i < whole.size(); ++i) {
+        if (whole[i].dots.isNull() && !whole[i - 1].dots.isNull()) {
+            fuzzing::expect(!whole[i].problems.isEmpty(), "a label left undrawn says why");
+            return 0;
+        }
+    }
     const QList<PrintedLabel> pieces = readInPieces(stream, dpi, quint32(qHash(stream)));
     fuzzing::expect(whole.size() == pieces.size(), "the stream in pieces issues as many labels",
                     QStringLiteral("%1 whole, %2 in pieces").arg(whole.size()).arg(pieces.size()));
     for (qsizetype i = 0; i < whole.size(); ++i) {
         const QString which = QStringLiteral("label %1").arg(i + 1);
         fuzzing::expect(whole[i].copies == pieces[i].copies, "the stream in pieces prints as many copies", which);
-        fuzzing::expect(whole[i].dots == pieces[i].dots, "the stream in pieces prints the same dots", which);
+        fuzzing::expect(sameDots(whole[i].dots, pieces[i].dots), "the stream in pieces prints the same dots", which);
         fuzzing::expect(settingsOf(whole[i]) == settingsOf(pieces[i]), "the stream in pieces sets the printer up alike",
                         which);
         // Noise is reported in as many parts as it arrived in; that some came is the same.

@@ -110,3 +110,48 @@ TEST(PrinterStreamReader, ReadsAStreamInAnyPiecesAndKeepsTheBufferForFeedMode)
     EXPECT_EQ(labels[0].dots, expected[0].dots);
     EXPECT_EQ(labels[1].dots, expected[1].dots);
 }
+
+// A job issued again after more is drawn (or the buffer cleared) prints what the buffer holds
+// then, not the picture of the job before.
+TEST(PrinterStreamReader, ALabelIssuedAgainShowsWhatWasDrawnSince)
+{
+    const QByteArray first = kHeader + "{LC;0010,0100,0300,0100,0,2|}" + kIssue;
+    const struct {
+        const char* name;
+        QByteArray drawn;
+    } rows[] = {
+        {"a filled area", "{XR;0010,0010,0050,0050,B|}"},
+        {"a graphic", graphic("{SG;0010,0010,0016,0002,1,", 4)},
+        {"a symbol", "{XB01;0100,0050,T,M,03,A,0,M2=A1|}"},
+        {"clearing", "{C|}"},
+    };
+    for (const auto& row : rows) {
+        PrinterStreamReader reader(203);
+        const QList<PrintedLabel> labels = reader.read(first + row.drawn + kIssue);
+        ASSERT_EQ(labels.size(), 2) << row.name;
+        EXPECT_NE(printedDots(labels[1].dots), printedDots(labels[0].dots)) << row.name;
+    }
+}
+
+// A few bytes of issue command make a whole label: what one read hands over is bounded, and
+// the labels beyond say why they are not drawn. Read a label at a time, every one is drawn.
+TEST(PrinterStreamReader, ALabelFloodIsToldNotHeld)
+{
+    const QByteArray largest = "{D5600,5600,7000|}{C|}{XR;0010,0010,0050,0050,B|}";
+    const QByteArray issue = "{XS;I,0001,0002C3201|}";
+    const int count = 40; // 3 MB of dots each at 203 dpi: more than one read hands over
+
+    PrinterStreamReader whole(203);
+    const QList<PrintedLabel> flood = whole.read(largest + issue.repeated(count));
+    ASSERT_EQ(flood.size(), count);
+    EXPECT_FALSE(flood.first().dots.isNull());
+    EXPECT_TRUE(flood.last().dots.isNull());
+    EXPECT_TRUE(problemsOf(flood.last()).contains(QStringLiteral("标签太多"))) << problemsOf(flood.last()).toStdString();
+
+    PrinterStreamReader oneAtATime(203);
+    QList<PrintedLabel> labels = oneAtATime.read(largest);
+    for (int i = 0; i < count; ++i)
+        labels += oneAtATime.read(issue);
+    ASSERT_EQ(labels.size(), count);
+    EXPECT_EQ(labels.last().dots, flood.first().dots);
+}
