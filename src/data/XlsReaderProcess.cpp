@@ -24,13 +24,16 @@ QString XlsReaderRun::installedProgram()
 {
     const QString name = QStringLiteral("marlune-xls-reader");
     const QDir here(QCoreApplication::applicationDirPath());
-    // Beside the program; programs built into a folder of their own (the benchmarks) find
-    // it in the build's bin folder next to that folder.
+    // Beside the program in the build; in the installed programs' own folder for helpers
+    // (libexec) when installed; programs built into a folder of their own (the benchmarks)
+    // find it in the build's bin folder next to that folder.
     const QString beside = here.filePath(name);
-    const QString inBin = here.filePath(QStringLiteral("../bin/") + name);
-    return QFileInfo(beside).isExecutable() || !QFileInfo(inBin).isExecutable()
-        ? beside
-        : QDir::cleanPath(inBin);
+    for (const QString& folder : {QStringLiteral(MARLUNE_READER_FROM_BIN), QStringLiteral("../bin")}) {
+        const QString candidate = QDir::cleanPath(here.filePath(folder + u'/' + name));
+        if (!QFileInfo(beside).isExecutable() && QFileInfo(candidate).isExecutable())
+            return candidate;
+    }
+    return beside;
 }
 
 QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)

@@ -1,17 +1,15 @@
 #include "files/RecentFiles.h"
 
 #include "files/FileError.h"
+#include "model/SettingsFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
 const QString kSection = QStringLiteral("RecentOpenFile");
-const QString kFileName = QStringLiteral("setting.ini");
 
 QString keyOf(int position)
 {
@@ -25,19 +23,9 @@ RecentFiles::RecentFiles(QString iniPath)
 {
 }
 
-QString RecentFiles::defaultLocation(const QString& programFolder)
-{
-    const QString besideProgram = QDir(programFolder).filePath(kFileName);
-    const QFileInfo file(besideProgram);
-    const bool writable = file.exists() ? file.isWritable() : QFileInfo(programFolder).isWritable();
-    if (writable)
-        return besideProgram;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName);
-}
-
 RecentFiles RecentFiles::forProgram()
 {
-    return RecentFiles(defaultLocation(QCoreApplication::applicationDirPath()));
+    return RecentFiles(programSettingsFile());
 }
 
 QStringList RecentFiles::entries() const

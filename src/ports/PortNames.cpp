@@ -1,6 +1,7 @@
 #include "ports/PortNames.h"
 
-#include <QCoreApplication>
+#include "model/SettingsFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,7 +75,7 @@ PortTarget resolvePortName(const QString& name)
 
 QString portSettingsPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    return programSettingsFile();
 }
 
 bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath)
