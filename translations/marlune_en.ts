@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>BoxDialog</name>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>横坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>纵坐标</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>每行几列</source>
+        <translation>Columns per row</translation>
+    </message>
+    <message>
+        <source>每页几行</source>
+        <translation>Rows per page</translation>
+    </message>
+    <message>
+        <source>水平间距</source>
+        <translation>Horizontal gap</translation>
+    </message>
+    <message>
+        <source>垂直间距</source>
+        <translation>Vertical gap</translation>
+    </message>
+</context>
+<context>
     <name>CliText</name>
     <message>
         <source>没有这个选项</source>
@@ -236,10 +275,6 @@
         <translation>not started: a bad command line, an input that cannot be read or is wrong, or a selection without a record; nothing was sent to the printer or the cutter</translation>
     </message>
     <message>
-        <source>开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，或打印机报告故障</source>
-        <translation>started but not finished: a port did not open or took no bytes, a reply did not come in time or was no acknowledgement, or the printer reported a fault</translation>
-    </message>
-    <message>
         <source>按 Ctrl+C 停止（被 SIGTERM 停止时为 143）</source>
         <translation>stopped with Ctrl+C (143 when stopped by SIGTERM)</translation>
     </message>
@@ -431,6 +466,347 @@
         <source>注意：中间一行及以下没有黑线，描不出轮廓</source>
         <translation>Note: there are no black lines in the middle row or below it, no outline can be traced</translation>
     </message>
+    <message>
+        <source>作业结束时把递增后的序列号和计数数量写回标签文件；不给出时标签文件不变</source>
+        <translation>when the job ends, write the stepped serial numbers and the counter back into the label file; without it the label file stays as it is</translation>
+    </message>
+    <message>
+        <source>开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，或打印机报告故障，或 --save 写不回标签文件</source>
+        <translation>started but not finished: a port did not open or took no bytes, a reply did not come in time or was no acknowledgement, the printer reported a fault, or --save could not write the label file back</translation>
+    </message>
+    <message>
+        <source>注意：序列号递增了，但没有写回标签文件，下次仍从原来的值开始（加 --save 写回）</source>
+        <translation>Note: the serial numbers were stepped but not written back into the label file, so the next job starts from the old values again (add --save to write them back)</translation>
+    </message>
+    <message>
+        <source>序列号和计数数量没有写回标签文件：%1</source>
+        <translation>the serial numbers and the counter were not written back into the label file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CutterText</name>
+    <message>
+        <source>从 %1° 到 %2° 的弧转过的角度超过 %3 度，无法雕刻。</source>
+        <translation>The arc from %1° to %2° turns more than %3 degrees and cannot be cut.</translation>
+    </message>
+    <message>
+        <source>位图“%1”中找不到轮廓：请画一条一像素宽的黑线，到达图片中间一行或在它下面。</source>
+        <translation>No outline was found in the bitmap &quot;%1&quot;: draw it as a black line one pixel wide that reaches the picture&apos;s middle row or lies below it.</translation>
+    </message>
+    <message>
+        <source>DXF文件中的图元超过%1个，无法导入。</source>
+        <translation>The DXF file holds more than %1 entities and cannot be imported.</translation>
+    </message>
+    <message>
+        <source>DXF文件中没有可导入的直线、圆弧、圆或椭圆。</source>
+        <translation>The DXF file holds no lines, arcs, circles or ellipses to import.</translation>
+    </message>
+    <message>
+        <source>无法打开DXF文件“%1”：%2</source>
+        <translation>Cannot open the DXF file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>DXF文件第%2行的“%1”不是数字</source>
+        <translation>&quot;%1&quot; on line %2 of the DXF file is not a number</translation>
+    </message>
+    <message>
+        <source>DXF文件第%2行的数值“%1”超出范围</source>
+        <translation>The value &quot;%1&quot; on line %2 of the DXF file is out of range</translation>
+    </message>
+    <message>
+        <source>这是二进制格式的DXF文件，无法导入；请在CAD程序中另存为文本格式（ASCII）的DXF文件。</source>
+        <translation>This is a binary DXF file and cannot be imported; save it from the CAD program as a text (ASCII) DXF file.</translation>
+    </message>
+    <message>
+        <source>不是DXF图形文件</source>
+        <translation>not a DXF drawing</translation>
+    </message>
+    <message>
+        <source>DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），缺少的偏移按0计算。</source>
+        <translation>The DXF file&apos;s header has no drawing extents ($EXTMIN or $EXTMAX); the missing offset counts as 0.</translation>
+    </message>
+    <message>
+        <source>DXF文件在第%1行意外结束，最后一个%2图元没有导入。</source>
+        <translation>The DXF file ends unexpectedly on line %1; the last %2 entity was not imported.</translation>
+    </message>
+    <message>
+        <source>标签间隙不能小于0！</source>
+        <translation>The label gap cannot be less than 0!</translation>
+    </message>
+    <message>
+        <source>写雕刻端口错误：抬刀命令没有送到雕刻机（%1），刀可能还在下面，请检查雕刻机！</source>
+        <translation>Cutter port write error: the knife-up command did not reach the cutter (%1); the knife may still be down, check the cutter!</translation>
+    </message>
+    <message>
+        <source>写雕刻端口错误：下刀命令没有全部送到雕刻机（%1），已发送抬刀命令。</source>
+        <translation>Cutter port write error: the knife-down command did not fully reach the cutter (%1); the knife-up command was sent.</translation>
+    </message>
+    <message>
+        <source>正在打印雕刻，请先停止再手动操作雕刻机！</source>
+        <translation>Print and cut is running: stop it before working the cutter by hand!</translation>
+    </message>
+    <message>
+        <source>正在测试下刀，请等刀抬起后再操作！</source>
+        <translation>The knife test is running: wait until the knife is up again!</translation>
+    </message>
+    <message>
+        <source>请输入雕刻命令！</source>
+        <translation>Enter a cutter command!</translation>
+    </message>
+    <message>
+        <source>内存不足，无法描出位图“%1”（%2 × %3 像素）的轮廓。</source>
+        <translation>There is not enough memory to trace the bitmap &quot;%1&quot; (%2 × %3 pixels).</translation>
+    </message>
+    <message>
+        <source>请先选择一条直线或弧线！</source>
+        <translation>Select a line or an arc first!</translation>
+    </message>
+    <message>
+        <source> 左边线必须大于圆角，小于高度与圆角之差！</source>
+        <translation> The left line must be longer than the corner radius and shorter than the height less the radius!</translation>
+    </message>
+    <message>
+        <source> 下边线必须大于圆角，小于宽度与圆角之差！</source>
+        <translation> The bottom line must be longer than the corner radius and shorter than the width less the radius!</translation>
+    </message>
+    <message>
+        <source> 右边线必须大于圆角，小于高度与圆角之差！</source>
+        <translation> The right line must be longer than the corner radius and shorter than the height less the radius!</translation>
+    </message>
+    <message>
+        <source> 上边线必须大于圆角，小于宽度与圆角之差！</source>
+        <translation> The top line must be longer than the corner radius and shorter than the width less the radius!</translation>
+    </message>
+    <message>
+        <source>雕刻延时必须大于等于0！</source>
+        <translation>The cut delay must be 0 or more!</translation>
+    </message>
+    <message>
+        <source> 接头偏移必须在-10--10之间！</source>
+        <translation> The joint offset must be between -10 and 10!</translation>
+    </message>
+    <message>
+        <source> 圆角必须大于0，小于高度的一半，小于宽度的一半！</source>
+        <translation> The corner radius must be above 0 and below half the height and half the width!</translation>
+    </message>
+    <message>
+        <source>接头必须大于等于0，小于高度！</source>
+        <translation>The joint must be 0 or more and less than the height!</translation>
+    </message>
+    <message>
+        <source>接头必须大于等于0，小于宽度！</source>
+        <translation>The joint must be 0 or more and less than the width!</translation>
+    </message>
+    <message>
+        <source>写雕刻端口错误：雕刻机（%1）没有收到全部命令。</source>
+        <translation>Cutter port write error: the cutter (%1) did not receive all commands.</translation>
+    </message>
+    <message>
+        <source>雕刻时，打开通信端口错误!!</source>
+        <translation>Cutting: error opening the communication port!!</translation>
+    </message>
+</context>
+<context>
+    <name>DataText</name>
+    <message>
+        <source>“%1”不是有效的整数</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>工作表“%1”太大：超过 %2 个单元格，无法读取。</source>
+        <translation>The sheet &quot;%1&quot; is too large: it has more than %2 cells and cannot be read.</translation>
+    </message>
+    <message>
+        <source>没有打开的工作表。</source>
+        <translation>No sheet is open.</translation>
+    </message>
+    <message>
+        <source>工作表中找不到列“%1”。</source>
+        <translation>The sheet has no column &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>没有第 %1 条记录。</source>
+        <translation>There is no record %1.</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的日期和时间</source>
+        <translation>&apos;%1&apos; is not a valid date and time</translation>
+    </message>
+    <message>
+        <source>找不到工作表“%1”。</source>
+        <translation>The sheet &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>找不到文件“%1”。</source>
+        <translation>The file &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>无法读取文件“%1”。</source>
+        <translation>The file &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”太大，内存不足，无法读取。</source>
+        <translation>The workbook &quot;%1&quot; is too large for the memory and cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是Excel工作簿，或已加密，无法读取。</source>
+        <translation>The file &quot;%1&quot; is not an Excel workbook, or it is encrypted, and cannot be read.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已加密，无法读取。</source>
+        <translation>The workbook &quot;%1&quot; is encrypted and cannot be read.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏，无法读取（FreeXL 错误 %2）。</source>
+        <translation>The workbook &quot;%1&quot; is damaged and cannot be read (FreeXL error %2).</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏，无法读取。</source>
+        <translation>The workbook &quot;%1&quot; is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>无法启动读取程序“%1”，无法读取工作簿“%2”。</source>
+        <translation>The reader &quot;%1&quot; cannot be started, so the workbook &quot;%2&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>读取工作簿“%1”超时（%2 秒），文件可能已损坏。</source>
+        <translation>Reading the workbook &quot;%1&quot; took too long (%2 seconds); the file may be damaged.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”太大（超过 %2 MB），无法读取。</source>
+        <translation>The workbook &quot;%1&quot; is too large (over %2 MB) and cannot be read.</translation>
+    </message>
+    <message>
+        <source>内存不足，无法读取工作簿“%1”。</source>
+        <translation>There is not enough memory to read the workbook &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>XML 格式错误</source>
+        <translation>malformed XML</translation>
+    </message>
+    <message>
+        <source>行号“%1”无效</source>
+        <translation>row number &quot;%1&quot; is invalid</translation>
+    </message>
+    <message>
+        <source>单元格引用“%1”无效</source>
+        <translation>cell reference &quot;%1&quot; is invalid</translation>
+    </message>
+    <message>
+        <source>单元格引用“%1”超出工作表</source>
+        <translation>cell reference &quot;%1&quot; lies outside the sheet</translation>
+    </message>
+    <message>
+        <source>共享字符串“%1”不存在</source>
+        <translation>shared string &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏：工作表“%2”没有数据。</source>
+        <translation>The workbook &quot;%1&quot; is damaged: the sheet &quot;%2&quot; has no data.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏：“%2”第 %3 行：%4</source>
+        <translation>The workbook &quot;%1&quot; is damaged: &quot;%2&quot; line %3: %4</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是Excel工作簿（.xlsx），或已损坏，无法读取。</source>
+        <translation>The file &quot;%1&quot; is not an Excel workbook (.xlsx), or it is damaged, and cannot be read.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏：无法读取其中的“%2”。</source>
+        <translation>The workbook &quot;%1&quot; is damaged: its part &quot;%2&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”已损坏：缺少“%2”。</source>
+        <translation>The workbook &quot;%1&quot; is damaged: &quot;%2&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>工作簿“%1”中的“%2”太大（超过 %3 MB），无法读取。</source>
+        <translation>The part &quot;%2&quot; of the workbook &quot;%1&quot; is too large (over %3 MB) and cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>FileText</name>
+    <message>
+        <source>“%1”不是可用的缩放比例</source>
+        <translation>&apos;%1&apos; is not a usable zoom</translation>
+    </message>
+    <message>
+        <source>缺少“%1”</source>
+        <translation>&apos;%1&apos; is missing</translation>
+    </message>
+    <message>
+        <source>“%1”：%2</source>
+        <translation>&apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>设置只读到：%1</source>
+        <translation>settings read up to %1</translation>
+    </message>
+    <message>
+        <source>读到第 %1 个对象（%2）时停止：%3；它和它后面的对象都没有读入</source>
+        <translation>reading stopped at object %1 (%2): %3; it and the objects after it were not loaded</translation>
+    </message>
+    <message>
+        <source>%1: 不是标签文件</source>
+        <translation>%1: not a label file</translation>
+    </message>
+    <message>
+        <source>%1: 根元素中没有标签</source>
+        <translation>%1: the root element holds no label</translation>
+    </message>
+    <message>
+        <source>文件不存在！</source>
+        <translation>The file does not exist!</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 字节，太大，不是标签文件</source>
+        <translation>%1: %2 bytes is far too large for a label file</translation>
+    </message>
+    <message>
+        <source>无法读取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1”超出 %2 的范围</source>
+        <translation>&apos;%1&apos; is out of range for %2</translation>
+    </message>
+    <message>
+        <source>无法把标签保存到 %1：%2</source>
+        <translation>Cannot save the label to %1: %2</translation>
+    </message>
+    <message>
+        <source>无法把最近文件列表写入 %1</source>
+        <translation>Cannot write the recent-file list to %1</translation>
+    </message>
+    <message>
+        <source>%1: 文件太大，不是标签文件</source>
+        <translation>%1: far too large for a label file</translation>
+    </message>
+    <message>
+        <source>%1: 内存不足</source>
+        <translation>%1: out of memory</translation>
+    </message>
+    <message>
+        <source>XML 格式错误</source>
+        <translation>not well-formed XML</translation>
+    </message>
+    <message>
+        <source>%1: 不是可读的 XML 文件（第 %2 行：%3）</source>
+        <translation>%1: not a readable XML file (line %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: 含有文档类型声明，标签文件从不含有</source>
+        <translation>%1: holds a document type declaration, which a label file never has</translation>
+    </message>
+    <message>
+        <source>标签无法按 GB2312 编码</source>
+        <translation>the label could not be encoded as GB2312</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>
@@ -440,38 +816,164 @@
     </message>
 </context>
 <context>
+    <name>JobText</name>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>写入雕刻文件错误：%1</source>
+        <translation>Error writing the cutter file: %1</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的日期</source>
+        <translation>&quot;%1&quot; is not a valid date</translation>
+    </message>
+    <message>
+        <source>目前没有雕刻对象！</source>
+        <translation>There are no cut objects yet!</translation>
+    </message>
+    <message>
+        <source>雕刻端口不能与回传端口相同！</source>
+        <translation>The cutter port cannot be the same as the status port!</translation>
+    </message>
+    <message>
+        <source>雕刻端口不能与打印端口相同！</source>
+        <translation>The cutter port cannot be the same as the printer port!</translation>
+    </message>
+    <message>
+        <source>数量必须大于0！</source>
+        <translation>The quantity must be above 0!</translation>
+    </message>
+    <message>
+        <source>外部标签程序没有打开格式文件，不能通过它打印。</source>
+        <translation>The outside label program has no format file open and cannot print.</translation>
+    </message>
+    <message>
+        <source>无法创建自动化对象“%1”：本系统不支持自动化调用</source>
+        <translation>Cannot create the automation object &quot;%1&quot;: this system has no automation</translation>
+    </message>
+    <message>
+        <source>选择的文件必须是BarTender文件！</source>
+        <translation>The chosen file must be a BarTender file!</translation>
+    </message>
+    <message>
+        <source>未打开标签格式文件</source>
+        <translation>No label format file is open</translation>
+    </message>
+    <message>
+        <source>确定要把计数器清零吗？</source>
+        <translation>Reset the counter to zero?</translation>
+    </message>
+    <message>
+        <source>请输入整型数值！</source>
+        <translation>Enter a whole number!</translation>
+    </message>
+    <message>
+        <source>请选择打印机设备！</source>
+        <translation>Choose a printer device!</translation>
+    </message>
+    <message>
+        <source>找不到设备 %1，请检查打印机是否已连接！</source>
+        <translation>The device %1 cannot be found; check that the printer is connected!</translation>
+    </message>
+    <message>
+        <source>无法写入 %1，LPT1 没有映射。</source>
+        <translation>Cannot write %1; LPT1 was not mapped.</translation>
+    </message>
+    <message>
+        <source>LPT1 已映射到 %1。</source>
+        <translation>LPT1 is mapped to %1.</translation>
+    </message>
+    <message>
+        <source>打印数量大于10，您确定要打印吗？</source>
+        <translation>The quantity is more than 10. Print them all?</translation>
+    </message>
+    <message>
+        <source>打印数量必须是1到9999之间的整数！</source>
+        <translation>The quantity must be a whole number from 1 to 9999!</translation>
+    </message>
+    <message>
+        <source>请输入打印命令！</source>
+        <translation>Enter a printer command!</translation>
+    </message>
+    <message>
+        <source>打开打印端口错误</source>
+        <translation>Error opening the printer port</translation>
+    </message>
+    <message>
+        <source>写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。</source>
+        <translation>Printer port write error: the printer (%1) did not receive all print commands; this label was not counted.</translation>
+    </message>
+    <message>
+        <source>找不到字段“%1”</source>
+        <translation>The field &quot;%1&quot; cannot be found</translation>
+    </message>
+    <message>
+        <source>字段“%1”不是有效的日期</source>
+        <translation>The field &quot;%1&quot; is not a valid date</translation>
+    </message>
+    <message>
+        <source>无法打开日志 %1：%2</source>
+        <translation>cannot open the log %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>LabelFileSession</name>
     <message>
         <source>文件尚未存盘。存盘吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>The file has not been saved. Save it?</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>继续退出吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit anyway?</translation>
     </message>
     <message>
         <source>缺少“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is missing</translation>
     </message>
     <message>
         <source>“%1”的值“%2”不正确</source>
-        <translation type="unfinished"></translation>
+        <translation>the value &quot;%2&quot; of &quot;%1&quot; is not right</translation>
     </message>
     <message>
         <source>读取标签设置时%1，此项及其后的设置保持原来的值。</source>
-        <translation type="unfinished"></translation>
+        <translation>While reading the label settings, %1; this setting and those after it keep their previous values.</translation>
     </message>
     <message>
         <source>标签文件只读入了一部分：第%1个对象（%2）%3，该对象及其后的对象没有读入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The label file was read only in part: object %1 (%2): %3; it and the objects after it were not loaded.</translation>
     </message>
     <message>
         <source>保存此标签只会写入已读入的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving this label writes only what was read.</translation>
+    </message>
+</context>
+<context>
+    <name>LineEndsDialog</name>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>起点X</source>
+        <translation>Start X</translation>
+    </message>
+    <message>
+        <source>起点Y</source>
+        <translation>Start Y</translation>
+    </message>
+    <message>
+        <source>终点X</source>
+        <translation>End X</translation>
+    </message>
+    <message>
+        <source>终点Y</source>
+        <translation>End Y</translation>
     </message>
 </context>
 <context>
@@ -514,10 +1016,278 @@
     </message>
 </context>
 <context>
-    <name>RecordTableModel</name>
+    <name>ModelText</name>
     <message>
-        <source>序号</source>
-        <translation type="unfinished"></translation>
+        <source>位图文件“%1”不存在。</source>
+        <translation>The bitmap file &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>无法打开位图文件“%1”：%2</source>
+        <translation>The bitmap file &quot;%1&quot; cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>这是文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>“%1”不是位图（BMP）文件。</source>
+        <translation>&quot;%1&quot; is not a bitmap (BMP) file.</translation>
+    </message>
+    <message>
+        <source>位图文件“%1”（%2 × %3 像素）已损坏或太大，无法读入。</source>
+        <translation>The bitmap file &quot;%1&quot; (%2 × %3 pixels) cannot be loaded: it is damaged or too large.</translation>
+    </message>
+    <message>
+        <source>位图文件“%1”已损坏。</source>
+        <translation>The bitmap file &quot;%1&quot; is damaged.</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的整数</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的数值</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>逆时针</source>
+        <translation>Counter-clockwise</translation>
+    </message>
+    <message>
+        <source>顺时针</source>
+        <translation>Clockwise</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectForms</name>
+    <message>
+        <source>文件名不能为空！</source>
+        <translation>The file name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>横坐标必须大于0！</source>
+        <translation>X must be above 0!</translation>
+    </message>
+    <message>
+        <source>纵坐标必须大于0！</source>
+        <translation>Y must be above 0!</translation>
+    </message>
+    <message>
+        <source>宽度必须大于0！</source>
+        <translation>The width must be above 0!</translation>
+    </message>
+    <message>
+        <source>高度必须大于0！</source>
+        <translation>The height must be above 0!</translation>
+    </message>
+    <message>
+        <source>水平间距必须大于等于0！</source>
+        <translation>The horizontal gap must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>垂直间距必须大于等于0！</source>
+        <translation>The vertical gap must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>圆角必须大于0！</source>
+        <translation>The corner radius must be above 0!</translation>
+    </message>
+    <message>
+        <source>圆角不能大于高度的一半！</source>
+        <translation>The corner radius cannot be more than half the height!</translation>
+    </message>
+    <message>
+        <source>圆角不能大于宽度的一半！</source>
+        <translation>The corner radius cannot be more than half the width!</translation>
+    </message>
+    <message>
+        <source>请输入正确的数据！</source>
+        <translation>Enter valid values!</translation>
+    </message>
+    <message>
+        <source>起点X必须大于0并小于标签宽度！</source>
+        <translation>Start X must be above 0 and less than the label width!</translation>
+    </message>
+    <message>
+        <source>起点Y必须大于0并小于标签高度！</source>
+        <translation>Start Y must be above 0 and less than the label height!</translation>
+    </message>
+    <message>
+        <source>终点X必须大于0并小于标签宽度！</source>
+        <translation>End X must be above 0 and less than the label width!</translation>
+    </message>
+    <message>
+        <source>终点Y必须大于0并小于标签高度！</source>
+        <translation>End Y must be above 0 and less than the label height!</translation>
+    </message>
+    <message>
+        <source>线宽必须大于等于0.1！</source>
+        <translation>The line width must be 0.1 or more!</translation>
+    </message>
+    <message>
+        <source>线宽必须小于等于0.9！</source>
+        <translation>The line width must be 0.9 or less!</translation>
+    </message>
+    <message>
+        <source>弧结束角度必须大于开始角度！</source>
+        <translation>The arc&apos;s end angle must be greater than its start angle!</translation>
+    </message>
+    <message>
+        <source>线宽必须在0.1-0.9之间！</source>
+        <translation>The line width must be between 0.1 and 0.9!</translation>
+    </message>
+    <message>
+        <source>设置的横向距离大于标签宽度！</source>
+        <translation>The horizontal extent is larger than the label width!</translation>
+    </message>
+    <message>
+        <source>设置的纵向距离大于标签高度！</source>
+        <translation>The vertical extent is larger than the label height!</translation>
+    </message>
+    <message>
+        <source>行数必须大于0！</source>
+        <translation>The number of rows must be above 0!</translation>
+    </message>
+    <message>
+        <source>列数必须大于0！</source>
+        <translation>The number of columns must be above 0!</translation>
+    </message>
+    <message>
+        <source>复制的对象总数（行数×列数）不能超过10000个！</source>
+        <translation>The number of copies (rows × columns) cannot exceed 10000!</translation>
+    </message>
+    <message>
+        <source>每行几列必须输入正整数！</source>
+        <translation>Columns per row must be a positive whole number!</translation>
+    </message>
+    <message>
+        <source>每页几行必须输入正整数！</source>
+        <translation>Rows per page must be a positive whole number!</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectList</name>
+    <message>
+        <source>雕刻矩形</source>
+        <translation>Cut rectangle</translation>
+    </message>
+    <message>
+        <source>雕刻圆形</source>
+        <translation>Cut circle</translation>
+    </message>
+    <message>
+        <source>雕刻半圆形</source>
+        <translation>Cut half circle</translation>
+    </message>
+    <message>
+        <source>雕刻弧形</source>
+        <translation>Cut arc</translation>
+    </message>
+    <message>
+        <source>雕刻直线</source>
+        <translation>Cut line</translation>
+    </message>
+    <message>
+        <source>雕刻异形</source>
+        <translation>Cut outline</translation>
+    </message>
+    <message>
+        <source>打印矩形</source>
+        <translation>Print rectangle</translation>
+    </message>
+    <message>
+        <source>打印直线</source>
+        <translation>Print line</translation>
+    </message>
+    <message>
+        <source>字符 </source>
+        <translation>Text </translation>
+    </message>
+    <message>
+        <source>打印条码</source>
+        <translation>Print barcode</translation>
+    </message>
+    <message>
+        <source>打印QR二维码</source>
+        <translation>Print QR code</translation>
+    </message>
+    <message>
+        <source>打印DM二维码</source>
+        <translation>Print Data Matrix code</translation>
+    </message>
+    <message>
+        <source>打印PDF417二维码</source>
+        <translation>Print PDF417 code</translation>
+    </message>
+    <message>
+        <source>打印图形</source>
+        <translation>Print picture</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBoxDialog</name>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>PortText</name>
+    <message>
+        <source>没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。</source>
+        <translation>No permission to use %1: add the operator&apos;s account to the group %2 (sudo usermod -aG %2 USER), then log in again.</translation>
+    </message>
+    <message>
+        <source>通信端口 %1 已断开</source>
+        <translation>The communication port %1 was disconnected</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterText</name>
+    <message>
+        <source>图形超出打印机能接收的范围：位置 (%1, %2)，大小 %3 × %4 点。</source>
+        <translation>The graphic lies outside what the printer can take: position (%1, %2), size %3 × %4 dots.</translation>
+    </message>
+    <message>
+        <source>打码机读串口时，打开通信端口错误!!</source>
+        <translation>Reading the printer&apos;s serial port: error opening the communication port!!</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RoundedBoxDialog</name>
+    <message>
+        <source>圆角</source>
+        <translation>Corner radius</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
     </message>
 </context>
 <context>
@@ -627,847 +1397,1134 @@
     <name>Tf_about</name>
     <message>
         <source>关于</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Marlune</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlune</translation>
     </message>
     <message>
         <source>VER 201710250000</source>
-        <translation type="unfinished"></translation>
+        <translation>VER 201710250000</translation>
     </message>
 </context>
 <context>
     <name>Tf_labelset</name>
     <message>
         <source>标签设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Label Setup</translation>
     </message>
     <message>
         <source>标签</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>背景</source>
-        <translation type="unfinished"></translation>
+        <translation>Background</translation>
     </message>
     <message>
         <source>锁定标签（标签上的内容都不可移动）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the label (nothing on it can be moved)</translation>
     </message>
     <message>
         <source>标签方向</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation</translation>
     </message>
     <message>
         <source>纵向</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>横向</source>
-        <translation type="unfinished"></translation>
+        <translation>Landscape</translation>
     </message>
     <message>
         <source>标签大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Label size</translation>
     </message>
     <message>
         <source>毫米</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>标签宽：</source>
-        <translation type="unfinished"></translation>
+        <translation>Width:</translation>
     </message>
     <message>
         <source>标签高：</source>
-        <translation type="unfinished"></translation>
+        <translation>Height:</translation>
     </message>
     <message>
         <source>预览</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>使用背景</source>
-        <translation type="unfinished"></translation>
+        <translation>Use a background</translation>
     </message>
     <message>
         <source>背景文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Background file</translation>
     </message>
     <message>
         <source>选择背景文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the background file</translation>
     </message>
     <message>
         <source>背景图像尺寸</source>
-        <translation type="unfinished"></translation>
+        <translation>Background size</translation>
     </message>
     <message>
         <source>宽</source>
-        <translation type="unfinished"></translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>高</source>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>背景图像位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Background position</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>图形文件 (*.bmp)|*.bmp|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures (*.bmp)|*.bmp|All files (*.*)|*.*</translation>
     </message>
     <message>
         <source>选择的文件必须是BMP文件！</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen file must be a BMP file!</translation>
+    </message>
+    <message>
+        <source>宽度必须大于0！</source>
+        <translation>The width must be above 0!</translation>
+    </message>
+    <message>
+        <source>高度必须大于0！</source>
+        <translation>The height must be above 0!</translation>
+    </message>
+    <message>
+        <source>请输入正确的数据！</source>
+        <translation>Enter valid values!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutArc</name>
+    <message>
+        <source>90度</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180度</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>0/360度</source>
+        <translation>0/360°</translation>
+    </message>
+    <message>
+        <source>270度</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>刻弧</source>
+        <translation>Cut Arc</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>圆心X</source>
+        <translation>Centre X</translation>
+    </message>
+    <message>
+        <source>圆心Y</source>
+        <translation>Centre Y</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>开始角度</source>
+        <translation>Start angle</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>结束角度</source>
+        <translation>End angle</translation>
+    </message>
+    <message>
+        <source>雕刻方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>弧开始下刀</source>
+        <translation>Knife down at the arc&apos;s start</translation>
+    </message>
+    <message>
+        <source>弧结束抬刀</source>
+        <translation>Knife up at the arc&apos;s end</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutCircle</name>
+    <message>
+        <source>刻圆</source>
+        <translation>Cut Circle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutHalfCircle</name>
+    <message>
+        <source>刻半圆</source>
+        <translation>Cut Half Circle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutImage</name>
+    <message>
+        <source>刻异形</source>
+        <translation>Cut Outline</translation>
+    </message>
+    <message>
+        <source>bmp files (*.bmp)|*.bmp</source>
+        <translation>bmp files (*.bmp)|*.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutLine</name>
+    <message>
+        <source>刻直线</source>
+        <translation>Cut Line</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>极坐标</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>线开始下刀</source>
+        <translation>Knife down at the line&apos;s start</translation>
+    </message>
+    <message>
+        <source>线结束抬刀</source>
+        <translation>Knife up at the line&apos;s end</translation>
+    </message>
+    <message>
+        <source>雕刻后延时</source>
+        <translation>Delay after cutting</translation>
+    </message>
+    <message>
+        <source>交换起点终点X坐标</source>
+        <translation>Swap the start and end X</translation>
+    </message>
+    <message>
+        <source>交换起点终点Y坐标</source>
+        <translation>Swap the start and end Y</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutLineRect</name>
+    <message>
+        <source>上边线</source>
+        <translation>Top line</translation>
+    </message>
+    <message>
+        <source>左边线</source>
+        <translation>Left line</translation>
+    </message>
+    <message>
+        <source>右边线</source>
+        <translation>Right line</translation>
+    </message>
+    <message>
+        <source>下边线</source>
+        <translation>Bottom line</translation>
+    </message>
+    <message>
+        <source>雕刻矩形</source>
+        <translation>Cut Rectangle</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>横 坐 标：</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>纵 坐 标：</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>宽    度：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高    度：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>圆    角：</source>
+        <translation>Corner radius:</translation>
+    </message>
+    <message>
+        <source>方    向：</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>接头长度：</source>
+        <translation>Joint length:</translation>
+    </message>
+    <message>
+        <source>接头偏移：</source>
+        <translation>Joint offset:</translation>
+    </message>
+    <message>
+        <source>雕刻延时：</source>
+        <translation>Cut delay:</translation>
+    </message>
+    <message>
+        <source>毫秒</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>开始下刀位置</source>
+        <translation>Where the knife goes down</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCutRect</name>
+    <message>
+        <source>刻方</source>
+        <translation>Cut Rectangle</translation>
     </message>
 </context>
 <context>
     <name>TfrmMain</name>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>新建</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>另存为</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>关闭文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Close File</translation>
     </message>
     <message>
         <source>打印雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Print and Cut</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>标签设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Label Setup</translation>
     </message>
     <message>
         <source>数据库设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Source</translation>
     </message>
     <message>
         <source>工具窗口</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool Window</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>删除全部</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete All</translation>
     </message>
     <message>
         <source>全选</source>
-        <translation type="unfinished"></translation>
+        <translation>Select All</translation>
     </message>
     <message>
         <source>拷贝到粘贴板</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>从粘贴板粘贴</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>撤消</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>刻方</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Rectangle</translation>
     </message>
     <message>
         <source>刻圆</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Circle</translation>
     </message>
     <message>
         <source>刻半圆</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Half Circle</translation>
     </message>
     <message>
         <source>刻直线</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Line</translation>
     </message>
     <message>
         <source>刻弧</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Arc</translation>
     </message>
     <message>
         <source>刻异形</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut Outline</translation>
     </message>
     <message>
         <source>线段式刻方</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmented Cut Rectangle</translation>
     </message>
     <message>
         <source>导入cad的dxf文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Import a CAD DXF File</translation>
     </message>
     <message>
         <source>设置闭合路径从此开始雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the Closed Path Here</translation>
     </message>
     <message>
         <source>打印矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Rectangle</translation>
     </message>
     <message>
         <source>打印直线</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Line</translation>
     </message>
     <message>
         <source>打印字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Text</translation>
     </message>
     <message>
         <source>打印一维码</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Barcode</translation>
     </message>
     <message>
         <source>打印QR码</source>
-        <translation type="unfinished"></translation>
+        <translation>Print QR Code</translation>
     </message>
     <message>
         <source>打印DM码</source>
-        <translation type="unfinished"></translation>
+        <translation>Print DM Code</translation>
     </message>
     <message>
         <source>打印Pdf417</source>
-        <translation type="unfinished"></translation>
+        <translation>Print PDF417</translation>
     </message>
     <message>
         <source>打印图形</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Picture</translation>
     </message>
     <message>
         <source>编辑</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>允许打印雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Include in Print and Cut</translation>
     </message>
     <message>
         <source>禁止打印雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave out of Print and Cut</translation>
     </message>
     <message>
         <source>移到最后打印雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Print and Cut Last</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom In</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom Out</translation>
     </message>
     <message>
         <source>全屏</source>
-        <translation type="unfinished"></translation>
+        <translation>Full Screen</translation>
     </message>
     <message>
         <source>关于</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>刻绘</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <source>打印DataMatrix二维码</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Data Matrix Code</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>线段刻方</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmented Rectangle</translation>
     </message>
     <message>
         <source>导入cad</source>
-        <translation type="unfinished"></translation>
+        <translation>Import CAD</translation>
     </message>
     <message>
         <source>设置是否打印雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Print and Cut Or Not</translation>
     </message>
     <message>
         <source>加刻绘项</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Cut Item</translation>
     </message>
     <message>
         <source>加打印项</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Print Item</translation>
     </message>
     <message>
         <source>伸缩</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>全屏幕</source>
-        <translation type="unfinished"></translation>
+        <translation>Full Screen</translation>
     </message>
 </context>
 <context>
     <name>TfrmOstrel</name>
     <message>
         <source>打印雕刻窗口</source>
-        <translation type="unfinished"></translation>
+        <translation>Print and Cut</translation>
     </message>
     <message>
         <source>本系统不能调用BarTender：标签由本程序直接发送打印命令打印。</source>
-        <translation type="unfinished"></translation>
+        <translation>This system cannot call BarTender: the program sends the print commands for the labels itself.</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>打印参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>雕刻参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter</translation>
     </message>
     <message>
         <source>数据库设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Source</translation>
     </message>
     <message>
         <source>雕刻命令</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter Commands</translation>
     </message>
     <message>
         <source>端口设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports</translation>
     </message>
     <message>
         <source>打印命令</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer Commands</translation>
     </message>
     <message>
         <source>探头类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>无探头</source>
-        <translation type="unfinished"></translation>
+        <translation>No sensor</translation>
     </message>
     <message>
         <source>黑标模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Black mark</translation>
     </message>
     <message>
         <source>穿透模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmissive</translation>
     </message>
     <message>
         <source>预印刷穿透模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-printed transmissive</translation>
     </message>
     <message>
         <source>手动阀值黑标模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Black mark, manual threshold</translation>
     </message>
     <message>
         <source>是否色带</source>
-        <translation type="unfinished"></translation>
+        <translation>Ribbon</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>节省碳带</source>
-        <translation type="unfinished"></translation>
+        <translation>Ribbon saving</translation>
     </message>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>打印头抬起</source>
-        <translation type="unfinished"></translation>
+        <translation>Print head up</translation>
     </message>
     <message>
         <source>打印速度</source>
-        <translation type="unfinished"></translation>
+        <translation>Print speed</translation>
     </message>
     <message>
         <source>打印温度</source>
-        <translation type="unfinished"></translation>
+        <translation>Print darkness</translation>
     </message>
     <message>
         <source>分辨率DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution (DPI)</translation>
     </message>
     <message>
         <source>标签旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>Label rotation</translation>
     </message>
     <message>
         <source>正常打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>旋转打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotated</translation>
     </message>
     <message>
         <source>镜像打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirrored</translation>
     </message>
     <message>
         <source>镜像旋转打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirrored and rotated</translation>
     </message>
     <message>
         <source>是否剪切</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut with the printer&apos;s cutter</translation>
     </message>
     <message>
         <source>打印端口</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer port</translation>
     </message>
     <message>
         <source>回传端口</source>
-        <translation type="unfinished"></translation>
+        <translation>Status port</translation>
     </message>
     <message>
         <source>标签间距</source>
-        <translation type="unfinished"></translation>
+        <translation>Label pitch</translation>
     </message>
     <message>
         <source>毫米</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>进纸调整</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed adjustment</translation>
     </message>
     <message>
         <source>打印延时</source>
-        <translation type="unfinished"></translation>
+        <translation>Print delay</translation>
     </message>
     <message>
         <source>毫秒</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>偏移X坐标</source>
-        <translation type="unfinished"></translation>
+        <translation>X offset</translation>
     </message>
     <message>
         <source>偏移Y坐标</source>
-        <translation type="unfinished"></translation>
+        <translation>Y offset</translation>
     </message>
     <message>
         <source>走纸模式打印(不传打印内容,只传打印命令,加快打印速度,适合打印内容不变的标签)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed mode printing (sends only the print command, not the contents: faster, for labels whose contents do not change)</translation>
     </message>
     <message>
         <source>打印后,标签机通过回传端口回传打印结果,打印正确后才雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>After printing, the machine reports the result on the status port; a label is cut only when it printed correctly</translation>
     </message>
     <message>
         <source>调用BarTender打印标签</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the labels through BarTender</translation>
     </message>
     <message>
         <source>BarTender文件</source>
-        <translation type="unfinished"></translation>
+        <translation>BarTender file</translation>
     </message>
     <message>
         <source>选择文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose file</translation>
     </message>
     <message>
         <source>雕刻左边距</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut left margin</translation>
     </message>
     <message>
         <source>雕刻上边距</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut top margin</translation>
     </message>
     <message>
         <source>雕刻延时</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut delay</translation>
     </message>
     <message>
         <source>雕刻端口</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter port</translation>
     </message>
     <message>
         <source>雕刻后小车移动距离</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage travel after cutting</translation>
     </message>
     <message>
         <source>雕刻速度</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutting speed</translation>
     </message>
     <message>
         <source>空程速度</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel speed</translation>
     </message>
     <message>
         <source>横坐标每毫米脉冲数</source>
-        <translation type="unfinished"></translation>
+        <translation>X pulses per millimetre</translation>
     </message>
     <message>
         <source>纵坐标每毫米脉冲数</source>
-        <translation type="unfinished"></translation>
+        <translation>Y pulses per millimetre</translation>
     </message>
     <message>
         <source>雕刻开始字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut start text</translation>
     </message>
     <message>
         <source>雕刻结束字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut end text</translation>
     </message>
     <message>
         <source>雕刻前找黑标</source>
-        <translation type="unfinished"></translation>
+        <translation>Find the black mark before cutting</translation>
     </message>
     <message>
         <source>雕刻后回到雕刻前位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Return to the start position after cutting</translation>
     </message>
     <message>
         <source>指令雕刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Command cutting</translation>
     </message>
     <message>
         <source>雕刻前回传</source>
-        <translation type="unfinished"></translation>
+        <translation>Report before cutting</translation>
     </message>
     <message>
         <source>雕刻机走纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter feeds the paper</translation>
     </message>
     <message>
         <source>雕刻机黑标模式走纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter feeds to the black mark</translation>
     </message>
     <message>
         <source>雕刻前小车回左限位处</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage to the left limit before cutting</translation>
     </message>
     <message>
         <source>雕刻前小车回右限位处</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage to the right limit before cutting</translation>
     </message>
     <message>
         <source>雕刻前小车左右不动</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage stays left-right before cutting</translation>
     </message>
     <message>
         <source>小车左右</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage left-right</translation>
     </message>
     <message>
         <source>雕刻前小车回前限位处</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage to the front limit before cutting</translation>
     </message>
     <message>
         <source>雕刻前小车回后限位处</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage to the back limit before cutting</translation>
     </message>
     <message>
         <source>雕刻前小车前后不动</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage stays front-back before cutting</translation>
     </message>
     <message>
         <source>小车前后</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage front-back</translation>
     </message>
     <message>
         <source>使用数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the data source</translation>
     </message>
     <message>
         <source>所选记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected records</translation>
     </message>
     <message>
         <source>例如：1，3-5，</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 1,3-5,</translation>
     </message>
     <message>
         <source>选择记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose records</translation>
     </message>
     <message>
         <source>雕刻小车上移</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage up</translation>
     </message>
     <message>
         <source>雕刻小车左移</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage left</translation>
     </message>
     <message>
         <source>雕刻小车右移</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage right</translation>
     </message>
     <message>
         <source>雕刻小车下移</source>
-        <translation type="unfinished"></translation>
+        <translation>Carriage down</translation>
     </message>
     <message>
         <source>上移到黑标处</source>
-        <translation type="unfinished"></translation>
+        <translation>Up to the black mark</translation>
     </message>
     <message>
         <source>下移到黑标处</source>
-        <translation type="unfinished"></translation>
+        <translation>Down to the black mark</translation>
     </message>
     <message>
         <source>下刀</source>
-        <translation type="unfinished"></translation>
+        <translation>Knife test</translation>
     </message>
     <message>
         <source>执行命令</source>
-        <translation type="unfinished"></translation>
+        <translation>Send command</translation>
     </message>
     <message>
         <source>打印波特率</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer baud rate</translation>
     </message>
     <message>
         <source>雕刻波特率</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutter baud rate</translation>
     </message>
     <message>
         <source>设置端口</source>
-        <translation type="unfinished"></translation>
+        <translation>Set up ports</translation>
     </message>
     <message>
         <source>映射LPT1</source>
-        <translation type="unfinished"></translation>
+        <translation>Map LPT1</translation>
     </message>
     <message>
         <source>执行打印命令</source>
-        <translation type="unfinished"></translation>
+        <translation>Send printer command</translation>
     </message>
     <message>
         <source>打印数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>计数数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter</translation>
     </message>
     <message>
         <source>清零</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>出空白纸</source>
-        <translation type="unfinished"></translation>
+        <translation>Blank labels</translation>
     </message>
     <message>
         <source>打印(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>雕刻(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cut</translation>
     </message>
     <message>
         <source>打印雕刻(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print and cut (&amp;B)</translation>
     </message>
     <message>
         <source>停止(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>端口设置完成。</source>
-        <translation type="unfinished"></translation>
+        <translation>The ports are set up.</translation>
     </message>
     <message>
         <source>以下端口没有设置好：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>These ports were not set up:
+%1</translation>
     </message>
     <message>
         <source>LPT1 使用的打印机设备：</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer device for LPT1:</translation>
     </message>
     <message>
         <source>提示  </source>
-        <translation type="unfinished"></translation>
+        <translation>Note  </translation>
     </message>
     <message>
         <source>请输入计数器数值：</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the counter value:</translation>
+    </message>
+    <message>
+        <source>请输入正确的数值！</source>
+        <translation>Enter a valid value!</translation>
+    </message>
+    <message>
+        <source>请先进行数据库设置！</source>
+        <translation>Set up the data source first!</translation>
+    </message>
+    <message>
+        <source>雕刻右边距的数值太大了！</source>
+        <translation>The cut right margin is too large!</translation>
+    </message>
+    <message>
+        <source>雕刻下边距的数值太大了！</source>
+        <translation>The cut bottom margin is too large!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintImage</name>
+    <message>
+        <source>打印图形</source>
+        <translation>Print Picture</translation>
+    </message>
+    <message>
+        <source>bmp files (*.bmp)</source>
+        <translation>bmp files (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintLine</name>
+    <message>
+        <source>打印直线</source>
+        <translation>Print Line</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>毫米(0.1-0.9)</source>
+        <translation>mm (0.1-0.9)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintRect</name>
+    <message>
+        <source>打印矩形</source>
+        <translation>Print Rectangle</translation>
+    </message>
+    <message>
+        <source>实心</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>Corner radius</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Line width</translation>
     </message>
 </context>
 <context>
     <name>TfrmSelectRecord</name>
     <message>
         <source>选择记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Records</translation>
     </message>
     <message>
         <source>记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>所选择记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected records</translation>
     </message>
     <message>
         <source>全选</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>取消全选</source>
-        <translation type="unfinished"></translation>
+        <translation>Select none</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
     </message>
 </context>
 <context>
     <name>ToolWindowPanel</name>
     <message>
         <source>变换</source>
-        <translation type="unfinished"></translation>
+        <translation>Transform</translation>
     </message>
     <message>
         <source>相对位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative position</translation>
     </message>
     <message>
         <source>水平位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>毫米</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>垂直位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>移动</source>
-        <translation type="unfinished"></translation>
+        <translation>Move</translation>
     </message>
     <message>
         <source>对齐</source>
-        <translation type="unfinished"></translation>
+        <translation>Align</translation>
     </message>
     <message>
         <source>左</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>中</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>右</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>上</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>下</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottom</translation>
     </message>
     <message>
         <source>按最后选择的对象对齐</source>
-        <translation type="unfinished"></translation>
+        <translation>To the object selected last</translation>
     </message>
     <message>
         <source>按标签对齐</source>
-        <translation type="unfinished"></translation>
+        <translation>To the label</translation>
     </message>
     <message>
         <source>序</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>

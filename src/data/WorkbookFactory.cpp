@@ -1,4 +1,6 @@
 #include "data/ConnectionString.h"
+
+#include "data/DataText.h"
 #include "data/DataSourceError.h"
 #include "data/Workbook.h"
 #include "data/XlsWorkbook.h"
@@ -25,9 +27,9 @@ std::unique_ptr<Workbook> openWorkbook(const QString& connectionString)
     const ConnectionTarget target = parseConnectionString(connectionString);
     const QFileInfo info(target.path);
     if (target.path.isEmpty() || !info.exists())
-        throw DataSourceError(QStringLiteral("找不到文件“%1”。").arg(target.path));
+        throw DataSourceError(DataText::tr("找不到文件“%1”。").arg(target.path));
     if (!info.isFile() || !info.isReadable())
-        throw DataSourceError(QStringLiteral("无法读取文件“%1”。").arg(target.path));
+        throw DataSourceError(DataText::tr("无法读取文件“%1”。").arg(target.path));
     // The Open XML provider also reads binary workbooks (an ".XLS" typed into a label file
     // reaches it), so it looks at the content rather than the name.
     if (target.binaryWorkbook || isCompoundDocument(target.path))

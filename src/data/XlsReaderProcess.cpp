@@ -1,6 +1,7 @@
 #include "data/XlsReaderProcess.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsReaderOutput.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(run.program, run.arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
-        throw DataSourceError(QStringLiteral("无法启动读取程序“%1”，无法读取工作簿“%2”。")
+        throw DataSourceError(DataText::tr("无法启动读取程序“%1”，无法读取工作簿“%2”。")
                                   .arg(run.program, workbook));
 
     const QDeadlineTimer deadline(run.timeoutMs);
@@ -52,7 +53,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
         if (deadline.hasExpired()) {
             stop(process);
             throw DataSourceError(
-                QStringLiteral("读取工作簿“%1”超时（%2 秒），文件可能已损坏。")
+                DataText::tr("读取工作簿“%1”超时（%2 秒），文件可能已损坏。")
                     .arg(workbook)
                     .arg(run.timeoutMs / 1000.0));
         }
@@ -62,7 +63,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
         output += process.readAllStandardOutput();
         if (output.size() > run.outputLimit) {
             stop(process);
-            throw DataSourceError(QStringLiteral("工作簿“%1”太大（超过 %2 MB），无法读取。")
+            throw DataSourceError(DataText::tr("工作簿“%1”太大（超过 %2 MB），无法读取。")
                                       .arg(workbook)
                                       .arg(run.outputLimit >> 20));
         }

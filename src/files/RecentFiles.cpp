@@ -1,6 +1,7 @@
 #include "files/RecentFiles.h"
 
 #include "files/FileError.h"
+#include "files/FileText.h"
 #include "model/SettingsFile.h"
 
 #include <QDir>
@@ -52,5 +53,5 @@ void RecentFiles::add(const QString& path)
         ini.setValue(keyOf(position), list.at(position - 1));
     ini.sync();
     if (ini.status() != QSettings::NoError)
-        throw FileError(QStringLiteral("Cannot write the recent-file list to %1").arg(m_iniPath));
+        throw FileError(FileText::tr("无法把最近文件列表写入 %1").arg(m_iniPath));
 }

@@ -1,5 +1,7 @@
 #include "job/VirtualLabelMachine.h"
 
+#include "job/JobText.h"
+
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -66,7 +68,7 @@ bool VirtualLabelMachine::start(QString* error)
         log = new QFile(path, this);
         if (log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return true;
-        *error = QStringLiteral("cannot open the log %1: %2").arg(path, log->errorString());
+        *error = JobText::tr("无法打开日志 %1：%2").arg(path, log->errorString());
         return false;
     };
     if (!openLog(m_options.printerLog, m_printerLog) || !openLog(m_options.cutterLog, m_cutterLog))

@@ -1,6 +1,7 @@
 #include "ports/PortNames.h"
 
 #include "model/SettingsFile.h"
+#include "ports/PortText.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,7 +118,7 @@ QString permissionHint(const PortTarget& target, bool permissionDenied)
         || target.path.startsWith(QLatin1StringView("/dev/lp"))
         || target.path.startsWith(QLatin1StringView("/dev/usb/lp"));
     const QString group = parallel ? QStringLiteral("lp") : QStringLiteral("dialout");
-    return QStringLiteral("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
+    return PortText::tr("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
         .arg(target.path, group);
 }
 

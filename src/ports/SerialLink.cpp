@@ -2,6 +2,7 @@
 
 #include "model/MessageService.h"
 #include "ports/PortNames.h"
+#include "ports/PortText.h"
 #include "ports/SerialLine.h"
 
 #include <QSerialPort>
@@ -85,7 +86,7 @@ void SerialLink::lineFailed()
     if (!isOpen())
         return;
     m_port->close();
-    showMessage(commErrorCaption(), QStringLiteral("通信端口 %1 已断开").arg(portName),
+    showMessage(commErrorCaption(), PortText::tr("通信端口 %1 已断开").arg(portName),
                 MessageIcon::Warning);
 }
 
