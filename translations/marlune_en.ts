@@ -1896,7 +1896,7 @@
     </message>
     <message>
         <source>全屏</source>
-        <translation>Full Screen</translation>
+        <translation>Fit to Window</translation>
     </message>
     <message>
         <source>关于</source>
@@ -1948,7 +1948,7 @@
     </message>
     <message>
         <source>全屏幕</source>
-        <translation>Full Screen</translation>
+        <translation>Fit</translation>
     </message>
 </context>
 <context>
@@ -2512,7 +2512,7 @@
     </message>
     <message>
         <source>按最后选择的对象对齐</source>
-        <translation>To the object selected last</translation>
+        <translation>To the last selected</translation>
     </message>
     <message>
         <source>按标签对齐</source>
