@@ -93,6 +93,10 @@ public:
     // the cutter's answer finishes that label: its stream went out and it was counted.
     RunEnd RunTimedLoop(int n);
 
+    // The label's objects as the next label would print them.
+    const ShapeList& objects() const { return m_document.objects; }
+    const LabelSettings& label() const { return m_document.label; }
+
     // Set by the stop and exit buttons, cleared when a wait begins.
     bool stopRequested = false;
     // Called after each label of a print-and-cut run has been cut, the counter counted.

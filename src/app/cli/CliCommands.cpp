@@ -58,6 +58,14 @@ constexpr std::array kPrintOptions{
     kSave,
 };
 
+constexpr std::array kPreviewOptions{
+    CliOption{"o,output", "OUT.png", QT_TRANSLATE_NOOP("CliText", "写出的 PNG 图片（--svg 时为 SVG 图）")},
+    CliOption{"svg", nullptr, QT_TRANSLATE_NOOP("CliText", "只写出雕刻刀路，SVG 图，单位为雕刻机脉冲")},
+    kWorkbook,
+    kSheet,
+    kRecord,
+};
+
 constexpr std::array kImportDxfOptions{
     CliOption{"o,output", "LABEL.xml", QT_TRANSLATE_NOOP("CliText", "写出的新标签文件")},
     CliOption{"size", "WxH", QT_TRANSLATE_NOOP("CliText", "标签的宽和高，毫米（默认 130x90）")},
@@ -113,6 +121,13 @@ const std::array kCommands{
                QT_TRANSLATE_NOOP("CliText", "执行一次标签打印作业：把打印机命令流写入文件，或发送到打印端口。"),
                kPrintOptions, runPrint,
                "print examples/sample.xml -o sample.prn --quantity 3"},
+    CliCommand{"preview", "LABEL.xml", "-o OUT.png [--svg] [--workbook BOOK --sheet SHEET --record K]",
+               QT_TRANSLATE_NOOP("CliText", "把打印作业和雕刻作业会发送的命令流读回来，画出打印机打出的标签"
+                                            "（打印机分辨率，每点一位），上面画出刀路：下刀实线，抬刀空走虚线，"
+                                            "起点画圈；--svg 只写出刀路。标准输出列出两台机器的设置命令；"
+                                            "有画不出的命令时逐条写在标准错误上，图照样写出，退出码 2。"),
+               kPreviewOptions, runPreview,
+               "preview examples/sample.xml -o preview.png"},
     CliCommand{"trace", "BITMAP", "",
                QT_TRANSLATE_NOOP("CliText", "输出从位图描出的雕刻轮廓，每行一个点 \"x,y\"（像素）。"), kNoOptions,
                runTrace,
@@ -159,7 +174,7 @@ constexpr std::array kExitCodes{
     CliExitCode{1, QT_TRANSLATE_NOOP("CliText", "没有开始：命令行有误，输入读不了或不对，或所选的记录一条也没有；"
                                                 "什么也没有发给打印机和雕刻机")},
     CliExitCode{2, QT_TRANSLATE_NOOP("CliText", "开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，"
-                                                "或打印机报告故障，或 --save 写不回标签文件")},
+                                                "或打印机报告故障，或 --save 写不回标签文件；预览中有画不出的命令")},
     CliExitCode{130, QT_TRANSLATE_NOOP("CliText", "按 Ctrl+C 停止（被 SIGTERM 停止时为 143）")},
 };
 

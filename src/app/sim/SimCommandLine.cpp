@@ -20,6 +20,10 @@ constexpr std::array kOptions{
     ToolOption{"flood", nullptr, QT_TRANSLATE_NOOP("SimText", "每次应答之前先发 300 字节线路噪声")},
     ToolOption{"hangup-at", "K", QT_TRANSLATE_NOOP("SimText", "收到第 K 张标签的端口关闭，不应答")},
     ToolOption{"labels", "N", QT_TRANSLATE_NOOP("SimText", "打印雕刻完 N 张标签后退出")},
+    ToolOption{"render", "DIR",
+               QT_TRANSLATE_NOOP("SimText", "把打印的每张标签画成 DIR/label-NNNN.png，把每个雕刻命令流画成 "
+                                            "DIR/label-NNNN.svg，按到达的顺序编号")},
+    ToolOption{"render-dpi", "DPI", QT_TRANSLATE_NOOP("SimText", "这些图片的打印机分辨率：203 或 305（默认）")},
     ToolOption{"language", "LANG",
                QT_TRANSLATE_NOOP("SimText", "界面语言：zh（中文，默认）、en（英文）或 system（跟随系统语言）")},
     ToolOption{"h,help", nullptr, QT_TRANSLATE_NOOP("SimText", "显示帮助")},
@@ -96,6 +100,15 @@ SimCommandLine parseSimCommandLine(const QStringList& arguments)
     VirtualMachineOptions& options = line.options;
     options.printerLog = parser.value(QStringLiteral("printer-log"));
     options.cutterLog = parser.value(QStringLiteral("cutter-log"));
+    options.renderFolder = parser.value(QStringLiteral("render"));
+    if (parser.isSet(QStringLiteral("render-dpi"))) {
+        const QString dpi = parser.value(QStringLiteral("render-dpi"));
+        if (dpi != u"203" && dpi != u"305") {
+            line.problem = QStringLiteral("--render-dpi: ") + SimText::tr("要是 203 或 305，不是“%1”").arg(dpi);
+            return line;
+        }
+        options.renderDpi = dpi.toInt();
+    }
     QString* problem = &line.problem;
     const auto printMs = numberOption(parser, "print-ms", options.printMs, 0, problem);
     const auto cutMs = numberOption(parser, "cut-ms", options.cutMs, 0, problem);

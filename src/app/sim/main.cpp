@@ -4,14 +4,15 @@
 #include "app/sim/SimCommandLine.h"
 #include "job/VirtualLabelMachine.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
     chooseHeadlessPlatform();
-    QCoreApplication app(argc, argv);
+    // A GUI application without a window: the pictures of --render are painted.
+    QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     if (!startInChosenLanguage(app, languageArgument(arguments), "marlune-sim"))
         return 2;
@@ -33,6 +34,10 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
     VirtualLabelMachine machine(line.options);
     QObject::connect(&machine, &VirtualLabelMachine::finished, &app, &QCoreApplication::quit);
+    QObject::connect(&machine, &VirtualLabelMachine::pictureProblems, [](const QStringList& lines) {
+        for (const QString& line : lines)
+            std::fprintf(stderr, "marlune-sim: %s\n", qUtf8Printable(line));
+    });
     QString error;
     if (!termination.isWatching() || !machine.start(&error)) {
         std::fprintf(stderr, "marlune-sim: %s\n",
