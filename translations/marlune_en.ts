@@ -471,16 +471,28 @@
         <translation>when the job ends, write the stepped serial numbers and the counter back into the label file; without it the label file stays as it is</translation>
     </message>
     <message>
-        <source>开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，或打印机报告故障，或 --save 写不回标签文件</source>
-        <translation>started but not finished: a port did not open or took no bytes, a reply did not come in time or was no acknowledgement, the printer reported a fault, or --save could not write the label file back</translation>
-    </message>
-    <message>
         <source>注意：序列号递增了，但没有写回标签文件，下次仍从原来的值开始（加 --save 写回）</source>
         <translation>Note: the serial numbers were stepped but not written back into the label file, so the next job starts from the old values again (add --save to write them back)</translation>
     </message>
     <message>
         <source>序列号和计数数量没有写回标签文件：%1</source>
         <translation>the serial numbers and the counter were not written back into the label file: %1</translation>
+    </message>
+    <message>
+        <source>写出的 PNG 图片（--svg 时为 SVG 图）</source>
+        <translation>PNG picture to write (an SVG drawing with --svg)</translation>
+    </message>
+    <message>
+        <source>只写出雕刻刀路，SVG 图，单位为雕刻机脉冲</source>
+        <translation>write only the cut path, as an SVG drawing in cutter pulses</translation>
+    </message>
+    <message>
+        <source>把打印作业和雕刻作业会发送的命令流读回来，画出打印机打出的标签（打印机分辨率，每点一位），上面画出刀路：下刀实线，抬刀空走虚线，起点画圈；--svg 只写出刀路。标准输出列出两台机器的设置命令；有画不出的命令时逐条写在标准错误上，图照样写出，退出码 2。</source>
+        <translation>Read back the command streams the print job and the cut job would send and draw the label as the printer prints it (at the printer&apos;s resolution, one bit per dot) with the cut path over it: knife down as solid lines, knife-up travel dashed, each start circled; --svg writes only the cut path. Standard output lists both machines&apos; setting commands; commands that cannot be drawn are listed on standard error one by one, the picture is written all the same, exit code 2.</translation>
+    </message>
+    <message>
+        <source>开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，或打印机报告故障，或 --save 写不回标签文件；预览中有画不出的命令</source>
+        <translation>started but not finished: a port did not open or took no bytes, a reply did not come in time or was no acknowledgement, the printer reported a fault, or --save could not write the label file back; in a preview, commands that cannot be drawn</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,126 @@
     <message>
         <source>雕刻时，打开通信端口错误!!</source>
         <translation>Cutting: error opening the communication port!!</translation>
+    </message>
+    <message>
+        <source>雕刻刀路（单位：雕刻机脉冲）</source>
+        <translation>Cut path (in cutter pulses)</translation>
+    </message>
+    <message>
+        <source>没有画出：</source>
+        <translation>Not drawn: </translation>
+    </message>
+    <message>
+        <source>开始（另一种开始文本）</source>
+        <translation>start (the other start text)</translation>
+    </message>
+    <message>
+        <source>数据流没有以“@”结束，雕刻机不会执行最后这组命令</source>
+        <translation>the stream does not end with &quot;@&quot;: the cutter will not carry out this last group of commands</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>end</translation>
+    </message>
+    <message>
+        <source>每毫米脉冲数：纵 %1，横 %2</source>
+        <translation>pulses per millimetre: vertical %1, horizontal %2</translation>
+    </message>
+    <message>
+        <source>雕刻机走纸 %1 毫米%2</source>
+        <translation>cutter feeds the paper %1 mm%2</translation>
+    </message>
+    <message>
+        <source>，按黑标</source>
+        <translation>, to the black mark</translation>
+    </message>
+    <message>
+        <source>在这里回传应答</source>
+        <translation>reply here</translation>
+    </message>
+    <message>
+        <source>小车回左限位</source>
+        <translation>carriage to the left limit</translation>
+    </message>
+    <message>
+        <source>小车回后限位</source>
+        <translation>carriage to the back limit</translation>
+    </message>
+    <message>
+        <source>小车回右限位</source>
+        <translation>carriage to the right limit</translation>
+    </message>
+    <message>
+        <source>小车回前限位</source>
+        <translation>carriage to the front limit</translation>
+    </message>
+    <message>
+        <source>回到雕刻前的位置</source>
+        <translation>back to the position before cutting</translation>
+    </message>
+    <message>
+        <source>不认识的雕刻命令</source>
+        <translation>unknown cutter command</translation>
+    </message>
+    <message>
+        <source>雕刻速度代码 %1</source>
+        <translation>cutting speed code %1</translation>
+    </message>
+    <message>
+        <source>空走速度代码 %1</source>
+        <translation>travel speed code %1</translation>
+    </message>
+    <message>
+        <source>雕刻前找黑标</source>
+        <translation>find the black mark before cutting</translation>
+    </message>
+    <message>
+        <source>走纸 %1</source>
+        <translation>feed %1</translation>
+    </message>
+    <message>
+        <source>走纸（另一种结束文本）</source>
+        <translation>feed (the other end text)</translation>
+    </message>
+    <message>
+        <source>雕刻后小车移动 %1 毫米</source>
+        <translation>carriage moves %1 mm after cutting</translation>
+    </message>
+    <message>
+        <source>数量 %1</source>
+        <translation>quantity %1</translation>
+    </message>
+    <message>
+        <source>停止命令 B%1（打印故障时发送）</source>
+        <translation>stop command B%1 (sent on a printer fault)</translation>
+    </message>
+    <message>
+        <source>停顿</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>不认识的雕刻命令，没有画出</source>
+        <translation>unknown cutter command, not drawn</translation>
+    </message>
+    <message>
+        <source>路径点的格式不对，没有画出</source>
+        <translation>malformed path point, not drawn</translation>
+    </message>
+    <message>
+        <source>之前没有每毫米脉冲数命令“Q”，毫米坐标无法换算，没有画出</source>
+        <translation>no pulses-per-millimetre command &quot;Q&quot; before it: the millimetre coordinates cannot be converted, not drawn</translation>
+    </message>
+    <message>
+        <source>雕刻命令的参数不对，没有画出</source>
+        <translation>wrong cutter command parameters, not drawn</translation>
+    </message>
+    <message>
+        <source>圆弧转的圈数太多，没有画出</source>
+        <translation>the arc turns too many times, not drawn</translation>
     </message>
 </context>
 <context>
@@ -917,6 +1049,34 @@
         <source>无法打开日志 %1：%2</source>
         <translation>cannot open the log %1: %2</translation>
     </message>
+    <message>
+        <source>打印：打印任务在这里中断，标签不会打印：%1</source>
+        <translation>Printing: the print job stops here and the label will not print: %1</translation>
+    </message>
+    <message>
+        <source>雕刻：雕刻任务什么也不会发送：%1</source>
+        <translation>Cutting: the cut job will send nothing: %1</translation>
+    </message>
+    <message>
+        <source>打印：</source>
+        <translation>Printing: </translation>
+    </message>
+    <message>
+        <source>雕刻：</source>
+        <translation>Cutting: </translation>
+    </message>
+    <message>
+        <source>: 没有可画的标签</source>
+        <translation>: no label to draw</translation>
+    </message>
+    <message>
+        <source>%1: 写不进 %2：%3</source>
+        <translation>%1: cannot write to %2: %3</translation>
+    </message>
+    <message>
+        <source>无法建立图片文件夹 %1</source>
+        <translation>cannot make the picture folder %1</translation>
+    </message>
 </context>
 <context>
     <name>LabelFileSession</name>
@@ -951,6 +1111,45 @@
     <message>
         <source>保存此标签只会写入已读入的内容。</source>
         <translation>Saving this label writes only what was read.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPreviewWindow</name>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>标签预览</source>
+        <translation>Label Preview</translation>
+    </message>
+    <message>
+        <source>打印机和雕刻机的设置、不能画出的命令</source>
+        <translation>Printer and cutter settings, commands that cannot be drawn</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>记录 %1</source>
+        <translation>Record %1</translation>
+    </message>
+    <message>
+        <source>标签中存储的数值</source>
+        <translation>Values stored in the label</translation>
+    </message>
+    <message>
+        <source>%1；每个像素是一个打印点（%2 DPI）</source>
+        <translation>%1; each pixel is one printed dot (%2 DPI)</translation>
+    </message>
+    <message>
+        <source>打印机 %1：%2</source>
+        <translation>Printer %1: %2</translation>
+    </message>
+    <message>
+        <source>雕刻机 %1：%2</source>
+        <translation>Cutter %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1052,6 +1251,14 @@
     <message>
         <source>提示</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>第 %1 字节：%2</source>
+        <translation>byte %1: %2</translation>
+    </message>
+    <message>
+        <source>第 %1 字节 “%2”：%3</source>
+        <translation>byte %1 &quot;%2&quot;: %3</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1474,246 @@
         <source>打码机读串口时，打开通信端口错误!!</source>
         <translation>Reading the printer&apos;s serial port: error opening the communication port!!</translation>
     </message>
+    <message>
+        <source>条码命令的格式不对</source>
+        <translation>malformed barcode command</translation>
+    </message>
+    <message>
+        <source>条码数据无法按这种码制编码，打印机不会打印这个条码</source>
+        <translation>the barcode data cannot be encoded in this symbology; the printer will not print this barcode</translation>
+    </message>
+    <message>
+        <source>条码大得超出任何标签，没有画出</source>
+        <translation>the barcode is larger than any label, not drawn</translation>
+    </message>
+    <message>
+        <source>条码位置不是数字</source>
+        <translation>the barcode position is not a number</translation>
+    </message>
+    <message>
+        <source>条码类型“%1”未知</source>
+        <translation>unknown barcode type &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>条码的窄条或宽条宽度不对</source>
+        <translation>wrong narrow or wide bar width</translation>
+    </message>
+    <message>
+        <source>条码的模块宽度不对</source>
+        <translation>wrong barcode module width</translation>
+    </message>
+    <message>
+        <source>打印机在条码旁打印的可读字符行用它自己的字体，预览中没有画出</source>
+        <translation>the printer prints the human-readable line beside the barcode in its own font; the preview does not draw it</translation>
+    </message>
+    <message>
+        <source>QR 码命令的格式不对</source>
+        <translation>malformed QR code command</translation>
+    </message>
+    <message>
+        <source>Data Matrix 码命令的格式不对</source>
+        <translation>malformed Data Matrix command</translation>
+    </message>
+    <message>
+        <source>PDF417 码命令的格式不对</source>
+        <translation>malformed PDF417 command</translation>
+    </message>
+    <message>
+        <source>命令之外的字节，打印机不会理会</source>
+        <translation>bytes outside any command; the printer ignores them</translation>
+    </message>
+    <message>
+        <source>命令没有结尾“|}”</source>
+        <translation>the command has no end &quot;|}&quot;</translation>
+    </message>
+    <message>
+        <source>图形命令的头部不对，图形无法读出</source>
+        <translation>wrong graphic command header; the graphic cannot be read</translation>
+    </message>
+    <message>
+        <source>图形数据的长度与头部不符，图形没有画出</source>
+        <translation>the graphic data&apos;s length does not match its header; the graphic was not drawn</translation>
+    </message>
+    <message>
+        <source>数据流在命令中间结束，这条命令不完整</source>
+        <translation>the stream ends inside a command; this command is incomplete</translation>
+    </message>
+    <message>
+        <source>无探头</source>
+        <translation>no sensor</translation>
+    </message>
+    <message>
+        <source>黑标模式</source>
+        <translation>black mark</translation>
+    </message>
+    <message>
+        <source>穿透模式</source>
+        <translation>transmissive</translation>
+    </message>
+    <message>
+        <source>预印刷穿透模式</source>
+        <translation>pre-printed transmissive</translation>
+    </message>
+    <message>
+        <source>手动阀值黑标模式</source>
+        <translation>black mark, manual threshold</translation>
+    </message>
+    <message>
+        <source>不用碳带</source>
+        <translation>no ribbon</translation>
+    </message>
+    <message>
+        <source>节省碳带</source>
+        <translation>ribbon saving</translation>
+    </message>
+    <message>
+        <source>用碳带</source>
+        <translation>ribbon</translation>
+    </message>
+    <message>
+        <source>打印头抬起</source>
+        <translation>print head up</translation>
+    </message>
+    <message>
+        <source>正常打印</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>旋转打印</source>
+        <translation>rotated</translation>
+    </message>
+    <message>
+        <source>镜像打印</source>
+        <translation>mirrored</translation>
+    </message>
+    <message>
+        <source>镜像旋转打印</source>
+        <translation>mirrored and rotated</translation>
+    </message>
+    <message>
+        <source>代码 %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message>
+        <source>打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7</source>
+        <translation>print %1; cutter %2, %3, speed %4, %5, %6%7</translation>
+    </message>
+    <message>
+        <source>不用</source>
+        <translation>not used</translation>
+    </message>
+    <message>
+        <source>每张后切</source>
+        <translation>cut after each label</translation>
+    </message>
+    <message>
+        <source>，打印后回报状态</source>
+        <translation>, report the status after printing</translation>
+    </message>
+    <message>
+        <source>数据流没有以打印命令“{XS;…|}”结束，打印机不会打印这张标签</source>
+        <translation>the stream does not end with the issue command &quot;{XS;…|}&quot;; the printer will not print this label</translation>
+    </message>
+    <message>
+        <source>不认识的打印命令，没有画出</source>
+        <translation>unknown printer command, not drawn</translation>
+    </message>
+    <message>
+        <source>之前没有标签尺寸命令“{D…|}”，没有画出</source>
+        <translation>no label size command &quot;{D…|}&quot; before it, not drawn</translation>
+    </message>
+    <message>
+        <source>部分超出标签，超出的部分打印不出来</source>
+        <translation>partly outside the label; the part outside does not print</translation>
+    </message>
+    <message>
+        <source>完全在标签之外，打印不出来</source>
+        <translation>wholly outside the label; it does not print</translation>
+    </message>
+    <message>
+        <source>标签尺寸命令的格式不对</source>
+        <translation>malformed label size command</translation>
+    </message>
+    <message>
+        <source>标签大得超出任何打印机，无法预览</source>
+        <translation>the label is larger than any printer takes; no preview</translation>
+    </message>
+    <message>
+        <source>标签宽 %1 毫米、长 %2 毫米，每张送纸 %3 毫米</source>
+        <translation>label %1 mm wide and %2 mm long, %3 mm fed per label</translation>
+    </message>
+    <message>
+        <source>清除图像缓冲区</source>
+        <translation>clear the image buffer</translation>
+    </message>
+    <message>
+        <source>浓度命令的格式不对</source>
+        <translation>malformed darkness command</translation>
+    </message>
+    <message>
+        <source>浓度 %1，%2</source>
+        <translation>darkness %1, %2</translation>
+    </message>
+    <message>
+        <source>碳带打印</source>
+        <translation>thermal transfer</translation>
+    </message>
+    <message>
+        <source>热敏打印</source>
+        <translation>direct thermal</translation>
+    </message>
+    <message>
+        <source>进纸命令的格式不对</source>
+        <translation>malformed feed command</translation>
+    </message>
+    <message>
+        <source>%1 %2 毫米</source>
+        <translation>%1 %2 mm</translation>
+    </message>
+    <message>
+        <source>向前进纸</source>
+        <translation>feed forward</translation>
+    </message>
+    <message>
+        <source>向后退纸</source>
+        <translation>feed back</translation>
+    </message>
+    <message>
+        <source>涂黑区域命令的格式不对，没有画出</source>
+        <translation>malformed filled area command, not drawn</translation>
+    </message>
+    <message>
+        <source>画线命令的格式不对，没有画出</source>
+        <translation>malformed line command, not drawn</translation>
+    </message>
+    <message>
+        <source>图形命令的方式不是 1，没有画出</source>
+        <translation>the graphic command&apos;s mode is not 1, not drawn</translation>
+    </message>
+    <message>
+        <source>打印命令的格式不对，打印机不会打印</source>
+        <translation>malformed issue command; the printer will not print</translation>
+    </message>
+    <message>
+        <source>这一任务没有清除图像缓冲区：打印机再打印一遍缓冲区里原有的内容</source>
+        <translation>this job does not clear the image buffer: the printer prints what the buffer held again</translation>
+    </message>
+    <message>
+        <source>打印方向不是正常打印：打印出来的标签是转过或镜像的，预览按正常方向画出</source>
+        <translation>the print direction is not normal: the printed label is rotated or mirrored, the preview draws it the normal way</translation>
+    </message>
+    <message>
+        <source>之前没有标签尺寸命令“{D…|}”，打印机不知道标签多大</source>
+        <translation>no label size command &quot;{D…|}&quot; before it: the printer does not know the label&apos;s size</translation>
+    </message>
+    <message>
+        <source>数据流里还有一张标签，这里只画出第一张</source>
+        <translation>the stream holds another label; only the first is drawn</translation>
+    </message>
+    <message>
+        <source>数据流里没有打印命令</source>
+        <translation>the stream holds no issue command</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1391,6 +1838,18 @@
     <message>
         <source>多余的参数</source>
         <translation>argument not expected</translation>
+    </message>
+    <message>
+        <source>把打印的每张标签画成 DIR/label-NNNN.png，把每个雕刻命令流画成 DIR/label-NNNN.svg，按到达的顺序编号</source>
+        <translation>draw every label printed as DIR/label-NNNN.png and every cut stream as DIR/label-NNNN.svg, numbered in the order they arrive</translation>
+    </message>
+    <message>
+        <source>这些图片的打印机分辨率：203 或 305（默认）</source>
+        <translation>the printer&apos;s resolution for those pictures: 203 or 305 (default)</translation>
+    </message>
+    <message>
+        <source>要是 203 或 305，不是“%1”</source>
+        <translation>is 203 or 305, not &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2370,6 +2829,18 @@
     <message>
         <source>雕刻下边距的数值太大了！</source>
         <translation>The cut bottom margin is too large!</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>标签由BarTender打印：预览显示的是本程序自己发送打印命令时的标签。</source>
+        <translation>BarTender prints these labels: the preview shows the label as this program would print it with its own commands.</translation>
+    </message>
+    <message>
+        <source>表格%1中没有记录在记录范围“%2”内。</source>
+        <translation>The sheet %1 holds no record within the record range &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

@@ -165,7 +165,7 @@ void TfrmMain::createToolBars()
             // A translated caption longer than the Chinese one widens its button instead of
             // being cut short.
             QWidget* widget = bar->widgetForAction(entry);
-            const int caption = widget->fontMetrics().horizontalAdvance(entry->iconText()) + 8;
+            const int caption = widget->fontMetrics().horizontalAdvance(entry->iconText()) + 6;
             widget->setFixedSize(std::max(button.width(), caption), button.height());
         }
         addToolBar(area, bar);

@@ -77,7 +77,7 @@ bool VirtualLabelMachine::start(QString* error)
         return false;
     if (!m_options.renderFolder.isEmpty()) {
         if (!QDir().mkpath(m_options.renderFolder)) {
-            *error = QStringLiteral("cannot make the picture folder %1").arg(m_options.renderFolder);
+            *error = JobText::tr("无法建立图片文件夹 %1").arg(m_options.renderFolder);
             return false;
         }
         m_pictures = std::make_unique<RunPictures>(m_options.renderFolder, m_options.renderDpi);
