@@ -130,7 +130,7 @@ std::optional<ObjectListContent> Draw(QPainter& painter, Tobject& document, bool
         if (shape.Selected) {
             lastSelected = static_cast<int>(i);
             drawSelectionMarks(painter, pixelBoxOf(shape), view_colors::selection, view_colors::selection,
-                               document.handleSize);
+                               kHandleSize);
         }
         painter.setPen(outlinePen(shape));
         painter.setBrush(Qt::NoBrush);
@@ -141,7 +141,7 @@ std::optional<ObjectListContent> Draw(QPainter& painter, Tobject& document, bool
 
     if (document.current >= 0 && document.current < document.objects.size()) {
         drawSelectionMarks(painter, pixelBoxOf(document.objects[document.current]), view_colors::currentFrame,
-                           view_colors::currentHandles, document.handleSize);
+                           view_colors::currentHandles, kHandleSize);
     }
     if (!refreshList)
         return std::nullopt;
