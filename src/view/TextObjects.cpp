@@ -37,7 +37,7 @@ PreviewText previewText(const Tshape& text, float fontSize, int dpi)
     const int cellHeight = truncToInt(static_cast<long double>(fontSize) * dpi / 72);
     PreviewText preview{logicalFont(text.fontName, cellHeight, text.bold ? QFont::Bold : QFont::Normal,
                                     text.italic, text.underLine, text.strikeOut),
-                        {}};
+                        QSize(0, 0)};
     if (cellHeight >= 1) {
         const QFontMetrics metrics(preview.font);
         preview.extent = {metrics.horizontalAdvance(text.str), metrics.height()};
