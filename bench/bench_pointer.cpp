@@ -3,13 +3,12 @@
 // Goals: a drag of 100 pointer events (the whole selection following the pointer, then the
 // release and its redraw) under 2 s of CPU, so that dragging keeps up with the hand; a hover
 // across the label, where the current object changes and the label is redrawn, likewise.
+#include "ReferenceLabel.h"
+
 #include "editor/PointerTool.h"
-#include "files/LabelFile.h"
 #include "view/LabelRenderer.h"
 #include "view/LabelSurface.h"
 #include "view/ZoomList.h"
-
-#include <QDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,25 +19,12 @@ namespace {
 constexpr int kZoomEntry300 = 8;
 constexpr int kEvents = 100;
 
-struct ReferenceLabel {
-    Tobject document;
-    LabelSettings label;
-    JobSettings job;
-    QImage surface;
-    QImage rowRuler;
-    QImage columnRuler;
-
-    ReferenceLabel()
-    {
-        QDir::setCurrent(QStringLiteral(MARLUNE_SOURCE_DIR));
-        const LabelLoadResult result =
-            LoadLabel(QStringLiteral("examples/reference-200.xml"), {document, label, job}, nullptr);
-        if (!result.fileFound || !result.complete)
-            throw std::runtime_error("examples/reference-200.xml did not load");
-        surface = renderLabelSurface(document, label, zoomOfEntry(kZoomEntry300, 1).value_or(3));
-        rowRuler = QImage(surface.width(), 20, QImage::Format_RGB32);
-        columnRuler = QImage(20, surface.height(), QImage::Format_RGB32);
-    }
+// The label at 300 %, its surface and rulers, and the redraw the window does when the
+// pointer asks for it.
+struct ZoomedLabel : ReferenceLabel {
+    QImage surface = renderLabelSurface(document, label, zoomOfEntry(kZoomEntry300, 1).value_or(3));
+    QImage rowRuler{surface.width(), 20, QImage::Format_RGB32};
+    QImage columnRuler{20, surface.height(), QImage::Format_RGB32};
 
     void deliver(const PointerReply& reply)
     {
@@ -47,7 +33,7 @@ struct ReferenceLabel {
     }
 };
 
-// The middle of the smallest object, where a press grabs it to move.
+// The middle of the first object that a press there grabs to move.
 QPoint insideAnObject(const Tobject& document)
 {
     for (const Tshape& shape : document.objects) {
@@ -62,7 +48,7 @@ QPoint insideAnObject(const Tobject& document)
 
 void BM_DragAllObjects(benchmark::State& state)
 {
-    ReferenceLabel reference;
+    ZoomedLabel reference;
     PointerTool tool(reference.document);
     tool.setSurfaces({&reference.surface, &reference.rowRuler, &reference.columnRuler});
     const QPoint start = insideAnObject(reference.document);
@@ -84,7 +70,7 @@ void BM_DragAllObjects(benchmark::State& state)
 
 void BM_HoverAcrossTheLabel(benchmark::State& state)
 {
-    ReferenceLabel reference;
+    ZoomedLabel reference;
     PointerTool tool(reference.document);
     tool.setSurfaces({&reference.surface, &reference.rowRuler, &reference.columnRuler});
     int redraws = 0;

@@ -57,36 +57,11 @@ bool isTopCorner(GrabZone corner)
     return corner == GrabZone::TopLeft || corner == GrabZone::TopRight;
 }
 
-GrabZone mirroredAcross(GrabZone corner)
+// The corner a box turned inside out hands the drag to: mirrored left to right (top-left and
+// top-right, bottom-left and bottom-right change places), or top to bottom.
+GrabZone mirrored(GrabZone corner, bool leftToRight)
 {
-    switch (corner) {
-    case GrabZone::TopLeft:
-        return GrabZone::TopRight;
-    case GrabZone::TopRight:
-        return GrabZone::TopLeft;
-    case GrabZone::BottomLeft:
-        return GrabZone::BottomRight;
-    case GrabZone::BottomRight:
-        return GrabZone::BottomLeft;
-    default:
-        return corner;
-    }
-}
-
-GrabZone mirroredUpDown(GrabZone corner)
-{
-    switch (corner) {
-    case GrabZone::TopLeft:
-        return GrabZone::BottomLeft;
-    case GrabZone::BottomLeft:
-        return GrabZone::TopLeft;
-    case GrabZone::TopRight:
-        return GrabZone::BottomRight;
-    case GrabZone::BottomRight:
-        return GrabZone::TopRight;
-    default:
-        return corner;
-    }
+    return static_cast<GrabZone>(static_cast<int>(corner) ^ (leftToRight ? 2 : 1));
 }
 
 // The end point of a cut line that an edge of its box carries: the one with the smaller
@@ -411,14 +386,14 @@ void PointerTool::resizeBox(Tshape& shape, QPoint delta, QSize label)
     if (shape.Left > shape.Right) {
         std::swap(shape.Left, shape.Right);
         std::swap(shape.printLeft, shape.printRight);
-        m_corner = mirroredAcross(m_corner);
+        m_corner = mirrored(m_corner, true);
         if (shape.kind() == ShapeKind::PrintLine)
             shape.direction = mirroredLineCorner(shape.direction, true);
     }
     if (shape.Top > shape.Bottom) {
         std::swap(shape.Top, shape.Bottom);
         std::swap(shape.printTop, shape.printBottom);
-        m_corner = mirroredUpDown(m_corner);
+        m_corner = mirrored(m_corner, false);
         if (shape.kind() == ShapeKind::PrintLine)
             shape.direction = mirroredLineCorner(shape.direction, false);
     }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -85,15 +86,9 @@ void place(const Tobject& document, Tshape& shape, float dx, float dy, Placement
         placeAbsolute(document, shape, dx, dy);
 }
 
-// The six lines of a box an object can be aligned to.
-struct Lines {
-    int left = 0;
-    int centre = 0;
-    int right = 0;
-    int top = 0;
-    int middle = 0;
-    int bottom = 0;
-};
+// The six lines of a box an object can be aligned to, in the order of AlignMode: left,
+// centre, right, top, middle, bottom.
+using Lines = std::array<int, 6>;
 
 Lines linesOf(int left, int top, int right, int bottom)
 {
@@ -101,20 +96,18 @@ Lines linesOf(int left, int top, int right, int bottom)
             top,  offsetBy(top, (static_cast<long long>(bottom) - top) / 2),  bottom};
 }
 
-// One axis of one object lined up: its low edge, high edge and their model twins, given the
-// pixel and model positions the mode asks for. low is where the low edge goes; centred
-// places the box's middle on it instead.
-void alignAxis(int& low, int& high, int& modelLow, int& modelHigh, int pixelAt, int modelAt, bool toHigh,
-               bool centred)
+// One axis of one object lined up: its low edge, high edge and their model twins go to the
+// pixel and model positions of the chosen line, by the low edge, the middle or the high edge.
+void alignAxis(int& low, int& high, int& modelLow, int& modelHigh, int pixelAt, int modelAt, int by)
 {
     const long long width = static_cast<long long>(high) - low;
     const long long modelWidth = static_cast<long long>(modelHigh) - modelLow;
-    if (centred) {
+    if (by == 1) {
         low = offsetBy(pixelAt, -(width / 2));
         modelLow = offsetBy(modelAt, -(modelWidth / 2));
         high = offsetBy(pixelAt, width / 2);
         modelHigh = offsetBy(modelAt, modelWidth / 2);
-    } else if (toHigh) {
+    } else if (by == 2) {
         high = pixelAt;
         modelHigh = modelAt;
         low = offsetBy(high, -width);
@@ -131,26 +124,12 @@ void alignShape(const Tobject& document, Tshape& shape, AlignMode mode, const Li
 {
     const int oldLeft = shape.Left;
     const int oldTop = shape.Top;
-    switch (mode) {
-    case AlignMode::Left:
-        alignAxis(shape.Left, shape.Right, shape.printLeft, shape.printRight, pixel.left, model.left, false, false);
-        break;
-    case AlignMode::Centre:
-        alignAxis(shape.Left, shape.Right, shape.printLeft, shape.printRight, pixel.centre, model.centre, false, true);
-        break;
-    case AlignMode::Right:
-        alignAxis(shape.Left, shape.Right, shape.printLeft, shape.printRight, pixel.right, model.right, true, false);
-        break;
-    case AlignMode::Top:
-        alignAxis(shape.Top, shape.Bottom, shape.printTop, shape.printBottom, pixel.top, model.top, false, false);
-        break;
-    case AlignMode::Middle:
-        alignAxis(shape.Top, shape.Bottom, shape.printTop, shape.printBottom, pixel.middle, model.middle, false, true);
-        break;
-    case AlignMode::Bottom:
-        alignAxis(shape.Top, shape.Bottom, shape.printTop, shape.printBottom, pixel.bottom, model.bottom, true, false);
-        break;
-    }
+    const auto line = static_cast<std::size_t>(mode);
+    const int by = static_cast<int>(line % 3);
+    if (line < 3)
+        alignAxis(shape.Left, shape.Right, shape.printLeft, shape.printRight, pixel[line], model[line], by);
+    else
+        alignAxis(shape.Top, shape.Bottom, shape.printTop, shape.printBottom, pixel[line], model[line], by);
     if (shape.isAnchored())
         anchorAtPixelBox(shape, document);
     shiftCutGeometry(shape, document.FromPixels(offsetBy(shape.Left, -static_cast<long double>(oldLeft))),
@@ -215,17 +194,16 @@ void Align(Tobject& document, AlignMode mode, AlignReference reference)
         return;
     document.TakeSnapshot();
 
-    Lines pixel;
-    Lines model;
+    Lines pixel{};
+    Lines model{};
     if (byObject) {
         const Tshape& by = document.objects[document.lastClicked];
         pixel = linesOf(by.Left, by.Top, by.Right, by.Bottom);
         // A text's model box is only its anchor; its lines come from where it is shown.
         const auto fromPixels = [&](int value) { return truncToInt(document.FromPixels(value)); };
-        model = by.kind() == ShapeKind::PrintString
-                  ? Lines{fromPixels(pixel.left), fromPixels(pixel.centre), fromPixels(pixel.right),
-                          fromPixels(pixel.top),  fromPixels(pixel.middle), fromPixels(pixel.bottom)}
-                  : linesOf(by.printLeft, by.printTop, by.printRight, by.printBottom);
+        model = linesOf(by.printLeft, by.printTop, by.printRight, by.printBottom);
+        if (by.kind() == ShapeKind::PrintString)
+            std::ranges::transform(pixel, model.begin(), fromPixels);
     } else {
         const int width = document.labelWidth;
         const int height = document.labelHeight;

@@ -1,4 +1,5 @@
 #include "editor/PointerTool.h"
+#include "support/TestApp.h"
 #include "view/LabelRenderer.h"
 #include "view/TobjectAnchoredAdd.h"
 
@@ -15,15 +16,7 @@ namespace {
 // model boxes read alike.
 constexpr int kDpi = 254;
 
-Tshape boxed(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.Left = shape.printLeft = left;
-    shape.Top = shape.printTop = top;
-    shape.Right = shape.printRight = right;
-    shape.Bottom = shape.printBottom = bottom;
-    return shape;
-}
+using testing_support::boxedShape;
 
 Tobject labelWith(const ShapeList& objects, int width = 200, int height = 200)
 {
@@ -87,12 +80,12 @@ Boxes same(int left, int top, int right, int bottom)
 TEST(PointerTool, PicksTheSmallestObjectUnderThePointer)
 {
     const Tobject document = labelWith({
-        boxed(ShapeKind::CutRect, 10, 10, 110, 110),
-        boxed(ShapeKind::CutCircle, 40, 40, 60, 60),
-        boxed(ShapeKind::PrintRect, 200, 10, 300, 110),
-        boxed(ShapeKind::CutCircle, 150, 150, 170, 170),
-        boxed(ShapeKind::CutRect, 150, 150, 170, 170),
-        boxed(ShapeKind::CutRoundRect, 0, 0, 3000, 3000),
+        boxedShape(ShapeKind::CutRect, 10, 10, 110, 110),
+        boxedShape(ShapeKind::CutCircle, 40, 40, 60, 60),
+        boxedShape(ShapeKind::PrintRect, 200, 10, 300, 110),
+        boxedShape(ShapeKind::CutCircle, 150, 150, 170, 170),
+        boxedShape(ShapeKind::CutRect, 150, 150, 170, 170),
+        boxedShape(ShapeKind::CutRoundRect, 0, 0, 3000, 3000),
     });
     const struct {
         const char* name;
@@ -172,8 +165,8 @@ TEST(PointerTool, PressesAndBandsSelect)
          {{Kind::Down, {8, 18}}, {Kind::Move, {115, 35}}, {Kind::Up, {115, 35}}}, {1, 2}, 1},
     };
     for (const auto& c : cases) {
-        Tobject document = labelWith({boxed(ShapeKind::CutRect, 10, 20, 30, 30), boxed(ShapeKind::CutRect, 50, 20, 70, 30),
-                                      boxed(ShapeKind::CutRect, 90, 20, 110, 30)});
+        Tobject document = labelWith({boxedShape(ShapeKind::CutRect, 10, 20, 30, 30), boxedShape(ShapeKind::CutRect, 50, 20, 70, 30),
+                                      boxedShape(ShapeKind::CutRect, 90, 20, 110, 30)});
         document.labelLock = c.locked ? 1 : 0;
         PointerTool tool(document);
         run(tool, c.events);
@@ -193,35 +186,35 @@ TEST(PointerTool, DragsMoveAndResizeWithinTheLabel)
         QList<Boxes> expected;
     } cases[] = {
         {"a group against the left edge: each stops on its own",
-         {boxed(ShapeKind::CutRect, 10, 10, 30, 30), boxed(ShapeKind::CutRect, 40, 10, 60, 30)},
+         {boxedShape(ShapeKind::CutRect, 10, 10, 30, 30), boxedShape(ShapeKind::CutRect, 40, 10, 60, 30)},
          {{Kind::Down, {20, 20}}, {Kind::Up, {20, 20}}, {Kind::Down, {50, 20}, Qt::ShiftModifier},
           {Kind::Move, {35, 25}}, {Kind::Move, {20, 25}}},
          {same(10, 15, 30, 35), same(10, 15, 30, 35)}},
-        {"against the bottom edge", {boxed(ShapeKind::CutRect, 10, 170, 30, 190)},
+        {"against the bottom edge", {boxedShape(ShapeKind::CutRect, 10, 170, 30, 190)},
          {{Kind::Down, {20, 180}}, {Kind::Move, {25, 195}}},
          {same(15, 170, 35, 190)}},
-        {"up and to the right", {boxed(ShapeKind::CutCircle, 50, 50, 100, 100)},
+        {"up and to the right", {boxedShape(ShapeKind::CutCircle, 50, 50, 100, 100)},
          {{Kind::Down, {75, 75}}, {Kind::Move, {85, 70}}}, {same(60, 45, 110, 95)}},
-        {"top-left corner", {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+        {"top-left corner", {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {50, 50}}, {Kind::Move, {60, 55}}}, {same(60, 55, 100, 100)}},
-        {"bottom-left corner", {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+        {"bottom-left corner", {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {50, 100}}, {Kind::Move, {60, 105}}}, {same(60, 50, 100, 105)}},
-        {"top-right corner", {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+        {"top-right corner", {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {100, 50}}, {Kind::Move, {110, 55}}}, {same(50, 55, 110, 100)}},
-        {"bottom-right corner", {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+        {"bottom-right corner", {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {100, 100}}, {Kind::Move, {110, 105}}}, {same(50, 50, 110, 105)}},
-        {"a corner stops at the label edge on that axis only", {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+        {"a corner stops at the label edge on that axis only", {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {50, 50}}, {Kind::Move, {-10, 55}}}, {same(50, 55, 100, 100)}},
         {"a box turned inside out is turned back and the mirrored corner drags on",
-         {boxed(ShapeKind::CutRect, 50, 50, 100, 100)},
+         {boxedShape(ShapeKind::CutRect, 50, 50, 100, 100)},
          {{Kind::Down, {100, 100}}, {Kind::Move, {30, 105}}, {Kind::Move, {20, 105}}}, {same(20, 50, 50, 105)}},
         {"an object made not to stretch keeps its size", {[] {
-             Tshape fixed = boxed(ShapeKind::CutRect, 50, 50, 100, 100);
+             Tshape fixed = boxedShape(ShapeKind::CutRect, 50, 50, 100, 100);
              fixed.Stretch = false;
              return fixed;
          }()},
          {{Kind::Down, {100, 100}}, {Kind::Move, {110, 105}}}, {same(50, 50, 100, 100)}},
-        {"a QR code dragged by a corner ends square", {boxed(ShapeKind::PrintQRBar, 50, 50, 90, 80)},
+        {"a QR code dragged by a corner ends square", {boxedShape(ShapeKind::PrintQRBar, 50, 50, 90, 80)},
          {{Kind::Move, {90, 80}}, {Kind::Down, {90, 80}}, {Kind::Move, {100, 80}}, {Kind::Up, {100, 80}}},
          {{50, 50, 80, 80, 50, 50, 100, 80}}},
     };
@@ -259,7 +252,7 @@ TEST(PointerTool, OneUndoPointPerDragAndNoneForAClick)
         {"a drag of three steps", {{Kind::Down, {20, 20}}, {Kind::Move, {25, 20}}, {Kind::Move, {30, 20}}, {Kind::Move, {35, 22}}, {Kind::Up, {35, 22}}}, true},
     };
     for (const auto& c : cases) {
-        Tobject document = labelWith({boxed(ShapeKind::CutRect, 10, 10, 30, 30)});
+        Tobject document = labelWith({boxedShape(ShapeKind::CutRect, 10, 10, 30, 30)});
         document.modified = false;
         PointerTool tool(document);
         run(tool, c.events);
@@ -300,7 +293,7 @@ TEST(PointerTool, TextsResizeByWholePointsAndKeepTheirPlace)
 
 TEST(PointerTool, ADoubleClickAsksForTheEditAndLeavesNothingPressed)
 {
-    Tobject document = labelWith({boxed(ShapeKind::CutRect, 10, 10, 30, 30)});
+    Tobject document = labelWith({boxedShape(ShapeKind::CutRect, 10, 10, 30, 30)});
     PointerTool tool(document);
     QList<int> asked;
     QObject::connect(&tool, &PointerTool::editRequested, [&](int index) { asked.append(index); });
@@ -314,7 +307,7 @@ TEST(PointerTool, ADoubleClickAsksForTheEditAndLeavesNothingPressed)
 
 TEST(PointerTool, HoverMakesTheObjectUnderThePointerCurrent)
 {
-    Tobject document = labelWith({boxed(ShapeKind::CutRect, 10, 10, 30, 30)});
+    Tobject document = labelWith({boxedShape(ShapeKind::CutRect, 10, 10, 30, 30)});
     PointerTool tool(document);
     const struct {
         QPoint at;

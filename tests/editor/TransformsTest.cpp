@@ -13,11 +13,7 @@ constexpr int kDpi = 254;
 
 Tshape boxed(ShapeKind kind, int left, int top, int right, int bottom, bool selected = true)
 {
-    Tshape shape = makeShape(kind);
-    shape.Left = shape.printLeft = left;
-    shape.Top = shape.printTop = top;
-    shape.Right = shape.printRight = right;
-    shape.Bottom = shape.printBottom = bottom;
+    Tshape shape = testing_support::boxedShape(kind, left, top, right, bottom);
     shape.Selected = selected;
     return shape;
 }
