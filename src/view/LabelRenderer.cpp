@@ -14,13 +14,22 @@ namespace {
 
 void drawBackground(QPainter& painter, const Tobject& document)
 {
-    const QImage picture = pictureCache().picture(document.bgFile);
-    if (picture.isNull())
-        return;
     const auto at = [&](int millimetres) { return document.ToPixels(millimetres * 10.0); };
     const PixelBox target{at(document.bgX), at(document.bgY), at(document.bgX + document.bgWidth),
                           at(document.bgY + document.bgHeight)};
-    painter.drawImage(target.rect(), picture);
+    const QPaintDevice* device = painter.device();
+    const QRect box = target.rect().toRect();
+    // The stretched picture is kept between redraws, made for the part the surface shows.
+    if (device && box.isValid() && painter.transform().isIdentity()) {
+        const QRect visible = box & QRect(0, 0, device->width(), device->height());
+        const QImage part = pictureCache().sheetBackground(document.bgFile, box, visible);
+        if (!part.isNull())
+            painter.drawImage(visible.topLeft(), part);
+        return;
+    }
+    const QImage picture = pictureCache().picture(document.bgFile);
+    if (!picture.isNull())
+        painter.drawImage(target.rect(), picture);
 }
 
 // The outline pen of an object: dark red and two pixels wide for what the cutter cuts,
