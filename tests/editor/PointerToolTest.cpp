@@ -229,6 +229,23 @@ TEST(PointerTool, DragsMoveAndResizeWithinTheLabel)
     }
 }
 
+TEST(PointerTool, ASymbolThatDidNotMoveKeepsItsAnchorToTheTenth)
+{
+    // At 96 dots per inch a pixel is about 2.6 tenths: taken back from whole pixels, the
+    // anchor at 101 would become 100.
+    Tobject document;
+    document.Reset(1000, 1000, 96, 1.0f);
+    Tshape code = testing_support::placedShape(ShapeKind::PrintQRBar, 101, 101);
+    code.Stretch = false;
+    code.Left = code.Top = document.ToPixels(101);
+    code.Right = code.Bottom = code.Left + 40;
+    document.objects = {code};
+    PointerTool tool(document);
+    const QPoint corner(code.Right, code.Bottom);
+    run(tool, {{Kind::Down, corner}, {Kind::Move, corner + QPoint(10, 10)}, {Kind::Up, corner + QPoint(10, 10)}});
+    EXPECT_EQ(std::tuple(document.objects[0].printLeft, document.objects[0].printTop), std::tuple(101, 101));
+}
+
 TEST(PointerTool, ACutLineResizedByItsCornerCarriesTheEndOnThatCorner)
 {
     Tobject document = labelWith({});

@@ -18,12 +18,13 @@ Tshape boxed(ShapeKind kind, int left, int top, int right, int bottom, bool sele
     return shape;
 }
 
-// A text turned upside down: printed from its bottom-right corner.
-Tshape turnedText()
+// A text turned a quarter (printed from its bottom-left corner) or upside down (from its
+// bottom-right corner).
+Tshape turnedText(int direction = 2)
 {
     Tshape text = boxed(ShapeKind::PrintString, 100, 100, 160, 120);
-    text.direction = 2;
-    text.printLeft = 160;
+    text.direction = direction;
+    text.printLeft = direction == 2 ? 160 : 100;
     text.printTop = 120;
     return text;
 }
@@ -94,6 +95,8 @@ TEST(Transform, CopiesAndMovesTheSelection)
          {at(50, 50, 150, 150, false), {10, 35, 70, 115, 11, 35, 71, 115, true}}, {}},
         {"a turned text keeps the corner it is printed from under its box", {turnedText()},
          10, 20, Placement::Absolute, TransformAction::Move, {{70, 40, 10, 20, 10, 20, 70, 40, true}}, {}},
+        {"a text turned a quarter likewise", {turnedText(1)},
+         10, 20, Placement::Absolute, TransformAction::Move, {{10, 40, 70, 20, 10, 20, 70, 40, true}}, {}},
         {"a full circle is drawn around the centre it is cut around", {fullCircleArc()},
          60, 70, Placement::Absolute, TransformAction::Move, {{10, 20, 110, 120, 10, 20, 110, 120, true}}, {}},
         {"a cut line's leftmost and topmost ends go to the position", {cutLine()},
