@@ -42,8 +42,8 @@ public:
     float FromPixels(int pixels) const;
 
     // Empties the label for a new size and zoom. The previous objects stay in the undo
-    // list, so an accidental New can be undone. A label loaded next makes its first object
-    // the current one.
+    // list, so an accidental New can be undone. No object is current until the pointer
+    // rests on one or a label is loaded (its first object).
     void Reset(int width, int height, int newDpi, float newZoom);
 
     void TakeSnapshot();
