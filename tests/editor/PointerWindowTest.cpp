@@ -88,7 +88,10 @@ TEST_F(PointerWindow, ArrowKeysNudgeOnlyWithThePointerInsideASelectedObject)
         Tobject& document = main().document();
         document.objects[0].printLeft = document.objects[0].printTop = 100;
         document.objects[0].Selected = c.selected;
-        QTest::mouseMove(surface, c.inside ? centre() : QPoint(2, 2));
+        // The first move may bring the window system's own enter and leave with it.
+        const QPoint rest = c.inside ? centre() : QPoint(2, 2);
+        QTest::mouseMove(surface, rest + QPoint(1, 1));
+        QTest::mouseMove(surface, rest);
         press(c.key);
         EXPECT_EQ(QPoint(document.objects[0].printLeft, document.objects[0].printTop), QPoint(100, 100) + c.moved)
             << c.name;
