@@ -325,6 +325,10 @@ TEST(LabelRenderer, PicturesAndBackgroundFromTheirFiles)
     EXPECT_EQ(surface.pixel(120, 120), kBlue) << "the picture's white is transparent";
     EXPECT_EQ(surface.pixel(205, 205), kRed) << "its red middle, stretched tenfold";
     EXPECT_EQ(document.objects[0].Left, 100) << "box written back";
+
+    document.bgWidth = 40; // pixels 50 to 450, partly beyond the surface
+    const QImage widened = render(document);
+    EXPECT_EQ(widened.pixel(399, 60), kBlue) << "the background kept between redraws follows its place";
 }
 
 TEST(LabelRenderer, ObjectListRowsAndScroll)
