@@ -333,27 +333,24 @@ void PointerTool::dragStep(QPoint delta, QPoint at)
 // already lies past an edge may still come back towards the label.
 void PointerTool::moveBox(Tshape& shape, QPoint delta, QSize label) const
 {
-    const auto allowed = [](long long low, long long high, int step, int limit) {
-        return step != 0 && (low + step >= 0 || step > 0) && (high + step <= limit || step < 0);
+    // One axis: the low and high pixel edges and their model twins; whether they moved.
+    const auto moveAxis = [this](int& low, int& high, int& modelLow, int& modelHigh, int step, int limit) {
+        const bool allowed = step != 0 && (static_cast<long long>(low) + step >= 0 || step > 0)
+                          && (static_cast<long long>(high) + step <= limit || step < 0);
+        if (!allowed)
+            return false;
+        const long long size = static_cast<long long>(high) - low;
+        const long long modelSize = static_cast<long long>(modelHigh) - modelLow;
+        low = offsetBy(low, step);
+        modelLow = truncToInt(m_document.FromPixels(low));
+        high = offsetBy(low, size);
+        modelHigh = offsetBy(modelLow, modelSize);
+        return true;
     };
-    if (allowed(shape.Left, shape.Right, delta.x(), label.width())) {
-        const long long width = static_cast<long long>(shape.Right) - shape.Left;
-        const long long modelWidth = static_cast<long long>(shape.printRight) - shape.printLeft;
-        shape.Left = offsetBy(shape.Left, delta.x());
-        shape.printLeft = truncToInt(m_document.FromPixels(shape.Left));
-        shape.Right = offsetBy(shape.Left, width);
-        shape.printRight = offsetBy(shape.printLeft, modelWidth);
+    if (moveAxis(shape.Left, shape.Right, shape.printLeft, shape.printRight, delta.x(), label.width()))
         shiftCutGeometry(shape, m_document.FromPixels(delta.x()), 0);
-    }
-    if (allowed(shape.Top, shape.Bottom, delta.y(), label.height())) {
-        const long long height = static_cast<long long>(shape.Bottom) - shape.Top;
-        const long long modelHeight = static_cast<long long>(shape.printBottom) - shape.printTop;
-        shape.Top = offsetBy(shape.Top, delta.y());
-        shape.printTop = truncToInt(m_document.FromPixels(shape.Top));
-        shape.Bottom = offsetBy(shape.Top, height);
-        shape.printBottom = offsetBy(shape.printTop, modelHeight);
+    if (moveAxis(shape.Top, shape.Bottom, shape.printTop, shape.printBottom, delta.y(), label.height()))
         shiftCutGeometry(shape, 0, m_document.FromPixels(delta.y()));
-    }
 }
 
 // The dragged corner's two edges follow the pointer within the label. Only objects made to
