@@ -10,6 +10,7 @@
 #include <optional>
 
 class LabelViewPanel;
+class ObjectDialogs;
 enum class TransformAction;
 class QAction;
 class QComboBox;
@@ -32,6 +33,7 @@ public:
 
     // The dialogs are created once at start-up, after the main window.
     void setDialogs(Tf_labelset* labelSetup, Tf_about* about);
+    void setObjectDialogs(ObjectDialogs* dialogs) { m_objectDialogs = dialogs; }
     // The print-and-cut window, created once at start-up after the dialogs.
     void setJobWindow(TfrmOstrel* jobWindow) { m_jobWindow = jobWindow; }
     // The label file named on the command line, opened when the window is first shown.
@@ -161,6 +163,10 @@ private:
     void showPointerReply(const PointerReply& reply);
     void transformByFields(TransformAction action);
     void presetOffset(const QString& x, const QString& y, bool focusVertical);
+    // A create command on the object dialog of class Dialog (see createThroughDialog),
+    // followed by the redraw when it added objects. Built in MainWindowObjects.cpp.
+    template <typename Dialog, typename Preset, typename Add>
+    void createObjects(Preset preset, Add add);
     Tobject m_document;
     PointerTool m_pointer{m_document};
     LabelFileSession m_files;
@@ -170,6 +176,7 @@ private:
 
     Tf_labelset* m_labelSetup = nullptr;
     Tf_about* m_about = nullptr;
+    ObjectDialogs* m_objectDialogs = nullptr;
     TfrmOstrel* m_jobWindow = nullptr;
     LabelViewPanel* m_view = nullptr;
     ToolWindowPanel* m_toolWindow = nullptr;
