@@ -2999,6 +2999,17 @@
     </message>
 </context>
 <context>
+    <name>Transform</name>
+    <message>
+        <source>水平位置必须大于0！</source>
+        <translation>The horizontal position must be above 0!</translation>
+    </message>
+    <message>
+        <source>垂直位置必须大于0！</source>
+        <translation>The vertical position must be above 0!</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>设计标签，打印并雕刻。</source>
