@@ -97,7 +97,7 @@ QString printPdf417BarProblem(const PrintPdf417BarForm& form)
     return firstProblem({valueProblem(form.barValue), symbolPositionProblem(form.left, form.top)});
 }
 
-void applyPrintQRBar(const PrintQRBarForm& form, Tobject& document)
+void addPrintQRBar(const PrintQRBarForm& form, Tobject& document)
 {
     const int left = tenthsOfMillimetre(form.left);
     const int top = tenthsOfMillimetre(form.top);
@@ -105,7 +105,7 @@ void applyPrintQRBar(const PrintQRBarForm& form, Tobject& document)
                   form.barValue, form.record.stored());
 }
 
-void applyPrintDataMatrix(const PrintDataMatrixForm& form, Tobject& document)
+void addPrintDataMatrix(const PrintDataMatrixForm& form, Tobject& document)
 {
     const int left = tenthsOfMillimetre(form.left);
     const int top = tenthsOfMillimetre(form.top);
@@ -113,7 +113,7 @@ void applyPrintDataMatrix(const PrintDataMatrixForm& form, Tobject& document)
                        form.barValue, form.record.stored());
 }
 
-void applyPrintPdf417Bar(const PrintPdf417BarForm& form, Tobject& document)
+void addPrintPdf417Bar(const PrintPdf417BarForm& form, Tobject& document)
 {
     const int left = tenthsOfMillimetre(form.left);
     const int top = tenthsOfMillimetre(form.top);

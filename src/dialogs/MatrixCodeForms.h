@@ -58,7 +58,7 @@ QStringList pdf417LevelEntries();      // "00" … "08"
 // What the create commands set before the dialogs show: the position at the label's
 // corner and no spreadsheet column. Every other field keeps its last value.
 template <typename Form>
-void presetMatrixCodeForm(Form& form)
+void presetMatrixCode(Form& form)
 {
     form.left = form.top = QStringLiteral("0");
     form.record = {};
@@ -71,6 +71,6 @@ QString printPdf417BarProblem(const PrintPdf417BarForm& form);
 
 // Add the code to the document. Raise ConversionError for a field that is not a number
 // before the document changes.
-void applyPrintQRBar(const PrintQRBarForm& form, Tobject& document);
-void applyPrintDataMatrix(const PrintDataMatrixForm& form, Tobject& document);
-void applyPrintPdf417Bar(const PrintPdf417BarForm& form, Tobject& document);
+void addPrintQRBar(const PrintQRBarForm& form, Tobject& document);
+void addPrintDataMatrix(const PrintDataMatrixForm& form, Tobject& document);
+void addPrintPdf417Bar(const PrintPdf417BarForm& form, Tobject& document);

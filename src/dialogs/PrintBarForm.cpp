@@ -65,7 +65,7 @@ int wideBarWidth(int barWidth, int ratioIndex)
     }
 }
 
-void presetPrintBarForm(PrintBarForm& form)
+void presetPrintBar(PrintBarForm& form)
 {
     form.left = form.top = QStringLiteral("0");
     form.record = {};
@@ -114,7 +114,7 @@ QString printBarProblem(const PrintBarForm& form)
     return {};
 }
 
-void applyPrintBar(const PrintBarForm& form, Tobject& document)
+void addPrintBar(const PrintBarForm& form, Tobject& document)
 {
     const int left = tenthsOfMillimetre(form.left);
     const int top = tenthsOfMillimetre(form.top);

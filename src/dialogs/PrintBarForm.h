@@ -45,11 +45,11 @@ QStringList alignModeEntries();
 int wideBarWidth(int barWidth, int ratioIndex);
 
 // What "打印一维码" sets before the dialog shows; every other field keeps its last value.
-void presetPrintBarForm(PrintBarForm& form);
+void presetPrintBar(PrintBarForm& form);
 
 // The first reason the barcode cannot be added, naming the field; empty when it can.
 QString printBarProblem(const PrintBarForm& form);
 
 // Adds the barcode to the document. Raises ConversionError for a field that is not a
 // number before the document changes.
-void applyPrintBar(const PrintBarForm& form, Tobject& document);
+void addPrintBar(const PrintBarForm& form, Tobject& document);

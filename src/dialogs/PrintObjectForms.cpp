@@ -16,11 +16,6 @@ QString tr(const char* text)
 
 } // namespace
 
-QString gridTooLargeMessage()
-{
-    return tr("行数乘以列数不能大于%1！").arg(kMostGridObjects);
-}
-
 QStringList directionEntries()
 {
     return {tr("0度"), tr("90度"), tr("180度"), tr("270度")};

@@ -20,11 +20,6 @@ struct FormProblem {
     bool ok() const { return message.isEmpty(); }
 };
 
-// More copies than this in one grid are a typing slip, not a label: such a grid is refused
-// before anything is added.
-inline constexpr int kMostGridObjects = 10000;
-QString gridTooLargeMessage();
-
 // "0度" … "270度": the entry's index is the stored direction.
 QStringList directionEntries();
 // "0.7" … "1.5" in steps of 0.1, with "1" (not "1.0") in the middle, as the scale lists show.

@@ -3,6 +3,7 @@
 #include "job/DateStyle.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
+#include "model/LabelSettings.h"
 #include "view/TobjectAnchoredAdd.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,19 @@ struct TextGrid {
     int columnPitch = 0;
 };
 
+// Converts in the order of the checks; a field that is no number raises ConversionError.
+TextGrid textGrid(const PrintStringForm& form)
+{
+    TextGrid grid;
+    grid.left = tenthsOfMillimetre(form.left);
+    grid.top = tenthsOfMillimetre(form.top);
+    grid.columnPitch = tenthsOfMillimetre(form.copies.columnGap);
+    grid.rowPitch = tenthsOfMillimetre(form.copies.rowGap);
+    grid.rows = strToInt(form.copies.rows);
+    grid.columns = strToInt(form.copies.columns);
+    return grid;
+}
+
 } // namespace
 
 QStringList recordTypeEntries()
@@ -43,45 +57,38 @@ QStringList dateStyleEntries()
     return entries;
 }
 
-void presetPrintStringForm(PrintStringForm& form)
+void presetPrintString(PrintStringForm& form)
 {
     form.left = form.top = QStringLiteral("0");
     form.str = QStringLiteral("12345678");
-    form.rows = form.columns = QStringLiteral("1");
+    form.copies.rows = form.copies.columns = QStringLiteral("1");
+    form.copies.countsEnabled = true;
+    form.copies.columnGapEnabled = form.copies.rowGapEnabled = false;
     form.record = {};
 }
 
-FormProblem printStringProblem(const PrintStringForm& form, int labelWidth, int labelHeight)
+FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings& label)
 {
     if (form.str.trimmed().isEmpty())
         return {tr("字符不能为空！"), {}};
     try {
-        TextGrid grid;
-        grid.left = tenthsOfMillimetre(form.left);
+        const TextGrid grid = textGrid(form);
         if (grid.left < 0)
             return {tr("横坐标必须大于0！"), {}};
-        grid.top = tenthsOfMillimetre(form.top);
         if (grid.top < 0)
             return {tr("纵坐标必须大于0！"), {}};
-        grid.columnPitch = tenthsOfMillimetre(form.columnPitch);
         if (grid.columnPitch < 0)
             return {tr("水平间距必须大于等于0！"), {}};
-        grid.rowPitch = tenthsOfMillimetre(form.rowPitch);
         if (grid.rowPitch < 0)
             return {tr("垂直间距必须大于等于0！"), {}};
-        grid.rows = strToInt(form.rows);
-        if (grid.rows <= 0)
-            return {tr("行数必须大于0！"), {}};
-        grid.columns = strToInt(form.columns);
-        if (grid.columns <= 0)
-            return {tr("列数必须大于0！"), {}};
-        if (qint64(grid.rows) * grid.columns > kMostGridObjects)
-            return {gridTooLargeMessage(), {}};
-        // Wide sums: a count or pitch typed by mistake must be refused, not wrap around.
-        if (qint64(grid.columns - 1) * grid.columnPitch + grid.left >= labelWidth)
-            return {tr("设置的横向距离大于标签宽度！"), {}};
-        if (qint64(grid.rows - 1) * grid.rowPitch + grid.top >= labelHeight)
-            return {tr("设置的纵向距离大于标签高度！"), {}};
+        const QString counts = gridCountProblem(grid.rows, grid.columns);
+        if (!counts.isEmpty())
+            return {counts, {}};
+        // Only the anchors count: the pitches stand between them, so a copy is a point wide.
+        if (exceedsLabel(gridExtent(grid.left, grid.columns, 0, grid.columnPitch), label.Width, FitEdge::ReachingEdge))
+            return {widthFitMessage(), {}};
+        if (exceedsLabel(gridExtent(grid.top, grid.rows, 0, grid.rowPitch), label.Height, FitEdge::ReachingEdge))
+            return {heightFitMessage(), {}};
         strToInt(form.serial);
         strToFloat(form.widthFactor);
         strToFloat(form.heightFactor);
@@ -93,11 +100,9 @@ FormProblem printStringProblem(const PrintStringForm& form, int labelWidth, int 
     return {};
 }
 
-void applyPrintString(const PrintStringForm& form, Tobject& document, const QPaintDevice& surface)
+void addPrintStrings(const PrintStringForm& form, Tobject& document, const QPaintDevice& surface)
 {
-    const TextGrid grid{tenthsOfMillimetre(form.left),    tenthsOfMillimetre(form.top),
-                        strToInt(form.rows),              strToInt(form.columns),
-                        tenthsOfMillimetre(form.rowPitch), tenthsOfMillimetre(form.columnPitch)};
+    const TextGrid grid = textGrid(form);
     const int charExtra = truncToInt(strToFloat(form.strGap));
     const int serial = strToInt(form.serial);
     const auto widthFactor = static_cast<float>(strToFloat(form.widthFactor));

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "dialogs/PrintObjectForms.h"
+#include "dialogs/Replication.h"
 
 #include <QString>
 
 class QPaintDevice;
 class Tobject;
+struct LabelSettings;
 
-// The text dialog as the operator filled it: lengths in millimetres, the grid as counts and
-// the pitches between the anchors of neighbouring copies (not the gaps between them).
+// The text dialog as the operator filled it: lengths in millimetres, the copies as counts
+// and the pitches between the anchors of neighbouring copies (not the gaps between them).
 struct PrintStringForm {
     QString name;
     QString str = QStringLiteral("12345678");
@@ -20,10 +22,8 @@ struct PrintStringForm {
     // writes all give 2.
     QString strGap = QStringLiteral("0");
     int direction = 0;
-    QString columns = QStringLiteral("1");
-    QString rows = QStringLiteral("1");
-    QString columnPitch = QStringLiteral("20");
-    QString rowPitch = QStringLiteral("10");
+    // The gaps of the copies are the pitches: "水平间距" 20 mm, "垂直间距" 10 mm.
+    ReplicationForm copies{.columnGap = QStringLiteral("20"), .rowGap = QStringLiteral("10")};
     QString widthFactor = QStringLiteral("1");
     QString heightFactor = QStringLiteral("1");
     QString serial = QStringLiteral("0"); // step of the text's trailing number after each label
@@ -37,14 +37,15 @@ QStringList recordTypeEntries();
 QStringList dateStyleEntries();
 
 // What "打印字符" sets before the dialog shows; every other field keeps its last value.
-void presetPrintStringForm(PrintStringForm& form);
+void presetPrintString(PrintStringForm& form);
 
-// The first reason the form cannot be added to a label of labelWidth x labelHeight tenths
-// of a millimetre. A grid reaching the label's right or bottom edge with its last anchor is
-// refused; the text's own size is not part of the test.
-FormProblem printStringProblem(const PrintStringForm& form, int labelWidth, int labelHeight);
+// The first reason the form cannot be added to the label. A grid whose last anchor reaches
+// the label's right or bottom edge is refused; the text's own size is not part of the test.
+// Any field that is no number is reported as the serial step's message, and the serial
+// field takes the focus; the character gap, which the format dialog also fills, has its own.
+FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings& label);
 
 // Adds the grid of texts, measured on surface, to the document. Every field is converted
 // before the document changes: a field that is not a number raises ConversionError and
 // leaves the document and its undo snapshot as they were.
-void applyPrintString(const PrintStringForm& form, Tobject& document, const QPaintDevice& surface);
+void addPrintStrings(const PrintStringForm& form, Tobject& document, const QPaintDevice& surface);

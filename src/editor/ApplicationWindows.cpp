@@ -3,4 +3,5 @@
 ApplicationWindows::ApplicationWindows()
 {
     frmMain.setDialogs(&f_labelset, &f_about);
+    frmMain.setObjectDialogs(&objectDialogs);
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
+#include "dialogs/ObjectDialogs.h"
 #include "editor/MainWindow.h"
 
 // Every window of the program, created once at start-up in a fixed order (the main window
@@ -12,5 +13,6 @@ struct ApplicationWindows {
 
     TfrmMain frmMain;
     Tf_labelset f_labelset;
+    ObjectDialogs objectDialogs{&frmMain};
     Tf_about f_about{&frmMain};
 };

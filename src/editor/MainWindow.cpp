@@ -330,7 +330,6 @@ void TfrmMain::actionAboutExecute()
 void TfrmMain::actionPrintExecute() {}
 void TfrmMain::actionDBSetExecute() {}
 void TfrmMain::actionCutRectExecute() {}
-void TfrmMain::actionCutCircleExecute() {}
 void TfrmMain::actionCutHalfCircleExecute() {}
 void TfrmMain::actionCutLineExecute() {}
 void TfrmMain::actionCutArcExecute() {}
