@@ -328,7 +328,6 @@ void TfrmMain::actionAboutExecute()
 
 // Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
 void TfrmMain::actionPrintExecute() {}
-void TfrmMain::actionDBSetExecute() {}
 void TfrmMain::actionCutRectExecute() {}
 void TfrmMain::actionCutHalfCircleExecute() {}
 void TfrmMain::actionCutLineExecute() {}
@@ -337,11 +336,6 @@ void TfrmMain::actionCutImageExecute() {}
 void TfrmMain::actionCutLineRectExecute() {}
 void TfrmMain::actionPrintRectExecute() {}
 void TfrmMain::actionPrintLineExecute() {}
-void TfrmMain::actionPrintStringExecute() {}
-void TfrmMain::actionPrintBarExecute() {}
-void TfrmMain::actionPrintQRBarExecute() {}
-void TfrmMain::actionPrintDataMatrixExecute() {}
-void TfrmMain::actionPrintPdf417Execute() {}
 void TfrmMain::actionPrintPictureExecute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -166,7 +167,11 @@ TEST_F(CommandTable, ButtonsWithShortCaptionsRunTheirCommands)
     int lineRectRuns = 0;
     QObject::connect(action(QStringLiteral("actionCutLineRect")), &QAction::triggered,
                      [&] { ++lineRectRuns; });
-    find<QAction>(&main(), QStringLiteral("mnuPrintDataMatrix"))->trigger();
+    // The Data Matrix command opens its dialog; cancelling it ends the command.
+    EXPECT_TRUE(runWithDialog(find<QAction>(&main(), QStringLiteral("mnuPrintDataMatrix")), [](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("frmPrintDataMatrix"));
+        qobject_cast<QDialog*>(dialog)->reject();
+    }));
     find<QAction>(&main(), QStringLiteral("tbCutLineRect"))->trigger();
     EXPECT_EQ(dataMatrixRuns, 1);
     EXPECT_EQ(lineRectRuns, 1);

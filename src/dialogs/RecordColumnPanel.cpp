@@ -1,0 +1,87 @@
+#include "dialogs/RecordColumnPanel.h"
+
+#include "model/JobSettings.h"
+#include "model/MessageService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+RecordColumnPanel::RecordColumnPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pnlDB"));
+    m_use = new QCheckBox(tr("使用数据库"), this);
+    m_use->setObjectName(QStringLiteral("chbIfDB"));
+    m_columns = new QComboBox(this);
+    m_columns->setObjectName(QStringLiteral("cmbDBField"));
+    m_columns->setMinimumContentsLength(12);
+    auto* caption = new QLabel(tr("字段"), this);
+    caption->setBuddy(m_columns);
+    m_setUp = new QPushButton(tr("数据库设置"), this);
+    m_setUp->setObjectName(QStringLiteral("btnDBSet"));
+    connect(m_use, &QCheckBox::clicked, this, guarded([this] { chbIfDBClick(); }));
+    connect(m_setUp, &QPushButton::clicked, this, guarded([this] { btnDBSetClick(); }));
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_use, 0, 0, 1, 2);
+    layout->addWidget(caption, 1, 0);
+    layout->addWidget(m_columns, 1, 1);
+    layout->addWidget(m_setUp, 1, 2);
+    clearColumns();
+}
+
+void RecordColumnPanel::showColumn(const RecordColumn& column)
+{
+    m_use->setChecked(column.use);
+    if (!column.use) {
+        clearColumns();
+        return;
+    }
+    offerColumns(recordColumnChoices(jobSettings()).value_or(QStringList()), column.column);
+}
+
+RecordColumn RecordColumnPanel::column() const
+{
+    return {m_use->isChecked(), m_columns->currentText()};
+}
+
+void RecordColumnPanel::chbIfDBClick()
+{
+    if (!m_use->isChecked()) {
+        clearColumns();
+        return;
+    }
+    const std::optional<QStringList> columns = recordColumnChoices(jobSettings());
+    if (!columns) {
+        messageService().show({tr("提示"), setUpDataSourceFirstMessage(), MessageIcon::Warning,
+                               MessageButtons::Ok, window()});
+        m_use->setChecked(false);
+        return;
+    }
+    offerColumns(*columns, {});
+}
+
+void RecordColumnPanel::btnDBSetClick()
+{
+    if (m_dataSource)
+        m_dataSource->exec();
+}
+
+void RecordColumnPanel::clearColumns()
+{
+    m_columns->clear();
+    m_columns->setEnabled(false);
+}
+
+void RecordColumnPanel::offerColumns(const QStringList& columns, const QString& chosen)
+{
+    m_columns->clear();
+    m_columns->addItems(columns);
+    m_columns->setCurrentIndex(chosen.isEmpty() ? -1 : m_columns->findText(chosen));
+    m_columns->setEnabled(true);
+}
