@@ -328,15 +328,6 @@ void TfrmMain::actionAboutExecute()
 
 // Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
 void TfrmMain::actionPrintExecute() {}
-void TfrmMain::actionCutRectExecute() {}
-void TfrmMain::actionCutHalfCircleExecute() {}
-void TfrmMain::actionCutLineExecute() {}
-void TfrmMain::actionCutArcExecute() {}
-void TfrmMain::actionCutImageExecute() {}
-void TfrmMain::actionCutLineRectExecute() {}
-void TfrmMain::actionPrintRectExecute() {}
-void TfrmMain::actionPrintLineExecute() {}
-void TfrmMain::actionPrintPictureExecute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}
 void TfrmMain::actionIfPrintFalseExecute() {}

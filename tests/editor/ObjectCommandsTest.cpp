@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/TestApp.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -63,4 +64,53 @@ TEST_F(ObjectCommands, CircleCommandPresetsTheDialogAndAddsTheConfirmedGrid)
     }));
     EXPECT_EQ(main().document().objects.size(), 3);
     EXPECT_EQ(main().document().undoList.size(), undo.size());
+}
+
+// Every create command of this family, from the place the operator finds it: the dialog
+// opens with its caption and preset, and OK adds the objects and redraws the list.
+TEST_F(ObjectCommands, EachCreateCommandAddsThroughItsDialog)
+{
+    const struct {
+        const char* command; // an action or the tool bar's own button for it
+        const char* caption;
+        const char* presetField;
+        const char* presetText;
+        const char* fileName; // typed into txtFileName when set
+        int added;
+        const char* kind; // of the first object added
+    } rows[] = {
+        {"actionCutRect", "雕刻矩形", "txtLeft", "20", nullptr, 1, "cutRoundRect"},
+        {"tbCutLineRect", "雕刻矩形", "txtTop", "5", nullptr, 9, "cutLine"},
+        {"actionCutHalfCircle", "刻半圆", "txtR", "2", nullptr, 1, "cutHalfCircle"},
+        {"actionCutImage", "刻异形", "txtFileName", "", "a.bmp", 1, "cutImage"},
+        {"actionCutLine", "刻直线", "txtEndX", "10", nullptr, 1, "cutLine"},
+        {"actionCutArc", "刻弧", "txtRadiu", "10", nullptr, 1, "cutArc"},
+        {"actionPrintRect", "打印矩形", "txtLineWidth", "0.3", nullptr, 1, "printRect"},
+        {"actionPrintLine", "打印直线", "txtLineWidth", "0.3", nullptr, 1, "printLine"},
+        {"actionPrintPicture", "打印图形", "txtFileName", "", "b.bmp", 1, "printImage"},
+    };
+    for (const auto& row : rows) {
+        const qsizetype before = main().document().objects.size();
+        ASSERT_TRUE(runWithDialog(action(QString::fromLatin1(row.command)), [&](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(row.caption)) << row.command;
+            EXPECT_EQ(edit(dialog, row.presetField)->text(), QString::fromLatin1(row.presetText)) << row.command;
+            if (row.fileName)
+                typeInto(edit(dialog, "txtFileName"), QString::fromLatin1(row.fileName));
+            click(dialog, "BitBtn1");
+            EXPECT_TRUE(messages.messages.isEmpty()) << row.command << ": " << qPrintable(testing_support::messageTexts(messages).join(u' '));
+        })) << row.command;
+        const ShapeList& objects = main().document().objects;
+        ASSERT_EQ(objects.size(), before + row.added) << row.command;
+        EXPECT_EQ(objects[before].Type, QString::fromLatin1(row.kind)) << row.command;
+        EXPECT_EQ(find<QTreeWidget>(&main(), QStringLiteral("ListView1"))->topLevelItemCount(), objects.size()) << row.command;
+    }
+}
+
+TEST_F(ObjectCommands, CancelAddsNothing)
+{
+    for (const char* command : {"actionCutLine", "actionCutArc", "actionPrintRect"}) {
+        ASSERT_TRUE(runWithDialog(action(QString::fromLatin1(command)), [&](QWidget* dialog) { click(dialog, "BitBtn2"); }));
+        EXPECT_TRUE(main().document().objects.isEmpty()) << command;
+        EXPECT_FALSE(main().document().modified) << command;
+    }
 }
