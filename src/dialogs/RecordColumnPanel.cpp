@@ -6,9 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 RecordColumnPanel::RecordColumnPanel(QWidget* parent)
     : QWidget(parent)
@@ -26,12 +27,14 @@ RecordColumnPanel::RecordColumnPanel(QWidget* parent)
     connect(m_use, &QCheckBox::clicked, this, guarded([this] { chbIfDBClick(); }));
     connect(m_setUp, &QPushButton::clicked, this, guarded([this] { btnDBSetClick(); }));
 
-    auto* layout = new QGridLayout(this);
+    auto* column = new QHBoxLayout;
+    column->addWidget(caption);
+    column->addWidget(m_columns, 1);
+    column->addWidget(m_setUp);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_use, 0, 0, 1, 2);
-    layout->addWidget(caption, 1, 0);
-    layout->addWidget(m_columns, 1, 1);
-    layout->addWidget(m_setUp, 1, 2);
+    layout->addWidget(m_use);
+    layout->addLayout(column);
     clearColumns();
 }
 
