@@ -1,6 +1,14 @@
 #include "model/FontSubstitutions.h"
 
+// Benchmarks of windows and dialogs build this main with MARLUNE_BENCH_WIDGETS, which
+// gives them the widgets' application object.
+#ifdef MARLUNE_BENCH_WIDGETS
+#include <QApplication>
+using BenchApplication = QApplication;
+#else
 #include <QGuiApplication>
+using BenchApplication = QGuiApplication;
+#endif
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +18,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

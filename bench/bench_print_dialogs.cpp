@@ -5,7 +5,6 @@
 #include "dialogs/MatrixCodeDialogs.h"
 #include "dialogs/PrintBarDialog.h"
 #include "dialogs/PrintStringDialog.h"
-#include "model/FontSubstitutions.h"
 #include "model/JobSettings.h"
 #include "model/Tobject.h"
 #include "view/LabelRenderer.h"
@@ -141,18 +140,3 @@ void BM_AddTextGrid(benchmark::State& state)
 BENCHMARK(BM_AddTextGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Dialogs need the widgets' application object; the offscreen platform stands in for a screen.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

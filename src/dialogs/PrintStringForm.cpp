@@ -1,5 +1,6 @@
 #include "dialogs/PrintStringForm.h"
 
+#include "dialogs/BoxForm.h"
 #include "job/DateStyle.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
@@ -16,27 +17,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("TfrmPrintString", text);
 }
 
-// The grid in model units, every field converted.
-struct TextGrid {
-    int left = 0;
-    int top = 0;
-    int rows = 0;
-    int columns = 0;
-    int rowPitch = 0;
-    int columnPitch = 0;
-};
-
-// Converts in the order of the checks; a field that is no number raises ConversionError.
-TextGrid textGrid(const PrintStringForm& form)
+// A text is placed like a box of no size whose gaps are the pitches between the anchors.
+// A field that is no number raises ConversionError.
+BoxValues textGrid(const PrintStringForm& form)
 {
-    TextGrid grid;
-    grid.left = tenthsOfMillimetre(form.left);
-    grid.top = tenthsOfMillimetre(form.top);
-    grid.columnPitch = tenthsOfMillimetre(form.copies.columnGap);
-    grid.rowPitch = tenthsOfMillimetre(form.copies.rowGap);
-    grid.rows = strToInt(form.copies.rows);
-    grid.columns = strToInt(form.copies.columns);
-    return grid;
+    return boxValues({form.left, form.top, QStringLiteral("0"), QStringLiteral("0"), form.copies});
 }
 
 } // namespace
@@ -72,23 +57,22 @@ FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings&
     if (form.str.trimmed().isEmpty())
         return {tr("字符不能为空！"), {}};
     try {
-        const TextGrid grid = textGrid(form);
+        const BoxValues grid = textGrid(form);
         if (grid.left < 0)
             return {tr("横坐标必须大于0！"), {}};
         if (grid.top < 0)
             return {tr("纵坐标必须大于0！"), {}};
-        if (grid.columnPitch < 0)
+        if (grid.columnGap < 0)
             return {tr("水平间距必须大于等于0！"), {}};
-        if (grid.rowPitch < 0)
+        if (grid.rowGap < 0)
             return {tr("垂直间距必须大于等于0！"), {}};
         const QString counts = gridCountProblem(grid.rows, grid.columns);
         if (!counts.isEmpty())
             return {counts, {}};
-        // Only the anchors count: the pitches stand between them, so a copy is a point wide.
-        if (exceedsLabel(gridExtent(grid.left, grid.columns, 0, grid.columnPitch), label.Width, FitEdge::ReachingEdge))
-            return {widthFitMessage(), {}};
-        if (exceedsLabel(gridExtent(grid.top, grid.rows, 0, grid.rowPitch), label.Height, FitEdge::ReachingEdge))
-            return {heightFitMessage(), {}};
+        // Only the anchors count, and the last one must stay off the label's far edges.
+        const QString fit = fitProblem(grid, FitEdge::ReachingEdge, label.Width, label.Height);
+        if (!fit.isEmpty())
+            return {fit, {}};
         strToInt(form.serial);
         strToFloat(form.widthFactor);
         strToFloat(form.heightFactor);
@@ -102,14 +86,14 @@ FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings&
 
 void addPrintStrings(const PrintStringForm& form, Tobject& document, const QPaintDevice& surface)
 {
-    const TextGrid grid = textGrid(form);
+    const BoxValues grid = textGrid(form);
     const int charExtra = truncToInt(strToFloat(form.strGap));
     const int serial = strToInt(form.serial);
     const auto widthFactor = static_cast<float>(strToFloat(form.widthFactor));
     const auto heightFactor = static_cast<float>(strToFloat(form.heightFactor));
     const FontSample& font = form.font;
-    AddPrintStrings(document, form.name, grid.left, grid.top, grid.rows, grid.columns, grid.rowPitch,
-                    grid.columnPitch, form.str, form.direction, font.name, static_cast<float>(font.size),
+    AddPrintStrings(document, form.name, grid.left, grid.top, grid.rows, grid.columns, grid.rowGap,
+                    grid.columnGap, form.str, form.direction, font.name, static_cast<float>(font.size),
                     font.bold, font.italic, font.underLine, font.strikeOut, charExtra, surface, serial,
                     widthFactor, heightFactor, form.record.stored(), form.DBType, form.DBDateStyle);
 }
