@@ -28,6 +28,7 @@ TEST(PrintBarForm, ChecksRunInOrderWithTheTypesOwnRules)
         {"top", [](PrintBarForm& f) { f.top = QStringLiteral("-3"); f.barHeight = QStringLiteral("x"); }, "纵坐标必须输入正数！"},
         {"height no number", [](PrintBarForm& f) { f.barHeight = QStringLiteral("1O"); f.selfAdd = QStringLiteral("x"); }, "条码高度必须输入数值！"},
         {"height below 0", [](PrintBarForm& f) { f.barHeight = QStringLiteral("-1"); }, "条码高度必须输入正数！"},
+        {"height 0", [](PrintBarForm& f) { f.barHeight = QStringLiteral("0"); }, ""},
         {"step not whole", [](PrintBarForm& f) { f.selfAdd = QStringLiteral("1.5"); }, "自增必须输入整数！"},
         {"bar width from elsewhere", [](PrintBarForm& f) { f.barWidth = QStringLiteral("0"); }, "条码宽度必须输入正整数！"},
         {"gap", [](PrintBarForm& f) { f.strGap = QStringLiteral("x"); f.yOffset = QStringLiteral("x"); }, "字间距必须输入数值！"},
