@@ -152,7 +152,7 @@ void TfrmDBSet::cbTableNameChange()
 void TfrmDBSet::btnOkClick()
 {
     const DataSourceForm confirmed = form();
-    const QString problem = dataSourceProblem(confirmed);
+    const QString problem = dataSourceFormProblem(confirmed);
     if (!problem.isEmpty()) {
         tell(problem);
         return;

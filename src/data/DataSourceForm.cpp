@@ -42,7 +42,7 @@ QString notAWorkbookMessage()
     return tr("选择的文件必须是excel文件！");
 }
 
-QString dataSourceProblem(const DataSourceForm& form)
+QString dataSourceFormProblem(const DataSourceForm& form)
 {
     if (!form.fileName.trimmed().isEmpty() && form.sheet.trimmed().isEmpty())
         return tr("请先选择表！");

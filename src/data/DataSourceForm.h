@@ -27,11 +27,11 @@ bool isWorkbookFileName(const QString& path);
 QString notAWorkbookMessage();
 
 // Why "确定" cannot close the dialog (the message the operator sees), or an empty string.
-QString dataSourceProblem(const DataSourceForm& form);
+QString dataSourceFormProblem(const DataSourceForm& form);
 
 // Stores a confirmed form in the job settings: no workbook turns spreadsheet printing off
 // and forgets the source; otherwise the workbook and its sheet are stored together. Call
-// only when dataSourceProblem is empty.
+// only when dataSourceFormProblem is empty.
 void applyDataSource(const DataSourceForm& form, JobSettings& settings);
 
 // The width of each grid column in characters: the length in bytes of its value in the

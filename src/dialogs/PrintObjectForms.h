@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FormProblem.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -10,15 +12,6 @@ struct JobSettings;
 
 // What the text and symbol dialogs share: their lists, the font sample, the spreadsheet
 // column and the position of a symbol.
-
-// Why a dialog cannot be confirmed (the message the operator sees; empty when it can) and
-// the control that takes the keyboard focus with it (its object name; empty for none).
-struct FormProblem {
-    QString message;
-    QString focus;
-
-    bool ok() const { return message.isEmpty(); }
-};
 
 // "0度" … "270度": the entry's index is the stored direction.
 QStringList directionEntries();

@@ -132,7 +132,7 @@ bool TfrmPrintString::confirm()
     if (problem.ok())
         return true;
     tell(problem.message);
-    QWidget* field = problem.focus.isEmpty() ? nullptr : findChild<QWidget*>(problem.focus);
+    QWidget* field = problem.control.isEmpty() ? nullptr : findChild<QWidget*>(problem.control);
     if (field) {
         m_pages->setCurrentIndex(0);
         field->setFocus();

@@ -4,4 +4,6 @@ ApplicationWindows::ApplicationWindows()
 {
     frmMain.setDialogs(&f_labelset, &f_about);
     frmMain.setObjectDialogs(&objectDialogs);
+    frmMain.setJobWindow(&frmOstrel);
+    frmOstrel.setRecordPicker(&frmSelectRecord);
 }

@@ -67,7 +67,7 @@ TEST(DataSourceForm, ConfirmingStoresTheWorkbookOnlyWithItsSheet)
     for (const auto& c : cases) {
         JobSettings settings = sourceOf(QStringLiteral("/old.xls"), QStringLiteral("旧表"));
         const DataSourceForm form{QString::fromUtf8(c.file), {}, QString::fromUtf8(c.sheet)};
-        const QString problem = dataSourceProblem(form);
+        const QString problem = dataSourceFormProblem(form);
         EXPECT_EQ(problem, QString::fromUtf8(c.problem)) << c.name;
         if (problem.isEmpty())
             applyDataSource(form, settings);

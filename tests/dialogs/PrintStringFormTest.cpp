@@ -58,7 +58,7 @@ TEST(PrintStringForm, ChecksRunInTheOperatorsOrderWithTheFieldAtFault)
         c.change(form);
         const FormProblem problem = printStringProblem(form, labelOf(c.labelWidth));
         EXPECT_EQ(problem.message, QString::fromUtf8(c.message)) << c.name;
-        EXPECT_EQ(problem.focus, c.focus) << c.name;
+        EXPECT_EQ(problem.control, c.focus) << c.name;
     }
 }
 
