@@ -116,10 +116,11 @@ QByteArray SerialLink::takeArrival()
     return bytes;
 }
 
-void SerialLink::writeLine(const QByteArray& bytes)
+bool SerialLink::writeLine(const QByteArray& bytes)
 {
-    if (!isOpen() || bytes.isEmpty())
-        return;
-    m_port->write(bytes);
-    drainSerialWrites(*m_port);
+    if (!isOpen())
+        return false;
+    if (bytes.isEmpty())
+        return true;
+    return m_port->write(bytes) == bytes.size() && drainSerialWrites(*m_port);
 }

@@ -35,7 +35,8 @@ protected:
     // nothing arrived, the line is closed, or 256 bytes or more were waiting (then they are
     // discarded unread, as line noise).
     QByteArray takeArrival();
-    void writeLine(const QByteArray& bytes);
+    // Whether the line took every byte; false on a closed line.
+    bool writeLine(const QByteArray& bytes);
 
     virtual void Poll() = 0;
 

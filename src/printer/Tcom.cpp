@@ -92,10 +92,8 @@ bool Tcom::Write(const QByteArray& text)
     if (!m_device)
         return false;
     written = qMax<qint64>(0, m_device->write(text));
-    if (auto* port = qobject_cast<QSerialPort*>(m_device.get())) {
-        drainSerialWrites(*port);
-        return written == text.size() && port->bytesToWrite() == 0 && port->error() == QSerialPort::NoError;
-    }
+    if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
+        return drainSerialWrites(*port) && written == text.size();
     return written == text.size();
 }
 
