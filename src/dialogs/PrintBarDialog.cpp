@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -31,44 +30,40 @@ QWidget* TfrmPrintBar::createBarPage()
     page->setObjectName(QStringLiteral("tsBar"));
     const QString unit = tr("毫米");
 
-    auto* symbol = new QGridLayout;
+    // One column from top to bottom, so that Tab walks the page as it is read.
+    auto* fields = new QGridLayout(page);
     m_type = choiceList(this, QStringLiteral("cmbBarType"), barTypeEntries(), Typing::Refused);
-    addRow(symbol, 0, tr("条码类型"), m_type);
+    addRow(fields, 0, tr("条码类型"), m_type);
     m_direction = choiceList(this, QStringLiteral("cmbDirection"), directionEntries(), Typing::Refused);
-    addRow(symbol, 1, tr("条码方向"), m_direction);
+    addRow(fields, 1, tr("条码方向"), m_direction);
     m_barWidth = choiceList(this, QStringLiteral("cmbBarWidth"), barWidthEntries(), Typing::Refused);
-    addRow(symbol, 2, tr("窄条宽度"), m_barWidth);
+    addRow(fields, 2, tr("窄条宽度"), m_barWidth);
     m_value = lineEdit(QStringLiteral("txtBarValue"));
-    addRow(symbol, 3, tr("条码字符"), m_value);
+    addRow(fields, 3, tr("条码字符"), m_value);
     m_ratio = choiceList(this, QStringLiteral("cmbWideBarWidth"), wideBarRatioEntries(), Typing::Refused);
-    addRow(symbol, 4, tr("宽条比"), m_ratio);
+    addRow(fields, 4, tr("宽条比"), m_ratio);
     m_height = choiceList(this, QStringLiteral("cmbBarHeight"), {}, Typing::Allowed);
-    addRow(symbol, 5, tr("条码高"), m_height, unit);
+    addRow(fields, 5, tr("条码高"), m_height, unit);
     m_left = lineEdit(QStringLiteral("txtLeft"));
-    addRow(symbol, 6, tr("横坐标"), m_left, unit);
+    addRow(fields, 6, tr("横坐标"), m_left, unit);
     m_top = lineEdit(QStringLiteral("txtTop"));
-    addRow(symbol, 7, tr("纵坐标"), m_top, unit);
-    symbol->setRowStretch(8, 1);
+    addRow(fields, 7, tr("纵坐标"), m_top, unit);
 
-    auto* value = new QGridLayout;
     m_displayCode = choiceList(this, QStringLiteral("cmbDisplayCode"), displayCodeEntries(), Typing::Refused);
-    addRow(value, 0, tr("显示码"), m_displayCode);
+    addRow(fields, 8, tr("显示码"), m_displayCode);
     m_selfAdd = lineEdit(QStringLiteral("txtSelfAdd"));
     m_selfAdd->setMaxLength(10);
-    addRow(value, 1, tr("自增"), m_selfAdd);
+    addRow(fields, 9, tr("自增"), m_selfAdd);
     m_beginStr = lineEdit(QStringLiteral("txtBeginStr"));
-    addRow(value, 2, tr("前    缀"), m_beginStr);
+    addRow(fields, 10, tr("前    缀"), m_beginStr);
     m_endStr = lineEdit(QStringLiteral("txtEndStr"));
-    addRow(value, 3, tr("后  缀"), m_endStr);
+    addRow(fields, 11, tr("后  缀"), m_endStr);
     m_name = lineEdit(QStringLiteral("txtName"));
-    addRow(value, 4, tr("名    称"), m_name);
+    addRow(fields, 12, tr("名    称"), m_name);
     m_record = new RecordColumnPanel(this);
-    value->addWidget(m_record, 5, 0, 1, 3);
-    value->setRowStretch(6, 1);
+    fields->addWidget(m_record, 13, 0, 1, 3);
 
-    auto* columns = new QHBoxLayout(page);
-    columns->addLayout(symbol);
-    columns->addLayout(value);
+    fields->setRowStretch(14, 1);
     return page;
 }
 
@@ -95,11 +90,11 @@ QWidget* TfrmPrintBar::createTextPage()
     addRow(layout, 5, tr("水平偏移"), m_xOffset, unit);
     m_yOffset = lineEdit(QStringLiteral("txtYOffset"));
     addRow(layout, 6, tr("垂直偏移"), m_yOffset, unit);
-    layout->setRowStretch(7, 1);
 
-    auto* columns = new QHBoxLayout(page);
-    columns->addWidget(m_font, 0, Qt::AlignTop);
-    columns->addLayout(layout);
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(m_font);
+    column->addLayout(layout);
+    column->addStretch();
     return page;
 }
 

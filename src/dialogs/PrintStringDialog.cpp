@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,19 +53,17 @@ QWidget* TfrmPrintString::createBasePage()
                             QStringLiteral("+1"), QStringLiteral("+2"), QStringLiteral("+3")};
     m_serial = choiceList(this, QStringLiteral("cmbSerial"), steps, Typing::Allowed);
     addRow(text, 8, tr("序列"), m_serial);
-    text->setRowStretch(9, 1);
 
-    auto* layout = new QVBoxLayout;
     m_font = new FontSamplePanel(this);
-    layout->addWidget(m_font);
     auto* copies = new QGridLayout;
     addReplication(copies, 0, {tr("几列"), tr("几行"), tr("水平间距"), tr("垂直间距"), unit});
+
+    // One column from top to bottom, so that Tab walks the page as it is read.
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(text);
+    layout->addWidget(m_font);
     layout->addLayout(copies);
     layout->addStretch();
-
-    auto* columns = new QHBoxLayout(page);
-    columns->addLayout(text);
-    columns->addLayout(layout);
     return page;
 }
 

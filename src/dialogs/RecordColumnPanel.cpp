@@ -69,10 +69,22 @@ void RecordColumnPanel::chbIfDBClick()
     offerColumns(*columns, {});
 }
 
+// A list already offered follows the sheet now set up, so that no column of a sheet given
+// up can be chosen; a source given up altogether clears the box.
 void RecordColumnPanel::btnDBSetClick()
 {
-    if (m_dataSource)
-        m_dataSource->exec();
+    if (!m_dataSource)
+        return;
+    m_dataSource->exec();
+    if (!m_use->isChecked())
+        return;
+    const std::optional<QStringList> columns = recordColumnChoices(jobSettings());
+    if (!columns) {
+        m_use->setChecked(false);
+        clearColumns();
+        return;
+    }
+    offerColumns(*columns, m_columns->currentText());
 }
 
 void RecordColumnPanel::clearColumns()

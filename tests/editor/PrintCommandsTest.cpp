@@ -198,13 +198,23 @@ TEST_F(PrintCommands, DataSourceDialogStoresNothingUntilItsCheckPasses)
     EXPECT_EQ(files.asked.value(0).filter,
               QStringLiteral("XLS files (*.xls)|*.xls|XLSX files (*.xlsx)|*.xlsx|All files (*.*)|*.*"));
 
-    // Opened from a print dialog's button, it shows the source just stored.
+    // Opened from a print dialog's button, it shows the source just stored; the columns
+    // offered follow the source the operator leaves it with.
     ASSERT_TRUE(runWithDialog(action(QStringLiteral("actionPrintQRBar")), [&](QWidget* dialog) {
-        EXPECT_TRUE(testing_support::runWithModal([&] { click(dialog, "btnDBSet"); }, [&](QWidget* source) {
-            EXPECT_EQ(field<QComboBox>(source, "cbTableName")->currentText(), QStringLiteral("货品"));
-            EXPECT_EQ(field<QTableView>(source, "DBGrid1")->model()->rowCount(), 3);
-            click(source, "btnCancel");
-        }));
+        auto* columns = field<QComboBox>(dialog, "cmbDBField");
+        click(dialog, "chbIfDB");
+        columns->setCurrentText(QStringLiteral("条码"));
+        for (const char* closeWith : {"btnCancel", "btnOk"}) {
+            EXPECT_TRUE(testing_support::runWithModal([&] { click(dialog, "btnDBSet"); }, [&](QWidget* source) {
+                EXPECT_EQ(field<QComboBox>(source, "cbTableName")->currentText(), QStringLiteral("货品"));
+                EXPECT_EQ(field<QTableView>(source, "DBGrid1")->model()->rowCount(), 3);
+                field(source, "txtFileName")->clear();
+                click(source, closeWith);
+            }));
+            const bool kept = QByteArray(closeWith) == "btnCancel";
+            EXPECT_EQ(field<QCheckBox>(dialog, "chbIfDB")->isChecked(), kept) << closeWith;
+            EXPECT_EQ(columns->currentText(), kept ? QStringLiteral("条码") : QString()) << closeWith;
+        }
         click(dialog, "BitBtn2");
     }));
     EXPECT_TRUE(main().document().objects.isEmpty());
