@@ -63,6 +63,7 @@ TEST(DataSourceForm, ConfirmingStoresTheWorkbookOnlyWithItsSheet)
         {"workbook and sheet", "/data/b.xls", "Sheet1", "", "/data/b.xls", "Sheet1", 1},
         {"workbook without a sheet", "/data/b.xls", " ", "请先选择表！", "/old.xls", "旧表", 1},
         {"no workbook forgets the source", "  ", "Sheet1", "", "", "", 0},
+        {"nothing chosen forgets the source", "", "", "", "", "", 0},
     };
     for (const auto& c : cases) {
         JobSettings settings = sourceOf(QStringLiteral("/old.xls"), QStringLiteral("旧表"));

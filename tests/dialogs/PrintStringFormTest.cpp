@@ -9,18 +9,6 @@
 
 #include <functional>
 
-namespace {
-
-LabelSettings labelOf(int width, int height = 900)
-{
-    LabelSettings label;
-    label.Width = width;
-    label.Height = height;
-    return label;
-}
-
-} // namespace
-
 TEST(PrintStringForm, ChecksRunInTheOperatorsOrderWithTheFieldAtFault)
 {
     const QString serial = QStringLiteral("cmbSerial");
@@ -56,7 +44,7 @@ TEST(PrintStringForm, ChecksRunInTheOperatorsOrderWithTheFieldAtFault)
     for (const auto& c : cases) {
         PrintStringForm form;
         c.change(form);
-        const FormProblem problem = printStringProblem(form, labelOf(c.labelWidth));
+        const FormProblem problem = printStringProblem(form, LabelSettings{.Width = c.labelWidth, .Height = 900});
         EXPECT_EQ(problem.message, QString::fromUtf8(c.message)) << c.name;
         EXPECT_EQ(problem.control, c.focus) << c.name;
     }
