@@ -1,7 +1,6 @@
 #include "dialogs/CutLineRectDialog.h"
 
 #include "dialogs/RoundRectForms.h"
-#include "model/MessageService.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,9 +38,7 @@ TfrmCutLineRect::TfrmCutLineRect(QWidget* parent)
     m_width = lineEdit(QStringLiteral("txtWidth"));
     m_height = lineEdit(QStringLiteral("txtHeight"));
     m_radius = lineEdit(QStringLiteral("txtR"));
-    m_direction = new QComboBox(this);
-    m_direction->setObjectName(QStringLiteral("cmbDirection"));
-    m_direction->addItems({tr("逆时针"), tr("顺时针")});
+    m_direction = cutDirectionList();
     m_jointLength = lineEdit(QStringLiteral("txtJointLen"));
     m_gapOffset = lineEdit(QStringLiteral("txtGapOffset"));
     m_delay = lineEdit(QStringLiteral("txtDelayms"));

@@ -8,5 +8,4 @@ class QWidget;
 
 // A list of choices with its object name: a drop-down list that takes only its entries, or
 // an editable one whose text the operator may also type.
-enum class Typing { Refused, Allowed };
-QComboBox* choiceList(QWidget* parent, const QString& name, const QStringList& entries, Typing typing);
+QComboBox* choiceList(QWidget* parent, const QString& name, const QStringList& entries, bool editable);

@@ -15,9 +15,9 @@ FontSamplePanel::FontSamplePanel(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("pnlFont"));
-    m_name = choiceList(this, QStringLiteral("cmbFontName"), {}, Typing::Allowed);
+    m_name = choiceList(this, QStringLiteral("cmbFontName"), {}, true);
     m_name->setMinimumContentsLength(12);
-    m_size = choiceList(this, QStringLiteral("cmbFontSize"), fontSizeEntries(), Typing::Allowed);
+    m_size = choiceList(this, QStringLiteral("cmbFontSize"), fontSizeEntries(), true);
     // Only what the operator types or picks is a change: showing a form sets the sample itself.
     for (QComboBox* list : {m_name, m_size}) {
         const auto changed = list == m_name ? &FontSamplePanel::cmbFontNameChange : &FontSamplePanel::cmbFontSizeChange;

@@ -16,21 +16,10 @@
 
 namespace {
 
-QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent)
+QStringList angleTexts()
 {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QComboBox* angleList(const QString& name, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->addItems({QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270"),
-                    QStringLiteral("360")});
-    return list;
+    return {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270"),
+            QStringLiteral("360")};
 }
 
 // A circle with its four quarter points, around which the dialog writes their angles.
@@ -72,19 +61,38 @@ QWidget* anglesPanel(QWidget* parent)
 
 } // namespace
 
-TfrmCutLine::TfrmCutLine(QWidget* parent)
-    : ObjectDialog(QStringLiteral("frmCutLine"), tr("刻直线"), parent)
+LineEndsDialog::LineEndsDialog(const QString& name, const QString& caption, QWidget* parent)
+    : ObjectDialog(name, caption, parent)
+    , m_startX(lineEdit(QStringLiteral("txtStartX")))
+    , m_startY(lineEdit(QStringLiteral("txtStartY")))
+    , m_endX(lineEdit(QStringLiteral("txtEndX")))
+    , m_endY(lineEdit(QStringLiteral("txtEndY")))
+    , m_grid(new QGridLayout)
 {
     const QString unit = tr("毫米");
-    auto* ends = new QGridLayout;
-    m_startX = lineEdit(QStringLiteral("txtStartX"));
-    m_startY = lineEdit(QStringLiteral("txtStartY"));
-    m_endX = lineEdit(QStringLiteral("txtEndX"));
-    m_endY = lineEdit(QStringLiteral("txtEndY"));
-    addRow(ends, 0, tr("起点X"), m_startX, unit);
-    addRow(ends, 1, tr("起点Y"), m_startY, unit);
-    addRow(ends, 2, tr("终点X"), m_endX, unit);
-    addRow(ends, 3, tr("终点Y"), m_endY, unit);
+    addRow(m_grid, 0, tr("起点X"), m_startX, unit);
+    addRow(m_grid, 1, tr("起点Y"), m_startY, unit);
+    addRow(m_grid, 2, tr("终点X"), m_endX, unit);
+    addRow(m_grid, 3, tr("终点Y"), m_endY, unit);
+}
+
+void LineEndsDialog::setEnds(const std::array<QString, 4>& texts)
+{
+    m_startX->setText(texts[0]);
+    m_startY->setText(texts[1]);
+    m_endX->setText(texts[2]);
+    m_endY->setText(texts[3]);
+}
+
+std::array<QString, 4> LineEndsDialog::endTexts() const
+{
+    return {m_startX->text(), m_startY->text(), m_endX->text(), m_endY->text()};
+}
+
+TfrmCutLine::TfrmCutLine(QWidget* parent)
+    : LineEndsDialog(QStringLiteral("frmCutLine"), tr("刻直线"), parent)
+{
+    const QString unit = tr("毫米");
 
     auto* polar = new QGroupBox(tr("极坐标"), this);
     polar->setObjectName(QStringLiteral("gbPolar"));
@@ -96,9 +104,9 @@ TfrmCutLine::TfrmCutLine(QWidget* parent)
     connect(m_length, &QLineEdit::editingFinished, this, guarded([this] { txtLengthExit(); }));
     connect(m_angle, &QLineEdit::editingFinished, this, guarded([this] { txtAngleExit(); }));
 
-    m_startDown = checkBox(QStringLiteral("cbStartDown"), tr("线开始下刀"), this);
-    m_endUp = checkBox(QStringLiteral("cbEndUp"), tr("线结束抬刀"), this);
-    m_delay = checkBox(QStringLiteral("cbDelay"), tr("雕刻后延时"), this);
+    m_startDown = checkBox(QStringLiteral("cbStartDown"), tr("线开始下刀"));
+    m_endUp = checkBox(QStringLiteral("cbEndUp"), tr("线结束抬刀"));
+    m_delay = checkBox(QStringLiteral("cbDelay"), tr("雕刻后延时"));
     auto* exchangeX = new QPushButton(tr("交换起点终点X坐标"), this);
     exchangeX->setObjectName(QStringLiteral("btnExchangeX"));
     auto* exchangeY = new QPushButton(tr("交换起点终点Y坐标"), this);
@@ -107,7 +115,7 @@ TfrmCutLine::TfrmCutLine(QWidget* parent)
     connect(exchangeY, &QPushButton::clicked, this, guarded([this] { btnExchangeYClick(); }));
 
     auto* body = new QVBoxLayout;
-    body->addLayout(ends);
+    body->addLayout(ends());
     body->addWidget(polar);
     for (QWidget* widget : std::initializer_list<QWidget*>{m_startDown, m_endUp, m_delay, exchangeX, exchangeY})
         body->addWidget(widget);
@@ -117,10 +125,7 @@ TfrmCutLine::TfrmCutLine(QWidget* parent)
 
 void TfrmCutLine::showForm(const Form& form)
 {
-    m_startX->setText(form.startX);
-    m_startY->setText(form.startY);
-    m_endX->setText(form.endX);
-    m_endY->setText(form.endY);
+    showEnds(form);
     m_length->setText(form.length);
     m_angle->setText(form.angle);
     m_startDown->setChecked(form.startDown);
@@ -130,8 +135,14 @@ void TfrmCutLine::showForm(const Form& form)
 
 CutLineForm TfrmCutLine::form() const
 {
-    return {m_startX->text(), m_startY->text(), m_endX->text(), m_endY->text(), m_length->text(),
-            m_angle->text(), m_startDown->isChecked(), m_endUp->isChecked(), m_delay->isChecked()};
+    CutLineForm form;
+    readEnds(form);
+    form.length = m_length->text();
+    form.angle = m_angle->text();
+    form.startDown = m_startDown->isChecked();
+    form.endUp = m_endUp->isChecked();
+    form.delay = m_delay->isChecked();
+    return form;
 }
 
 void TfrmCutLine::txtLengthExit()
@@ -167,36 +178,26 @@ QString TfrmCutLine::problem()
 }
 
 TfrmPrintLine::TfrmPrintLine(QWidget* parent)
-    : ObjectDialog(QStringLiteral("frmPrintLine"), tr("打印直线"), parent)
+    : LineEndsDialog(QStringLiteral("frmPrintLine"), tr("打印直线"), parent)
+    , m_lineWidth(lineEdit(QStringLiteral("txtLineWidth")))
 {
-    const QString unit = tr("毫米");
-    auto* grid = new QGridLayout;
-    m_startX = lineEdit(QStringLiteral("txtStartX"));
-    m_startY = lineEdit(QStringLiteral("txtStartY"));
-    m_endX = lineEdit(QStringLiteral("txtEndX"));
-    m_endY = lineEdit(QStringLiteral("txtEndY"));
-    m_lineWidth = lineEdit(QStringLiteral("txtLineWidth"));
-    addRow(grid, 0, tr("起点X"), m_startX, unit);
-    addRow(grid, 1, tr("起点Y"), m_startY, unit);
-    addRow(grid, 2, tr("终点X"), m_endX, unit);
-    addRow(grid, 3, tr("终点Y"), m_endY, unit);
-    addRow(grid, 4, tr("线宽"), m_lineWidth, tr("毫米(0.1-0.9)"));
-    setBody(grid);
+    addRow(ends(), 4, tr("线宽"), m_lineWidth, tr("毫米(0.1-0.9)"));
+    setBody(ends());
     showForm(Form{});
 }
 
 void TfrmPrintLine::showForm(const Form& form)
 {
-    m_startX->setText(form.startX);
-    m_startY->setText(form.startY);
-    m_endX->setText(form.endX);
-    m_endY->setText(form.endY);
+    showEnds(form);
     m_lineWidth->setText(form.lineWidth);
 }
 
 PrintLineForm TfrmPrintLine::form() const
 {
-    return {m_startX->text(), m_startY->text(), m_endX->text(), m_endY->text(), m_lineWidth->text()};
+    PrintLineForm form;
+    readEnds(form);
+    form.lineWidth = m_lineWidth->text();
+    return form;
 }
 
 QString TfrmPrintLine::problem()
@@ -212,19 +213,17 @@ TfrmCutArc::TfrmCutArc(QWidget* parent)
     m_centerX = lineEdit(QStringLiteral("txtCenterX"));
     m_centerY = lineEdit(QStringLiteral("txtCenterY"));
     m_radius = lineEdit(QStringLiteral("txtRadiu"));
-    m_startAngle = angleList(QStringLiteral("cmbSAngle"), this);
-    m_endAngle = angleList(QStringLiteral("cmbEAngle"), this);
-    m_direction = new QComboBox(this);
-    m_direction->setObjectName(QStringLiteral("cmbDirection"));
-    m_direction->addItems({tr("逆时针"), tr("顺时针")});
+    m_startAngle = comboBox(QStringLiteral("cmbSAngle"), angleTexts(), true);
+    m_endAngle = comboBox(QStringLiteral("cmbEAngle"), angleTexts(), true);
+    m_direction = cutDirectionList();
     addRow(grid, 0, tr("圆心X"), m_centerX, unit);
     addRow(grid, 1, tr("圆心Y"), m_centerY, unit);
     addRow(grid, 2, tr("半径"), m_radius, unit);
     addRow(grid, 3, tr("开始角度"), m_startAngle, tr("度"));
     addRow(grid, 4, tr("结束角度"), m_endAngle, tr("度"));
     addRow(grid, 5, tr("雕刻方向"), m_direction);
-    m_startDown = checkBox(QStringLiteral("cbStartDown"), tr("弧开始下刀"), this);
-    m_endUp = checkBox(QStringLiteral("cbEndUp"), tr("弧结束抬刀"), this);
+    m_startDown = checkBox(QStringLiteral("cbStartDown"), tr("弧开始下刀"));
+    m_endUp = checkBox(QStringLiteral("cbEndUp"), tr("弧结束抬刀"));
     grid->addWidget(m_startDown, 6, 0, 1, 3);
     grid->addWidget(m_endUp, 7, 0, 1, 3);
     grid->addWidget(anglesPanel(this), 0, 3, 8, 1);

@@ -1,6 +1,5 @@
 #include "dialogs/MatrixCodeDialog.h"
 
-#include "dialogs/DialogChoiceList.h"
 #include "dialogs/RecordColumnPanel.h"
 
 #include <QComboBox>
@@ -17,7 +16,7 @@ MatrixCodeDialog::MatrixCodeDialog(const QString& name, const QString& caption, 
 
 QComboBox* MatrixCodeDialog::addList(const QString& name, const QString& caption, const QStringList& entries)
 {
-    QComboBox* list = choiceList(this, name, entries, Typing::Refused);
+    QComboBox* list = comboBox(name, entries, false);
     addRow(m_grid, m_rows++, caption, list);
     return list;
 }

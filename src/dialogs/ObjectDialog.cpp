@@ -1,25 +1,24 @@
 #include "dialogs/ObjectDialog.h"
 
+#include "dialogs/DialogButtons.h"
+#include "dialogs/DialogChoiceList.h"
 #include "model/MessageService.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
-QComboBox* countList(const QString& name, QWidget* parent)
+QStringList countTexts()
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
+    QStringList texts;
     for (int count = 1; count <= 9; ++count)
-        list->addItem(QString::number(count));
-    return list;
+        texts.append(QString::number(count));
+    return texts;
 }
 
 } // namespace
@@ -36,21 +35,9 @@ ObjectDialog::ObjectDialog(const QString& name, const QString& caption, QWidget*
 
 void ObjectDialog::setBody(QLayout* body)
 {
-    auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("取消"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    connect(ok, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addLayout(buttons);
+    layout->addLayout(confirmButtons(this, [this] { BitBtn1Click(); }));
 }
 
 void ObjectDialog::tell(const QString& text)
@@ -79,6 +66,23 @@ QLineEdit* ObjectDialog::lineEdit(const QString& name)
     return edit;
 }
 
+QComboBox* ObjectDialog::comboBox(const QString& name, const QStringList& entries, bool editable)
+{
+    return choiceList(this, name, entries, editable);
+}
+
+QCheckBox* ObjectDialog::checkBox(const QString& name, const QString& caption)
+{
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(name);
+    return box;
+}
+
+QComboBox* ObjectDialog::cutDirectionList()
+{
+    return comboBox(QStringLiteral("cmbDirection"), {tr("逆时针"), tr("顺时针")}, false);
+}
+
 void ObjectDialog::addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
                           const QString& unit)
 {
@@ -92,8 +96,8 @@ void ObjectDialog::addRow(QGridLayout* grid, int row, const QString& caption, QW
 
 void ObjectDialog::addReplication(QGridLayout* grid, int firstRow, const ReplicationCaptions& captions)
 {
-    m_columns = countList(QStringLiteral("cmbCol"), this);
-    m_rows = countList(QStringLiteral("cmbRow"), this);
+    m_columns = comboBox(QStringLiteral("cmbCol"), countTexts(), true);
+    m_rows = comboBox(QStringLiteral("cmbRow"), countTexts(), true);
     m_columnGap = lineEdit(QStringLiteral("txtColGap"));
     m_rowGap = lineEdit(QStringLiteral("txtRowGap"));
     addRow(grid, firstRow, captions.columns, m_columns);

@@ -3,7 +3,9 @@
 #include "dialogs/Replication.h"
 
 #include <QDialog>
+#include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLayout;
@@ -45,6 +47,11 @@ protected:
 
     // An edit box of that object name.
     QLineEdit* lineEdit(const QString& name);
+    // A list of that object name holding entries; an editable one also takes typed text.
+    QComboBox* comboBox(const QString& name, const QStringList& entries, bool editable);
+    QCheckBox* checkBox(const QString& name, const QString& caption);
+    // cmbDirection of the cutting dialogs: "逆时针" (0) or "顺时针" (1), as seen on the label.
+    QComboBox* cutDirectionList();
     // A row of a grid: its caption, which names the field for screen readers, the field and
     // an optional unit after it.
     static void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,

@@ -1,6 +1,5 @@
 #include "dialogs/PrintBarDialog.h"
 
-#include "dialogs/DialogChoiceList.h"
 #include "dialogs/FontSamplePanel.h"
 #include "dialogs/RecordColumnPanel.h"
 
@@ -32,24 +31,24 @@ QWidget* TfrmPrintBar::createBarPage()
 
     // One column from top to bottom, so that Tab walks the page as it is read.
     auto* fields = new QGridLayout(page);
-    m_type = choiceList(this, QStringLiteral("cmbBarType"), barTypeEntries(), Typing::Refused);
+    m_type = comboBox(QStringLiteral("cmbBarType"), barTypeEntries(), false);
     addRow(fields, 0, tr("条码类型"), m_type);
-    m_direction = choiceList(this, QStringLiteral("cmbDirection"), directionEntries(), Typing::Refused);
+    m_direction = comboBox(QStringLiteral("cmbDirection"), directionEntries(), false);
     addRow(fields, 1, tr("条码方向"), m_direction);
-    m_barWidth = choiceList(this, QStringLiteral("cmbBarWidth"), barWidthEntries(), Typing::Refused);
+    m_barWidth = comboBox(QStringLiteral("cmbBarWidth"), barWidthEntries(), false);
     addRow(fields, 2, tr("窄条宽度"), m_barWidth);
     m_value = lineEdit(QStringLiteral("txtBarValue"));
     addRow(fields, 3, tr("条码字符"), m_value);
-    m_ratio = choiceList(this, QStringLiteral("cmbWideBarWidth"), wideBarRatioEntries(), Typing::Refused);
+    m_ratio = comboBox(QStringLiteral("cmbWideBarWidth"), wideBarRatioEntries(), false);
     addRow(fields, 4, tr("宽条比"), m_ratio);
-    m_height = choiceList(this, QStringLiteral("cmbBarHeight"), {}, Typing::Allowed);
+    m_height = comboBox(QStringLiteral("cmbBarHeight"), {}, true);
     addRow(fields, 5, tr("条码高"), m_height, unit);
     m_left = lineEdit(QStringLiteral("txtLeft"));
     addRow(fields, 6, tr("横坐标"), m_left, unit);
     m_top = lineEdit(QStringLiteral("txtTop"));
     addRow(fields, 7, tr("纵坐标"), m_top, unit);
 
-    m_displayCode = choiceList(this, QStringLiteral("cmbDisplayCode"), displayCodeEntries(), Typing::Refused);
+    m_displayCode = comboBox(QStringLiteral("cmbDisplayCode"), displayCodeEntries(), false);
     addRow(fields, 8, tr("显示码"), m_displayCode);
     m_selfAdd = lineEdit(QStringLiteral("txtSelfAdd"));
     m_selfAdd->setMaxLength(10);
@@ -77,14 +76,13 @@ QWidget* TfrmPrintBar::createTextPage()
     auto* layout = new QGridLayout;
     m_strGap = lineEdit(QStringLiteral("txtStrGap"));
     addRow(layout, 0, tr("字间距"), m_strGap, unit);
-    m_widthFactor = choiceList(this, QStringLiteral("cmbWidthFactor"), scaleFactorEntries(), Typing::Allowed);
+    m_widthFactor = comboBox(QStringLiteral("cmbWidthFactor"), scaleFactorEntries(), true);
     addRow(layout, 1, tr("宽度缩放"), m_widthFactor);
-    m_heightFactor = choiceList(this, QStringLiteral("cmbHeightFactor"), scaleFactorEntries(), Typing::Allowed);
+    m_heightFactor = comboBox(QStringLiteral("cmbHeightFactor"), scaleFactorEntries(), true);
     addRow(layout, 2, tr("高度缩放"), m_heightFactor);
-    m_alignMode = choiceList(this, QStringLiteral("cmbAlignMode"), alignModeEntries(), Typing::Refused);
+    m_alignMode = comboBox(QStringLiteral("cmbAlignMode"), alignModeEntries(), false);
     addRow(layout, 3, tr("对齐方式"), m_alignMode);
-    m_star = new QCheckBox(tr("显示起始/终止符"), this);
-    m_star->setObjectName(QStringLiteral("chbIf39Star"));
+    m_star = checkBox(QStringLiteral("chbIf39Star"), tr("显示起始/终止符"));
     layout->addWidget(m_star, 4, 0, 1, 3);
     m_xOffset = lineEdit(QStringLiteral("txtXOffset"));
     addRow(layout, 5, tr("水平偏移"), m_xOffset, unit);

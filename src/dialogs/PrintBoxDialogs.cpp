@@ -10,9 +10,8 @@ TfrmPrintRect::TfrmPrintRect(QWidget* parent)
     : BoxDialog(QStringLiteral("frmPrintRect"), tr("打印矩形"), parent)
     , m_radius(lineEdit(QStringLiteral("txtR")))
     , m_lineWidth(lineEdit(QStringLiteral("txtLineWidth")))
-    , m_solid(new QCheckBox(tr("实心"), this))
+    , m_solid(checkBox(QStringLiteral("chbIsSolid"), tr("实心")))
 {
-    m_solid->setObjectName(QStringLiteral("chbIsSolid"));
     addRow(grid(), nextRow(), tr("圆角"), m_radius, tr("毫米"));
     addRow(grid(), nextRow(), tr("线宽"), m_lineWidth, tr("毫米"));
     grid()->addWidget(m_solid, nextRow(), 1);

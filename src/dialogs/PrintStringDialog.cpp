@@ -1,6 +1,5 @@
 #include "dialogs/PrintStringDialog.h"
 
-#include "dialogs/DialogChoiceList.h"
 #include "dialogs/FontSamplePanel.h"
 #include "dialogs/RecordColumnPanel.h"
 #include "model/LabelSettings.h"
@@ -41,17 +40,17 @@ QWidget* TfrmPrintString::createBasePage()
     addRow(text, 2, tr("横坐标"), m_left, unit);
     m_top = lineEdit(QStringLiteral("txtTop"));
     addRow(text, 3, tr("纵坐标"), m_top, unit);
-    m_direction = choiceList(this, QStringLiteral("cmbDirection"), directionEntries(), Typing::Refused);
+    m_direction = comboBox(QStringLiteral("cmbDirection"), directionEntries(), false);
     addRow(text, 4, tr("方向"), m_direction);
     m_strGap = lineEdit(QStringLiteral("txtStrGap"));
     addRow(text, 5, tr("字间距"), m_strGap);
-    m_widthFactor = choiceList(this, QStringLiteral("cmbWidthFactor"), scaleFactorEntries(), Typing::Allowed);
+    m_widthFactor = comboBox(QStringLiteral("cmbWidthFactor"), scaleFactorEntries(), true);
     addRow(text, 6, tr("宽度缩放"), m_widthFactor);
-    m_heightFactor = choiceList(this, QStringLiteral("cmbHeightFactor"), scaleFactorEntries(), Typing::Allowed);
+    m_heightFactor = comboBox(QStringLiteral("cmbHeightFactor"), scaleFactorEntries(), true);
     addRow(text, 7, tr("高度缩放"), m_heightFactor);
     const QStringList steps{QStringLiteral("-3"), QStringLiteral("-2"), QStringLiteral("-1"), QStringLiteral("0"),
                             QStringLiteral("+1"), QStringLiteral("+2"), QStringLiteral("+3")};
-    m_serial = choiceList(this, QStringLiteral("cmbSerial"), steps, Typing::Allowed);
+    m_serial = comboBox(QStringLiteral("cmbSerial"), steps, true);
     addRow(text, 8, tr("序列"), m_serial);
 
     m_font = new FontSamplePanel(this);
@@ -73,7 +72,7 @@ QWidget* TfrmPrintString::createDataPage()
     page->setObjectName(QStringLiteral("tsDB"));
     m_record = new RecordColumnPanel(page);
     auto* fields = new QGridLayout;
-    m_type = choiceList(page, QStringLiteral("cmbDBType"), recordTypeEntries(), Typing::Refused);
+    m_type = comboBox(QStringLiteral("cmbDBType"), recordTypeEntries(), false);
     addRow(fields, 0, tr("类型"), m_type);
     m_dateStyle = new QListWidget(page);
     m_dateStyle->setObjectName(QStringLiteral("lbDBDateStyle"));

@@ -13,9 +13,11 @@
 #include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -94,10 +96,8 @@ RunEnd JobRunner::print()
     const int quantity = number(RunText::Quantity);
     if (!confirmQuantity(quantity))
         return RunEnd::Refused;
-    if (m_controls.cutter().chbCutFeed) {
-        SendCutterFeed();
-        return RunEnd::Completed;
-    }
+    if (m_controls.cutter().chbCutFeed)
+        return SendCutterFeed() ? RunEnd::Completed : RunEnd::Failed;
     const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
     if (m_controls.isTicked(RunSwitch::IfDB)) {
         if (!throughProgram)
@@ -177,15 +177,31 @@ RunEnd JobRunner::startPrintAndCut()
 
 void JobRunner::stop()
 {
-    // During the timed print delay the operator's clicks wait in the queue and reach the run
-    // at its next wait; a stop from elsewhere (a terminal's Ctrl+C) is held back the same way,
-    // or the next wait would clear it as a stop that came before it.
-    if (m_holdingInput) {
-        m_stopHeld = true;
-        return;
-    }
-    stopRequested = true;
+    requestStop();
     m_controls.setEnabled(RunButton::PrintAndCut, true);
+}
+
+// A stop given while a step keeps the program's events running outside a wait (a label
+// draining to a slow line, the timed print delay) would be cleared by the next wait as one
+// from before it: it is held and given again once the step has ended.
+void JobRunner::requestStop()
+{
+    stopRequested = true;
+    if (m_holdingStops > 0)
+        m_stopHeld = true;
+}
+
+template <typename Step>
+auto JobRunner::holdingStops(Step step)
+{
+    ++m_holdingStops;
+    const auto release = qScopeGuard([this] {
+        if (--m_holdingStops > 0 || !m_stopHeld)
+            return;
+        m_stopHeld = false;
+        QTimer::singleShot(0, &m_context, [this] { requestStop(); });
+    });
+    return step();
 }
 
 WaitOutcome JobRunner::WaitPumping(int milliseconds)
@@ -201,23 +217,25 @@ bool JobRunner::HasCutObjects() const
     });
 }
 
-void JobRunner::SendCutterFeed()
+bool JobRunner::SendCutterFeed()
 {
-    sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
+    return sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
 }
 
 EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
-    const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
-                             ? printThroughProgram(useRecord ? record : QString())
-                             : printLabel(1, useRecord);
+    std::unique_ptr<TReadThread> reader = listenForEcho();
+    const bool printed = holdingStops([this, useRecord, &record] {
+        return m_controls.isTicked(RunSwitch::PrintFile) ? printThroughProgram(useRecord ? record : QString())
+                                                         : printLabel(1, useRecord);
+    });
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
         return EchoCycleEnd::PrinterError;
 
-    const Echo echo = awaitEcho();
+    const Echo echo = awaitEcho(std::move(reader));
     if (echo == Echo::Stopped)
         return EchoCycleEnd::StoppedAtEcho;
     if (echo == Echo::NoStatusLine)
@@ -257,9 +275,8 @@ EchoCycleEnd JobRunner::RunEchoRecords()
 
 RunEnd JobRunner::RunEchoLoop(int n)
 {
-    const bool overRecords = m_controls.isTicked(RunSwitch::IfDB);
     for (int round = 0; round < n; ++round) {
-        const EchoCycleEnd end = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
+        const EchoCycleEnd end = m_controls.isTicked(RunSwitch::IfDB) ? RunEchoRecords() : RunEchoCycle(QString());
         if (end != EchoCycleEnd::Done)
             return endOfCycle(end);
     }
@@ -309,11 +326,19 @@ RunEnd JobRunner::timedRecords(int passes)
 // cut delay. A label that was not printed is not cut: the knife would cut blank stock.
 RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAfterCut)
 {
-    if (!printOne())
+    if (!holdingStops(printOne))
         return RunEnd::Failed;
     countLabel();
     holdPrintDelay();
-    if (!cutLabel(CutJobMode::CurrentLabel))
+    const CutJobResult cut = cutJob(CutJobMode::CurrentLabel);
+    // A stop that ends the wait for the cutter's answer comes after the whole stream went
+    // out: the cutter cuts the label, which the counter counts already, so it is finished.
+    if (cut.end == CutJobEnd::Stopped) {
+        if (labelFinished)
+            labelFinished();
+        return RunEnd::Stopped;
+    }
+    if (!cut.cut())
         return RunEnd::Failed;
     if (labelFinished)
         labelFinished();
@@ -322,16 +347,12 @@ RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAft
     return RunEnd::Completed;
 }
 
+// The operator's clicks wait in the queue during the delay and reach the run at its next
+// wait; a stop from elsewhere (a terminal's Ctrl+C) is held the same way.
 void JobRunner::holdPrintDelay()
 {
     const int delay = number(RunText::PrintSleep);
-    m_holdingInput = true;
-    delayHoldingInput(delay);
-    m_holdingInput = false;
-    if (m_stopHeld) {
-        m_stopHeld = false;
-        QTimer::singleShot(0, &m_context, [this] { stop(); });
-    }
+    holdingStops([delay] { delayHoldingInput(delay); });
 }
 
 bool JobRunner::printLabel(int quantity, bool useRecord)
@@ -356,16 +377,24 @@ bool JobRunner::printThroughProgram(const QString& record)
     return true;
 }
 
-// The status reader listens from the moment the label has gone out until the printer
-// reports, or until the operator stops. No report can come over a status line that did not
-// open or went away (the reader has told the operator), so the wait ends there too rather
-// than hold the run until the operator notices.
-JobRunner::Echo JobRunner::awaitEcho()
+// The status reader opens the status port before the label goes out, so that a report the
+// line still holds from an earlier label is discarded while the echo of this one is kept.
+std::unique_ptr<TReadThread> JobRunner::listenForEcho()
 {
     const PrintControls controls = m_controls.printer();
-    TReadThread reader;
-    reader.portName = controls.cmbPrintStatusPort;
-    reader.Configure(controls.cmbPrintBaud.trimmed());
+    auto reader = std::make_unique<TReadThread>();
+    reader->portName = controls.cmbPrintStatusPort;
+    reader->Configure(controls.cmbPrintBaud.trimmed());
+    return reader;
+}
+
+// The status reader polls from the moment the label has gone out until the printer
+// reports, or until the operator stops, and closes the status port after. No report can
+// come over a status line that did not open or went away (the reader has told the
+// operator), so the wait ends there too rather than hold the run until the operator notices.
+JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<TReadThread> owned)
+{
+    TReadThread& reader = *owned;
     reader.Resume();
     reader.status = PrinterStatus::Waiting;
     stopRequested = false;
@@ -388,24 +417,37 @@ JobRunner::Echo JobRunner::awaitEcho()
 
 bool JobRunner::cutLabel(CutJobMode mode)
 {
+    return cutJob(mode).cut();
+}
+
+CutJobResult JobRunner::cutJob(CutJobMode mode)
+{
     const JobControls controls = m_controls.cutter();
-    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested})
-        .cut();
+    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested});
 }
 
 // A command the cutter takes on its own: no reply is awaited, so the link is not resumed.
-void JobRunner::sendToCutter(const QByteArray& command)
+// Whether the cutter's line took every byte; the operator is told when not (a port that did
+// not open has told him already).
+bool JobRunner::sendToCutter(const QByteArray& command)
 {
     const JobControls controls = m_controls.cutter();
     TCom232 link;
     link.portName = controls.cmbCutPort;
     link.Configure(controls.cmbCutBaud.trimmed());
-    link.Write(command);
+    if (!link.isOpen())
+        return false;
+    if (link.Write(command))
+        return true;
+    reportCommandNotSent(controls.cmbCutPort);
+    return false;
 }
 
+// The counter stops at the largest number it holds rather than turn negative.
 void JobRunner::countLabel()
 {
-    m_controls.setText(RunText::Counter, QString::number(number(RunText::Counter) + 1));
+    const qint64 counted = qint64(number(RunText::Counter)) + 1;
+    m_controls.setText(RunText::Counter, QString::number(qMin<qint64>(counted, std::numeric_limits<int>::max())));
 }
 
 // In echo mode the quantity box shows how many labels remain.

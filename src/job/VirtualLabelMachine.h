@@ -5,9 +5,11 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class QFile;
 class QSocketNotifier;
+class RunPictures;
 
 // How the virtual machine behaves; the defaults answer every request correctly.
 struct VirtualMachineOptions {
@@ -23,6 +25,8 @@ struct VirtualMachineOptions {
     bool flood = false;       // 300 bytes of line noise come before each answer
     int hangupAt = 0;         // at this label the port that receives it is closed (0: never)
     int labels = 0;           // after this many reports and replies the machine stops (0: never)
+    QString renderFolder;     // each label printed and each cut stream is drawn into it (empty: none)
+    int renderDpi = 305;      // the printer's resolution for those pictures
 };
 
 // A label machine on three pseudo-terminals for tests and for operators without hardware.
@@ -55,6 +59,8 @@ public:
 signals:
     // The number of labels asked for has been printed and cut.
     void finished();
+    // A label or cut stream could not be drawn (in full) or its picture not written.
+    void pictureProblems(const QStringList& lines);
 
 private:
     struct Terminal {
@@ -76,12 +82,14 @@ private:
     void send(Port port, const QByteArray& bytes, int afterMs);
     void answer(Port port, const QByteArray& bytes, int afterMs);
     void checkFinished();
+    void drawPictures(Port port, const QByteArray& bytes);
     Terminal& terminal(Port port) { return m_terminals[static_cast<int>(port)]; }
 
     VirtualMachineOptions m_options;
     std::array<Terminal, 3> m_terminals;
     QFile* m_printerLog = nullptr;
     QFile* m_cutterLog = nullptr;
+    std::unique_ptr<RunPictures> m_pictures;
     int m_statusRequests = 0;
     int m_cutterRequests = 0;
     int m_reportsSent = 0;

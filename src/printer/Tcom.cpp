@@ -2,6 +2,7 @@
 
 #include "ports/SerialLine.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QSerialPort>
@@ -58,6 +59,12 @@ Tcom::Tcom(const QString& portName)
 {
 }
 
+Tcom::Tcom(InMemory)
+    : m_inMemory(true)
+{
+    Open(QString());
+}
+
 Tcom::~Tcom()
 {
     Close();
@@ -66,6 +73,13 @@ Tcom::~Tcom()
 bool Tcom::Open(const QString& baudText)
 {
     Close();
+    if (m_inMemory) {
+        m_memory.clear();
+        auto buffer = std::make_unique<QBuffer>(&m_memory);
+        buffer->open(QIODevice::WriteOnly);
+        m_device = std::move(buffer);
+        return true;
+    }
     m_target = resolvePortName(portName);
     switch (m_target.kind) {
     case PortKind::Serial:

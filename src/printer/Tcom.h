@@ -15,6 +15,10 @@ class QIODevice;
 class Tcom {
 public:
     explicit Tcom(const QString& portName);
+    // A link that keeps what it is given instead of sending it: the preview reads the job
+    // back from memory() to show what the printer would receive. It is open from the start.
+    struct InMemory {};
+    explicit Tcom(InMemory);
     ~Tcom();
     Tcom(const Tcom&) = delete;
     Tcom& operator=(const Tcom&) = delete;
@@ -37,8 +41,13 @@ public:
     // permission on the device (names the group to join), else empty.
     QString openFailureHint() const;
 
+    // Everything written to an in-memory link, whether closed or not.
+    const QByteArray& memory() const { return m_memory; }
+
 private:
     std::unique_ptr<QIODevice> m_device;
     PortTarget m_target;
     bool m_denied = false;
+    bool m_inMemory = false;
+    QByteArray m_memory;
 };

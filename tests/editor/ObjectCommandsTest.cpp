@@ -109,6 +109,21 @@ TEST_F(ObjectCommands, EachCreateCommandAddsThroughItsDialog)
         EXPECT_EQ(objects[before].Type, QString::fromLatin1(row.kind)) << row.command;
         EXPECT_EQ(find<QTreeWidget>(&main(), QStringLiteral("ListView1"))->topLevelItemCount(), objects.size()) << row.command;
     }
+
+    // What the dialogs made is a label like any other: saved and opened again, every object
+    // comes back in its place in the list.
+    QStringList kinds;
+    for (const Tshape& shape : main().document().objects)
+        kinds.append(shape.Type);
+    files.answers = {path(QStringLiteral("every kind.xml"))};
+    action(QStringLiteral("actionSaveTo"))->trigger();
+    files.answers = {path(QStringLiteral("every kind.xml"))};
+    action(QStringLiteral("actionOpen"))->trigger();
+    QStringList reopened;
+    for (const Tshape& shape : main().document().objects)
+        reopened.append(shape.Type);
+    EXPECT_EQ(reopened, kinds);
+    EXPECT_TRUE(messages.messages.isEmpty()) << qPrintable(testing_support::messageTexts(messages).join(u' '));
 }
 
 TEST_F(ObjectCommands, CancelAddsNothing)
