@@ -44,7 +44,9 @@ TEST(PrintStringForm, ChecksRunInTheOperatorsOrderWithTheFieldAtFault)
     for (const auto& c : cases) {
         PrintStringForm form;
         c.change(form);
-        const FormProblem problem = printStringProblem(form, LabelSettings{.Width = c.labelWidth, .Height = 900});
+        LabelSettings label; // 90 mm high
+        label.Width = c.labelWidth;
+        const FormProblem problem = printStringProblem(form, label);
         EXPECT_EQ(problem.message, QString::fromUtf8(c.message)) << c.name;
         EXPECT_EQ(problem.control, c.focus) << c.name;
     }
