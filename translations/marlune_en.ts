@@ -941,6 +941,37 @@
     </message>
 </context>
 <context>
+    <name>FontSamplePanel</name>
+    <message>
+        <source>粗体</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>斜体</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>Strikeout</translation>
+    </message>
+    <message>
+        <source>字体示例</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Size</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>没有“%1”这种界面语言：可选 zh、en 或 system</source>
@@ -1215,6 +1246,60 @@
     </message>
 </context>
 <context>
+    <name>MatrixCodeDialog</name>
+    <message>
+        <source>名    称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>条 码 值</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>横坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>纵坐标</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>MatrixCodeForms</name>
+    <message>
+        <source>条码字符不能为空！</source>
+        <translation>The code&apos;s data cannot be empty!</translation>
+    </message>
+    <message>
+        <source>条码宽度不能为空！</source>
+        <translation>The module width cannot be empty!</translation>
+    </message>
+    <message>
+        <source>高密度级</source>
+        <translation>High density (L)</translation>
+    </message>
+    <message>
+        <source>标准级</source>
+        <translation>Standard (M)</translation>
+    </message>
+    <message>
+        <source>可靠级</source>
+        <translation>Reliable (Q)</translation>
+    </message>
+    <message>
+        <source>高可靠级</source>
+        <translation>High reliability (H)</translation>
+    </message>
+</context>
+<context>
     <name>ModelText</name>
     <message>
         <source>位图文件“%1”不存在。</source>
@@ -1462,6 +1547,37 @@
     <message>
         <source>通信端口 %1 已断开</source>
         <translation>The communication port %1 was disconnected</translation>
+    </message>
+</context>
+<context>
+    <name>PrintObjectForms</name>
+    <message>
+        <source>0度</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90度</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180度</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270度</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>请先进行数据库设置！</source>
+        <translation>Set up the data source first!</translation>
+    </message>
+    <message>
+        <source>横坐标必须输入正数！</source>
+        <translation>X must be a positive number!</translation>
+    </message>
+    <message>
+        <source>纵坐标必须输入正数！</source>
+        <translation>Y must be a positive number!</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1840,25 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RecordColumnPanel</name>
+    <message>
+        <source>使用数据库</source>
+        <translation>Use the data source</translation>
+    </message>
+    <message>
+        <source>字段</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>数据库设置</source>
+        <translation>Data Source</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2324,49 @@
     <message>
         <source>刻方</source>
         <translation>Cut Rectangle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDBSet</name>
+    <message>
+        <source>数据库设置</source>
+        <translation>Data Source</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>表  名</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>工作表内容</source>
+        <translation>Sheet contents</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>选择的文件必须是excel文件！</source>
+        <translation>The chosen file must be an Excel file!</translation>
+    </message>
+    <message>
+        <source>请先选择表！</source>
+        <translation>Choose a sheet first!</translation>
     </message>
 </context>
 <context>
@@ -2844,6 +3022,200 @@
     </message>
 </context>
 <context>
+    <name>TfrmPrintBar</name>
+    <message>
+        <source>打印一维条码</source>
+        <translation>Print Barcode</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>条码类型</source>
+        <translation>Barcode type</translation>
+    </message>
+    <message>
+        <source>条码方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>窄条宽度</source>
+        <translation>Narrow bar width</translation>
+    </message>
+    <message>
+        <source>条码字符</source>
+        <translation>Barcode data</translation>
+    </message>
+    <message>
+        <source>宽条比</source>
+        <translation>Wide bar ratio</translation>
+    </message>
+    <message>
+        <source>条码高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>横坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>纵坐标</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>显示码</source>
+        <translation>Human-readable line</translation>
+    </message>
+    <message>
+        <source>自增</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>前    缀</source>
+        <translation>Prefix</translation>
+    </message>
+    <message>
+        <source>后  缀</source>
+        <translation>Suffix</translation>
+    </message>
+    <message>
+        <source>名    称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>字间距</source>
+        <translation>Character gap</translation>
+    </message>
+    <message>
+        <source>宽度缩放</source>
+        <translation>Width scale</translation>
+    </message>
+    <message>
+        <source>高度缩放</source>
+        <translation>Height scale</translation>
+    </message>
+    <message>
+        <source>对齐方式</source>
+        <translation>Alignment</translation>
+    </message>
+    <message>
+        <source>显示起始/终止符</source>
+        <translation>Show start/stop characters</translation>
+    </message>
+    <message>
+        <source>水平偏移</source>
+        <translation>Horizontal offset</translation>
+    </message>
+    <message>
+        <source>垂直偏移</source>
+        <translation>Vertical offset</translation>
+    </message>
+    <message>
+        <source>字间距必须输入数值！</source>
+        <translation>The character gap must be a number!</translation>
+    </message>
+    <message>
+        <source>宽度缩放必须输入数值！</source>
+        <translation>The width scale must be a number!</translation>
+    </message>
+    <message>
+        <source>高度缩放必须输入数值！</source>
+        <translation>The height scale must be a number!</translation>
+    </message>
+    <message>
+        <source>水平偏移必须输入数值！</source>
+        <translation>The horizontal offset must be a number!</translation>
+    </message>
+    <message>
+        <source>垂直偏移必须输入数值！</source>
+        <translation>The vertical offset must be a number!</translation>
+    </message>
+    <message>
+        <source>不显示条码字符</source>
+        <translation>No human-readable line</translation>
+    </message>
+    <message>
+        <source>打印机自动生成</source>
+        <translation>Made by the printer</translation>
+    </message>
+    <message>
+        <source>由软件设置生成</source>
+        <translation>Made by this program</translation>
+    </message>
+    <message>
+        <source>居左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>居右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>两端对齐</source>
+        <translation>Justified</translation>
+    </message>
+    <message>
+        <source>条码字符不能为空！</source>
+        <translation>The barcode data cannot be empty!</translation>
+    </message>
+    <message>
+        <source>条码宽度不能为空！</source>
+        <translation>The bar width cannot be empty!</translation>
+    </message>
+    <message>
+        <source>条码高度不能为空！</source>
+        <translation>The barcode height cannot be empty!</translation>
+    </message>
+    <message>
+        <source>自增不能为空！</source>
+        <translation>The step cannot be empty!</translation>
+    </message>
+    <message>
+        <source>EAN13条码字符长度必须等于12位！</source>
+        <translation>EAN13 barcode data must be exactly 12 digits!</translation>
+    </message>
+    <message>
+        <source>条码高度必须输入数值！</source>
+        <translation>The barcode height must be a number!</translation>
+    </message>
+    <message>
+        <source>条码高度必须输入正数！</source>
+        <translation>The barcode height must be a positive number!</translation>
+    </message>
+    <message>
+        <source>自增必须输入整数！</source>
+        <translation>The step must be a whole number!</translation>
+    </message>
+    <message>
+        <source>条码宽度必须输入正整数！</source>
+        <translation>The bar width must be a positive whole number!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintDataMatrix</name>
+    <message>
+        <source>打印DataMatrix二维码</source>
+        <translation>Print Data Matrix Code</translation>
+    </message>
+    <message>
+        <source>每单位宽</source>
+        <translation>Module width</translation>
+    </message>
+</context>
+<context>
     <name>TfrmPrintImage</name>
     <message>
         <source>打印图形</source>
@@ -2870,6 +3242,44 @@
     </message>
 </context>
 <context>
+    <name>TfrmPrintPdf417Bar</name>
+    <message>
+        <source>打印PDF417二维码</source>
+        <translation>Print PDF417 Code</translation>
+    </message>
+    <message>
+        <source>单位宽度</source>
+        <translation>Module width</translation>
+    </message>
+    <message>
+        <source>单位高度</source>
+        <translation>Module height</translation>
+    </message>
+    <message>
+        <source>条码列数</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>安全级别</source>
+        <translation>Security level</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintQRBar</name>
+    <message>
+        <source>打印QR二维码</source>
+        <translation>Print QR Code</translation>
+    </message>
+    <message>
+        <source>每单位宽</source>
+        <translation>Module width</translation>
+    </message>
+    <message>
+        <source>校正级别</source>
+        <translation>Error correction</translation>
+    </message>
+</context>
+<context>
     <name>TfrmPrintRect</name>
     <message>
         <source>打印矩形</source>
@@ -2890,6 +3300,121 @@
     <message>
         <source>线宽</source>
         <translation>Line width</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintString</name>
+    <message>
+        <source>添加字符窗口</source>
+        <translation>Print Text</translation>
+    </message>
+    <message>
+        <source>基本设置</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>数据库设置</source>
+        <translation>Data Source</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>名    称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>横坐标</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>纵坐标</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>字间距</source>
+        <translation>Character gap</translation>
+    </message>
+    <message>
+        <source>宽度缩放</source>
+        <translation>Width scale</translation>
+    </message>
+    <message>
+        <source>高度缩放</source>
+        <translation>Height scale</translation>
+    </message>
+    <message>
+        <source>序列</source>
+        <translation>Serial step</translation>
+    </message>
+    <message>
+        <source>几列</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>几行</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>水平间距</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>垂直间距</source>
+        <translation>Vertical pitch</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>字符不能为空！</source>
+        <translation>The text cannot be empty!</translation>
+    </message>
+    <message>
+        <source>横坐标必须大于0！</source>
+        <translation>X must be above 0!</translation>
+    </message>
+    <message>
+        <source>纵坐标必须大于0！</source>
+        <translation>Y must be above 0!</translation>
+    </message>
+    <message>
+        <source>水平间距必须大于等于0！</source>
+        <translation>The horizontal pitch must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>垂直间距必须大于等于0！</source>
+        <translation>The vertical pitch must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>序列必须输入整数！</source>
+        <translation>The serial step must be a whole number!</translation>
+    </message>
+    <message>
+        <source>字间距必须输入数值！</source>
+        <translation>The character gap must be a number!</translation>
     </message>
 </context>
 <context>
