@@ -13,6 +13,7 @@
 #include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
@@ -209,15 +210,16 @@ void JobRunner::SendCutterFeed()
 EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
+    std::unique_ptr<QTcpSocket> printerConnection;
     const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
                              ? printThroughProgram(useRecord ? record : QString())
-                             : printLabel(1, useRecord);
+                             : printLabel(1, useRecord, &printerConnection);
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
         return EchoCycleEnd::PrinterError;
 
-    const Echo echo = awaitEcho();
+    const Echo echo = awaitEcho(std::move(printerConnection));
     if (echo == Echo::Stopped)
         return EchoCycleEnd::StoppedAtEcho;
     if (echo == Echo::NoStatusLine)
@@ -334,10 +336,11 @@ void JobRunner::holdPrintDelay()
     }
 }
 
-bool JobRunner::printLabel(int quantity, bool useRecord)
+bool JobRunner::printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection)
 {
     const PrintControls controls = m_controls.printer();
-    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation};
+    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation,
+                              echoConnection};
     std::optional<TableRecord> record;
     if (useRecord)
         record.emplace(dm());
@@ -359,13 +362,19 @@ bool JobRunner::printThroughProgram(const QString& record)
 // The status reader listens from the moment the label has gone out until the printer
 // reports, or until the operator stops. No report can come over a status line that did not
 // open or went away (the reader has told the operator), so the wait ends there too rather
-// than hold the run until the operator notices.
-JobRunner::Echo JobRunner::awaitEcho()
+// than hold the run until the operator notices. A printer on the network reports over the
+// connection that carried the label; the status port is then not used.
+JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<QTcpSocket> printerConnection)
 {
     const PrintControls controls = m_controls.printer();
     TReadThread reader;
-    reader.portName = controls.cmbPrintStatusPort;
-    reader.Configure(controls.cmbPrintBaud.trimmed());
+    if (printerConnection) {
+        reader.portName = controls.cmbPrintPort;
+        reader.adoptConnection(std::move(printerConnection));
+    } else {
+        reader.portName = controls.cmbPrintStatusPort;
+        reader.Configure(controls.cmbPrintBaud.trimmed());
+    }
     reader.Resume();
     reader.status = PrinterStatus::Waiting;
     stopRequested = false;

@@ -10,8 +10,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class LabelProgramSession;
+class QTcpSocket;
 
 // How a run started from one of the job window's buttons ended.
 enum class RunEnd {
@@ -98,9 +100,9 @@ private:
 
     RunEnd startPrintAndCut();
     RunEnd printRecords();
-    bool printLabel(int quantity, bool useRecord);
+    bool printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection = nullptr);
     bool printThroughProgram(const QString& record);
-    Echo awaitEcho();
+    Echo awaitEcho(std::unique_ptr<QTcpSocket> printerConnection);
     bool cutLabel(CutJobMode mode);
     void sendToCutter(const QByteArray& command);
     void countLabel();

@@ -4,6 +4,9 @@
 #include "model/JobSettings.h"
 #include "model/Tshape.h"
 
+#include <memory>
+
+class QTcpSocket;
 class RecordFields;
 
 // How a printer job ended. Only Printed counts as a label printed: when the port does not
@@ -19,6 +22,9 @@ struct PrintJobContext {
     JobSettings& settings;
     const PrintControls& controls;
     int rotation = 0;
+    // Where a printer on the network leaves its connection, still open, after a label it
+    // took whole: its status echo comes back over it. Null: the connection closes with the job.
+    std::unique_ptr<QTcpSocket>* echoConnection = nullptr;
 };
 
 // One label job: refreshes the settings, opens the printer port ("打开打印端口错误" when it
@@ -30,7 +36,7 @@ struct PrintJobContext {
 PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int offsetX, int offsetY, int quantity,
                         const RecordFields* record);
 
-// The message of a port that does not open, with the reason when it is a missing permission.
+// The message of a port that does not open, with the reason when it is known.
 void reportPortNotOpened(const QString& hint);
-// The message of a port that stopped taking the job's bytes.
-void reportWriteFailed(const QString& portName);
+// The message of a port that stopped taking the job's bytes, with the reason when it is known.
+void reportWriteFailed(const QString& portName, const QString& reason = QString());

@@ -5,6 +5,7 @@
 #include "app/cli/CliText.h"
 #include "app/cli/CliWait.h"
 #include "job/JobRunner.h"
+#include "ports/PortNames.h"
 
 #include <cstdio>
 
@@ -76,8 +77,12 @@ int runRun(const CliArguments& arguments)
         std::fflush(stdout);
         wait.restart();
     };
-    if (!arguments.isSet("timed"))
-        wait.announce(controls.printerControls.cmbPrintStatusPort, CliText::tr("等待打印机回传状态…"));
+    // A printer on the network reports over the connection that carried the label.
+    if (!arguments.isSet("timed")) {
+        const PrintControls& printer = controls.printerControls;
+        wait.announce(isNetworkPortName(printer.cmbPrintPort) ? printer.cmbPrintPort : printer.cmbPrintStatusPort,
+                      CliText::tr("等待打印机回传状态…"));
+    }
     wait.announce(controls.cutterControls.cmbCutPort, CliText::tr("等待雕刻机应答…"));
 
     const RunEnd end = runner.printAndCut();
