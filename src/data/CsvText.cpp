@@ -12,6 +12,8 @@ namespace csv {
 namespace {
 
 constexpr std::array kSeparators{u',', u';', u'\t'};
+// The columns a spreadsheet holds; a line with a value further right is no table.
+constexpr qsizetype kMaxColumns = 16'384;
 
 bool isLineEnd(QChar c)
 {
@@ -96,19 +98,30 @@ private:
         ++m_line;
     }
 
+    // Empty fields and lines are only counted until a value follows them, so that a file of
+    // separators and line ends costs nothing.
     void endField()
     {
-        m_row.append(m_field.isEmpty() ? CellValue() : CellValue::fromText(m_field));
+        if (m_field.isEmpty()) {
+            ++m_emptyFields;
+        } else {
+            const qsizetype column = m_row.size() + m_emptyFields;
+            if (column >= kMaxColumns)
+                throw DataSourceError(QStringLiteral("文件“%1”第 %2 行：超过 %3 列，无法读取。")
+                                          .arg(m_path)
+                                          .arg(m_line)
+                                          .arg(kMaxColumns));
+            m_row.resize(column);
+            m_row.append(CellValue::fromText(m_field));
+            m_emptyFields = 0;
+        }
         m_field.clear();
         m_fieldStart = true;
     }
 
-    // Empty lines are only counted until a line with a value follows them, so that a file
-    // of line ends costs nothing.
     void endRow()
     {
-        while (!m_row.isEmpty() && m_row.constLast().kind == CellKind::Empty)
-            m_row.removeLast();
+        m_emptyFields = 0;
         if (m_row.isEmpty()) {
             ++m_emptyRows;
             return;
@@ -129,6 +142,7 @@ private:
     QString m_field;
     bool m_fieldStart = true;
     QList<CellValue> m_row;
+    qsizetype m_emptyFields = 0;
     qsizetype m_emptyRows = 0;
     SheetRows m_rows;
 };

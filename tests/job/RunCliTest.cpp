@@ -82,6 +82,39 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
     }
 }
 
+// A printer on the network reports over the connection that carried the label; the status
+// port stored in the label is not used.
+TEST(RunCli, RunsWithAPrinterOnTheNetwork)
+{
+    SKIP_WITHOUT_WORKBOOK_WRITER();
+    QTemporaryDir dir;
+    const QString label = saveRunLabel(dir);
+    const struct {
+        const char* name;
+        QStringList machine;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"echo over the connection", {}, 0, "label 1: counter 8\nlabel 2: counter 9\n", ": 等待打印机回传状态…"},
+        {"connection dropped at label 2", {QStringLiteral("--hangup-at"), QStringLiteral("2")}, 2,
+         "label 1: counter 8\n", "没有收到打印机的状态回传：打印机 127.0.0.1:"},
+    };
+    for (const auto& c : cases) {
+        SimulatedMachine sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20"), QStringLiteral("--tcp"),
+                                         QStringLiteral("0")} + c.machine);
+        ASSERT_FALSE(sim.networkName().isEmpty()) << c.name;
+        const auto run = runCli({QStringLiteral("run"), label, QStringLiteral("--printer"), sim.networkName(),
+                                 QStringLiteral("--cutter"), sim.cutterPath(), QStringLiteral("--quantity"),
+                                 QStringLiteral("2"), QStringLiteral("--timeout"), QStringLiteral("10")});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err.toStdString();
+        EXPECT_EQ(run.out, QByteArray(c.out)) << c.name;
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.err))) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(sim.networkName() + QStringLiteral(": 等待打印机回传状态…")))
+            << c.name;
+    }
+}
+
 TEST(RunCli, RefusesARunThatCannotStart)
 {
     SKIP_WITHOUT_WORKBOOK_WRITER();
