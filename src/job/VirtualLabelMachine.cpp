@@ -111,10 +111,11 @@ void VirtualLabelMachine::acceptConnections()
     while (QTcpSocket* connection = m_server->nextPendingConnection()) {
         m_connectionPending.emplace(connection, QByteArray());
         connect(connection, &QIODevice::readyRead, this, [this, connection] { readFrom(connection); });
+        // Queued: a hang-up closes the connection while its commands are being taken.
         connect(connection, &QAbstractSocket::disconnected, this, [this, connection] {
             m_connectionPending.erase(connection);
             connection->deleteLater();
-        });
+        }, Qt::QueuedConnection);
     }
 }
 
