@@ -46,14 +46,8 @@ public:
 
     QStringList names;
 
-    SheetRows takeRows()
-    {
-        qsizetype used = m_rows.size();
-        while (used > 0 && m_rows[used - 1].isEmpty())
-            --used;
-        m_rows.resize(used);
-        return std::move(m_rows);
-    }
+    // Rows up to the last one holding a value: empty rows are only stored before such a row.
+    SheetRows takeRows() { return std::move(m_rows); }
 
     void startElement(std::string_view name, const xlsx::SaxAttributes& attributes) override
     {
