@@ -3,4 +3,6 @@
 ApplicationWindows::ApplicationWindows()
 {
     frmMain.setDialogs(&f_labelset, &f_about);
+    frmMain.setJobWindow(&frmOstrel);
+    frmOstrel.setRecordPicker(&frmSelectRecord);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "data/SelectRecordDialog.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/MainWindow.h"
+#include "job/JobWindow.h"
 
 // Every window of the program, created once at start-up in a fixed order (the main window
 // first) and living until the program ends; dialogs are shown and hidden, so each keeps
@@ -13,4 +15,6 @@ struct ApplicationWindows {
     TfrmMain frmMain;
     Tf_labelset f_labelset;
     Tf_about f_about{&frmMain};
+    TfrmOstrel frmOstrel{&frmMain};
+    TfrmSelectRecord frmSelectRecord{&frmOstrel};
 };

@@ -5,6 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
+#include "job/JobWindow.h"
 #include "editor/ToolWindowPanel.h"
 #include "files/LabelSetup.h"
 #include "model/JobSettings.h"
@@ -327,7 +328,15 @@ void TfrmMain::actionAboutExecute()
 }
 
 // Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
-void TfrmMain::actionPrintExecute() {}
+void TfrmMain::actionPrintExecute()
+{
+    if (!m_jobWindow || !m_jobWindow->Execute(m_document.objects))
+        return;
+    // A changed setting or a serial number stepped by the printed labels belongs to the label:
+    // closing it unsaved asks first, and the view shows the values the next label will carry.
+    m_document.modified = true;
+    redraw(true);
+}
 void TfrmMain::actionDBSetExecute() {}
 void TfrmMain::actionCutRectExecute() {}
 void TfrmMain::actionCutCircleExecute() {}

@@ -15,6 +15,7 @@ class QMenu;
 class QTreeWidget;
 class Tf_about;
 class Tf_labelset;
+class TfrmOstrel;
 class ToolWindowPanel;
 
 // The editor's frame: it owns the one label document for the whole run, hosts the label
@@ -29,6 +30,8 @@ public:
 
     // The dialogs are created once at start-up, after the main window.
     void setDialogs(Tf_labelset* labelSetup, Tf_about* about);
+    // The print-and-cut window, created once at start-up after the dialogs.
+    void setJobWindow(TfrmOstrel* jobWindow) { m_jobWindow = jobWindow; }
     // The label file named on the command line, opened when the window is first shown.
     void setStartupFile(const QString& path) { m_startupFile = path; }
     const QString& startupFile() const { return m_startupFile; }
@@ -140,6 +143,7 @@ private:
 
     Tf_labelset* m_labelSetup = nullptr;
     Tf_about* m_about = nullptr;
+    TfrmOstrel* m_jobWindow = nullptr;
     LabelViewPanel* m_view = nullptr;
     ToolWindowPanel* m_toolWindow = nullptr;
     QComboBox* m_zoomList = nullptr;

@@ -50,6 +50,9 @@ class LabelProgramServer {
 public:
     virtual ~LabelProgramServer() = default;
     virtual std::unique_ptr<LabelProgramApplication> create(const QString& programmaticId) = 0;
+    // Whether this system offers the program at all: the job window keeps its controls off
+    // and says why rather than let the operator choose a path that can only fail.
+    virtual bool isAvailable() const { return true; }
 };
 
 // This platform has no automation servers: creating the program always fails, so the job
@@ -57,6 +60,7 @@ public:
 class UnavailableLabelProgramServer : public LabelProgramServer {
 public:
     std::unique_ptr<LabelProgramApplication> create(const QString& programmaticId) override;
+    bool isAvailable() const override { return false; }
 };
 
 // The server the job window uses: UnavailableLabelProgramServer unless another was installed.

@@ -37,6 +37,8 @@ public:
     // Closing the window: the format is closed and the program quit; errors are ignored.
     void close();
 
+    // Whether this system offers the program at all (LabelProgramServer::isAvailable).
+    bool isAvailable() const { return m_server.isAvailable(); }
     bool isRunning() const { return m_application != nullptr; }
     bool hasFormat() const { return m_format != nullptr; }
 
