@@ -19,9 +19,9 @@ void TCom232::Configure(const QString& baudText)
     status = CutterStatus::Waiting;
 }
 
-void TCom232::Write(const QByteArray& text)
+bool TCom232::Write(const QByteArray& text)
 {
-    writeLine(text);
+    return writeLine(text);
 }
 
 void TCom232::Poll()

@@ -22,7 +22,8 @@ public:
     // Opens portName; on failure "雕刻时，打开通信端口错误!!" and the link stays closed
     // (writes go nowhere, polls do nothing).
     void Configure(const QString& baudText);
-    void Write(const QByteArray& text);
+    // Returns whether the cutter's line took every byte (false on a closed link).
+    bool Write(const QByteArray& text);
     // Reads what has arrived and judges the whole reply once it holds five characters.
     void Poll() override;
 };

@@ -69,12 +69,6 @@ TfrmOstrel::TfrmOstrel(QWidget* parent)
 
 TfrmOstrel::~TfrmOstrel() = default;
 
-template <typename Widget>
-Widget* TfrmOstrel::child(const char* name) const
-{
-    return findChild<Widget*>(QString::fromLatin1(name));
-}
-
 void TfrmOstrel::connectControls()
 {
     const auto onClick = [this](const char* name, void (TfrmOstrel::*handler)()) {
@@ -101,6 +95,7 @@ void TfrmOstrel::connectControls()
     // The boxes after the left margin check it again, so a refused margin is not passed by.
     new LeaveWatcher(child<QLineEdit>("txtMoveAfterCut"), [this] { txtCutLeftMarginExit(); });
     new LeaveWatcher(child<QLineEdit>("txtCutCmd"), [this] { txtCutLeftMarginExit(); });
+    connectUtilities();
 }
 
 bool TfrmOstrel::Execute(ShapeList& objects)
@@ -201,7 +196,8 @@ void TfrmOstrel::reject()
 
 void TfrmOstrel::runJob(const std::function<void()>& job)
 {
-    if (!m_runner)
+    // The knife is down for its test: no label goes under it until it is up again.
+    if (!m_runner || m_manualCutter.refuses(false))
         return;
     ++m_runs;
     runShowingFailure(job);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cutter/ManualCutter.h"
 #include "job/JobRunner.h"
 #include "job/JobWindowControls.h"
 #include "job/LabelProgramSession.h"
@@ -66,6 +67,32 @@ public slots:
     void chbPrintFileClick();
     void btnSelectPrintFileClick();
 
+    // The machine utilities: blank labels, raw printer commands, the ports, the counter and
+    // the data source (JobWindowUtilities.cpp).
+    void btnFeedClick();
+    void btnPrintCmdClick();
+    void btnInitComClick();
+    void btnMapLpt1Click();
+    void btnSetCounterZeroClick();
+    void btnSetCounterClick();
+    void btnDBSetClick();
+    void btnSelectRecordClick();
+
+    // The cutter driven by hand, tab "雕刻命令".
+    void btnCutCarLeftClick();
+    void btnCutCarUpClick();
+    void btnCutCarRightClick();
+    void btnCutCarDownClick();
+    void btnUpBlackClick();
+    void btnDownBlackClick();
+    void Button1Click(); // "下刀": the knife test
+    void btnRunCmdClick();
+
+signals:
+    // "数据库设置": the program's data source dialog is to be shown; the window takes the
+    // chosen workbook and sheet from the settings when it returns.
+    void dataSourceRequested();
+
 protected:
     // Escape, the title bar's close button and "退出(&X)" all end here: a run still going is
     // stopped first and the window closes when it has ended.
@@ -83,9 +110,16 @@ private:
     QWidget* createPrintCommandPage();
     QWidget* createRunArea();
     void connectControls();
+    void connectUtilities();
+    void moveCarriage(CarriageLimit limit);
+    void moveToBlackMark(BlackMarkMove move);
+    CutterPort cutterPort() const;
 
     template <typename Widget = QWidget>
-    Widget* child(const char* name) const;
+    Widget* child(const char* name) const
+    {
+        return findChild<Widget*>(QString::fromLatin1(name));
+    }
 
     // Runs one of the runner's jobs, counting it as in progress, and closes the window
     // afterwards when the operator asked for that meanwhile.
@@ -105,6 +139,7 @@ private:
     std::unique_ptr<JobRunner> m_runner;
     LabelProgramSession m_program;
     TfrmSelectRecord* m_recordPicker = nullptr;
+    ManualCutter m_manualCutter;
     int m_runs = 0;
     bool m_closeWhenStopped = false;
     QTimer m_stopRepeat;

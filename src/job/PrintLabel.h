@@ -12,7 +12,8 @@ class RecordFields;
 // How a printer job ended. Only Printed counts as a label printed: when the port does not
 // open nothing is sent, and when the port stops taking bytes (a printer unplugged mid-job, a
 // full disk) the operator is told and the serial values stay where they were.
-enum class PrintOutcome { Printed, PortNotOpened, WriteFailed, Cancelled };
+// Refused: the operator's input was refused with a message before anything was sent.
+enum class PrintOutcome { Printed, PortNotOpened, WriteFailed, Cancelled, Refused };
 
 // What a printer job works on: the document's object list (its serial values advance), the
 // job settings (refreshed from the controls first), the job window's controls and the

@@ -9,6 +9,13 @@
 namespace {
 
 constexpr int kConfirmAbove = 10;
+constexpr int kMostLabels = 9999;
+
+const QString& hintCaption()
+{
+    static const QString caption = QStringLiteral("提示");
+    return caption;
+}
 
 // Opens the port, writes each part and closes it, telling the operator when it fails.
 PrintOutcome deliver(const QString& portName, const QString& baudText, const QList<QByteArray>& parts)
@@ -38,15 +45,28 @@ bool confirmQuantity(int quantity)
                   == MessageAnswer::Yes;
 }
 
+std::optional<int> blankFeedQuantity(const QString& quantityText)
+{
+    const int quantity = strToIntDef(quantityText, 0);
+    if (quantity < 1 || quantity > kMostLabels) {
+        showMessage(hintCaption(), QStringLiteral("打印数量必须是1到9999之间的整数！"), MessageIcon::Warning);
+        return std::nullopt;
+    }
+    return quantity;
+}
+
 PrintOutcome FeedBlankLabels(const PrintJobContext& job, int width, int height, int offsetX, int offsetY)
 {
-    const QString quantity = job.controls.txtQuantity;
-    if (!confirmQuantity(strToInt(quantity)))
+    const std::optional<int> quantity = blankFeedQuantity(job.controls.txtQuantity);
+    if (!quantity)
+        return PrintOutcome::Refused;
+    if (!confirmQuantity(*quantity))
         return PrintOutcome::Cancelled;
     refreshPrintSettings(job.settings, job.controls, offsetX, offsetY);
     const JobSettings& settings = job.settings;
     return deliver(settings.printPort, job.controls.cmbPrintBaud,
-                   {labelHeader(width, height, false, settings, job.controls.cbFeed), issueCommand(quantity, settings)});
+                   {labelHeader(width, height, false, settings, job.controls.cbFeed),
+                    issueCommand(QString::number(*quantity), settings)});
 }
 
 QStringList defaultPrintCommandLines()
@@ -67,10 +87,22 @@ QStringList defaultPrintCommandLines()
     };
 }
 
-PrintOutcome SendPrintCommands(const JobSettings& settings, const QString& baudText, const QStringList& lines)
+PrintOutcome SendPrintCommands(const QString& portName, const QString& baudText, const QString& boxText)
 {
+    if (boxText.trimmed().isEmpty()) {
+        showMessage(hintCaption(), QStringLiteral("请输入打印命令！"), MessageIcon::Warning);
+        return PrintOutcome::Refused;
+    }
+    // A box ending in a line break has no empty line after it, and a pasted line keeps no
+    // carriage return of its own.
+    QStringList lines = boxText.split(u'\n');
+    if (boxText.endsWith(u'\n'))
+        lines.removeLast();
     QString text;
-    for (const QString& line : lines)
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
         text += line + QStringLiteral("\r\n");
-    return deliver(settings.printPort, baudText, {gbk::encode(text)});
+    }
+    return deliver(portName, baudText, {gbk::encode(text)});
 }

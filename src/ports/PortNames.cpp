@@ -23,18 +23,25 @@ int numberAfter(const QString& name, QLatin1StringView prefix)
     return number.match(digits).hasMatch() ? digits.toInt() : 0;
 }
 
+const QString kPortsGroup = QStringLiteral("Ports");
+
+// The keys of the [Ports] section that map this name: names are compared in any case.
+QStringList mappingKeys(QSettings& settings, const QString& name)
+{
+    settings.beginGroup(kPortsGroup);
+    QStringList keys = settings.childKeys();
+    settings.endGroup();
+    keys.removeIf([&name](const QString& key) { return key.compare(name, Qt::CaseInsensitive) != 0; });
+    return keys;
+}
+
 QString mappedPath(const QString& name, const QString& settingsPath)
 {
     if (settingsPath.isEmpty() || !QFileInfo::exists(settingsPath))
         return {};
     QSettings settings(settingsPath, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Ports"));
-    const QStringList keys = settings.childKeys();
-    for (const QString& key : keys) {
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return settings.value(key).toString().trimmed();
-    }
-    return {};
+    const QStringList keys = mappingKeys(settings, name);
+    return keys.isEmpty() ? QString() : settings.value(kPortsGroup + u'/' + keys.first()).toString().trimmed();
 }
 
 QString parallelPath(int number)
@@ -65,7 +72,33 @@ PortTarget resolvePortName(const QString& name, const QString& settingsPath)
 
 PortTarget resolvePortName(const QString& name)
 {
-    return resolvePortName(name, QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini"));
+    return resolvePortName(name, portSettingsPath());
+}
+
+QString portSettingsPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+}
+
+bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath)
+{
+    QSettings settings(settingsPath, QSettings::IniFormat);
+    for (const QString& key : mappingKeys(settings, name))
+        settings.remove(kPortsGroup + u'/' + key);
+    settings.setValue(kPortsGroup + u'/' + name, device);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QStringList parallelPrinterDevices()
+{
+    QStringList devices;
+    for (const QString& folder : {QStringLiteral("/dev"), QStringLiteral("/dev/usb")}) {
+        const QDir dir(folder);
+        for (const QString& entry : dir.entryList({QStringLiteral("lp[0-9]*")}, QDir::System | QDir::Files))
+            devices.append(dir.filePath(entry));
+    }
+    return devices;
 }
 
 QString NetworkAddress::text() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -26,6 +27,15 @@ struct PortTarget {
 PortTarget resolvePortName(const QString& name, const QString& settingsPath);
 // Resolves with setting.ini beside the program.
 PortTarget resolvePortName(const QString& name);
+
+// setting.ini beside the program, whose [Ports] section maps the port names.
+QString portSettingsPath();
+// Maps a port name to a device in the [Ports] section of the ini file, taking the place of a
+// mapping of the same name in any case; the file's other sections stay. Returns whether the
+// file was written.
+bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath);
+// The parallel printers attached to this machine (/dev/lpN, /dev/usb/lpN), to map one to.
+QStringList parallelPrinterDevices();
 
 // The host and port of a network printer.
 struct NetworkAddress {

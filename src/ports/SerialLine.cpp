@@ -15,14 +15,16 @@ void applyLineSettings(QSerialPort& port, const QString& baudText)
     port.clearError();
 }
 
-void drainSerialWrites(QSerialPort& port)
+bool drainSerialWrites(QSerialPort& port)
 {
     port.flush();
-    if (port.bytesToWrite() == 0)
-        return;
+    const auto drained = [&port] { return port.bytesToWrite() == 0 && port.error() == QSerialPort::NoError; };
+    if (drained())
+        return true;
     // Ten bit times per byte at the line's rate, plus room for a slow driver.
     const qint64 lineMs = port.bytesToWrite() * 10 * 1000 / qMax<qint32>(port.baudRate(), 1);
     waitPumping([&port] {
         return !port.isOpen() || port.bytesToWrite() == 0 || port.error() != QSerialPort::NoError;
     }, QDeadlineTimer(2000 + lineMs));
+    return port.isOpen() && drained();
 }

@@ -12,4 +12,5 @@ void applyLineSettings(QSerialPort& port, const QString& baudText);
 // the driver cannot take at once is written as the line drains, with the program's events
 // running meanwhile; a line that takes nothing for far longer than its baud rate needs
 // (nobody reading a pseudo-terminal) gives the rest up instead of freezing the program.
-void drainSerialWrites(QSerialPort& port);
+// Returns whether every byte went out: false when the line failed or the rest was given up.
+bool drainSerialWrites(QSerialPort& port);

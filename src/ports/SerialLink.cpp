@@ -156,11 +156,12 @@ QByteArray SerialLink::takeArrival()
     return bytes;
 }
 
-void SerialLink::writeLine(const QByteArray& bytes)
+bool SerialLink::writeLine(const QByteArray& bytes)
 {
     auto* serial = qobject_cast<QSerialPort*>(m_line);
-    if (!serial || !serial->isOpen() || bytes.isEmpty())
-        return;
-    serial->write(bytes);
-    drainSerialWrites(*serial);
+    if (!serial || !serial->isOpen())
+        return false;
+    if (bytes.isEmpty())
+        return true;
+    return serial->write(bytes) == bytes.size() && drainSerialWrites(*serial);
 }

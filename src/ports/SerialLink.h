@@ -43,8 +43,9 @@ protected:
     // nothing arrived, the line is closed, or 256 bytes or more were waiting (then they are
     // discarded unread, as line noise).
     QByteArray takeArrival();
-    // Writes to a serial line, as the line drains.
-    void writeLine(const QByteArray& bytes);
+    // Writes to a serial line, as the line drains. Whether the line took every byte; false on
+    // a closed line.
+    bool writeLine(const QByteArray& bytes);
 
     virtual void Poll() = 0;
     // Whether the link still waits for the machine's answer; a printer that closes its

@@ -102,10 +102,8 @@ bool Tcom::Write(const QByteArray& text)
     written = qMax<qint64>(0, m_device->write(text));
     if (auto* socket = qobject_cast<QTcpSocket*>(m_device.get()))
         return written == text.size() && network_line::drain(*socket, &m_failure);
-    if (auto* port = qobject_cast<QSerialPort*>(m_device.get())) {
-        drainSerialWrites(*port);
-        return written == text.size() && port->bytesToWrite() == 0 && port->error() == QSerialPort::NoError;
-    }
+    if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
+        return drainSerialWrites(*port) && written == text.size();
     return written == text.size();
 }
 

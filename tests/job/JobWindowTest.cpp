@@ -1,15 +1,18 @@
 #include "CutJobSupport.h"
 
+#include "data/SelectRecordDialog.h"
 #include "job/JobWindow.h"
 #include "job/RecordingLabelProgram.h"
 #include "model/LabelSettings.h"
 #include "model/MessageService.h"
+#include "support/PtyPair.h"
 #include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 #include "support/WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -319,6 +322,105 @@ TEST_F(JobWindowRun, CloseBetweenTwoWaitsStillEndsTheRun)
     });
     EXPECT_EQ(jobSettings().counter, 6);
     EXPECT_EQ(cutterLog().count('@'), 1);
+}
+
+// The hand controls of tab "雕刻命令", each with its command, on the cutter port the window
+// shows; while a run waits for the machine they are refused, so no second link reaches for
+// the cutter's port.
+TEST_F(JobWindowRun, HandControlsDriveTheCutterShownAndWaitForARun)
+{
+    startMachine({QStringLiteral("--print-ms"), QStringLiteral("60000")});
+    jobSettings().Gap = 20;
+    jobSettings().quantity = QStringLiteral("1");
+    const QByteArray commands = "# H1 @# H2 @# H3 @# H4 @# F-102 @# F102 @H3";
+    open([&] {
+        control<QTabWidget>("PageControl1")->setCurrentIndex(3);
+        control("txtCutCmd")->setText(QStringLiteral("H3"));
+        for (const char* button :
+             {"btnCutCarLeft", "btnCutCarUp", "btnCutCarRight", "btnCutCarDown", "btnUpBlack", "btnDownBlack", "btnRunCmd"})
+            click(button);
+        EXPECT_TRUE(runEventsUntil([&] { return cutterLog().size() >= commands.size(); }, 2000));
+        EXPECT_TRUE(messages.messages.isEmpty()) << testing_support::messageTexts(messages).join(u'\n').toStdString();
+
+        QTimer::singleShot(300, &window, [&] {
+            control<QAbstractButton>("btnCutCarLeft")->click();
+            click("btnStop");
+        });
+        click("btnPrintCut");
+    });
+    EXPECT_EQ(cutterLog(), commands);
+    EXPECT_EQ(testing_support::messageTexts(messages), QStringList{"正在打印雕刻，请先停止再手动操作雕刻机！"});
+}
+
+TEST_F(JobWindow, BlankLabelsAndRawCommandsGoToThePrinterShown)
+{
+    QTemporaryDir dir;
+    const QString printer = dir.filePath(QStringLiteral("shown.prn"));
+    open([&] {
+        control<QComboBox>("cmbPrintPort")->setCurrentText(printer);
+        for (const char* quantity : {"0", "3"}) {
+            control("txtQuantity")->setText(QString::fromLatin1(quantity));
+            click("btnFeed");
+        }
+        EXPECT_EQ(testing_support::fileContent(printer), QByteArray("{D0900,1300,0900|}{C|}{AY;+00,0|}{XS;I,0003,0002C3201|}"));
+        control<QTabWidget>("PageControl1")->setCurrentIndex(5);
+        click("btnPrintCmd");
+        EXPECT_TRUE(testing_support::fileContent(printer).startsWith("{D0520,1000,0500|}\r\n{AX;+000,+000,+00|}\r\n"));
+    });
+    EXPECT_EQ(testing_support::messageTexts(messages), QStringList{"打印数量必须是1到9999之间的整数！"});
+}
+
+TEST_F(JobWindow, CounterIsSetThroughItsBoxAndClearedOnYes)
+{
+    open([&] {
+        for (const char* typed : {"12a", "42"}) {
+            EXPECT_TRUE(testing_support::runWithModal([&] { click("btnSetCounter"); }, [&](QWidget* box) {
+                auto* input = qobject_cast<QInputDialog*>(box);
+                ASSERT_NE(input, nullptr);
+                EXPECT_EQ(input->labelText(), QStringLiteral("请输入计数器数值："));
+                input->setTextValue(QString::fromLatin1(typed));
+                input->accept();
+            }));
+        }
+        EXPECT_EQ(control("txtCounter")->text(), QStringLiteral("42"));
+        messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+        click("btnSetCounterZero");
+        EXPECT_EQ(control("txtCounter")->text(), QStringLiteral("42"));
+        click("btnSetCounterZero");
+        EXPECT_EQ(control("txtCounter")->text(), QStringLiteral("0"));
+    });
+    EXPECT_EQ(testing_support::messageTexts(messages),
+              (QStringList{"请输入整型数值！", "确定要把计数器清零吗？", "确定要把计数器清零吗？"}));
+    EXPECT_EQ(jobSettings().counter, 0);
+}
+
+// The picker starts from the range shown and gives back its own only on OK; a data source
+// given up in its dialog takes the records out of the labels.
+TEST_F(JobWindow, RecordPickerAndDataSourceButtonsKeepTheRecordBoxesTrue)
+{
+    TfrmSelectRecord picker(&window);
+    window.setRecordPicker(&picker);
+    jobSettings().dbName = QStringLiteral("/data/goods.xlsx");
+    jobSettings().tableName = QStringLiteral("货品");
+    jobSettings().ifDBPrint = 1;
+    QObject::connect(&window, &TfrmOstrel::dataSourceRequested, &window, [] { jobSettings().dbName.clear(); });
+    open([&] {
+        control<QTabWidget>("PageControl1")->setCurrentIndex(2);
+        control("txtRecord")->setText(QStringLiteral("2-4,7,"));
+        for (const char* closeWith : {"btnCancel", "btnOk"}) {
+            testing_support::runWithModal([&] { click("btnSelectRecord"); }, [&](QWidget*) {
+                EXPECT_EQ(picker.recordText(), QStringLiteral("2-4,7,"));
+                clickButton(testing_support::control<QAbstractButton>(&picker, QStringLiteral("btnUnSelectAll")));
+                clickButton(testing_support::control<QAbstractButton>(&picker, QString::fromLatin1(closeWith)));
+            });
+            EXPECT_EQ(control("txtRecord")->text(), QByteArray(closeWith) == "btnOk" ? "" : "2-4,7,") << closeWith;
+        }
+        EXPECT_TRUE(control<QCheckBox>("chbIfDB")->isChecked());
+        click("btnDBSet");
+        EXPECT_FALSE(control<QCheckBox>("chbIfDB")->isChecked());
+        EXPECT_FALSE(control<QWidget>("pnlDB")->isEnabled());
+    });
+    EXPECT_EQ(jobSettings().ifDBPrint, 0);
 }
 
 } // namespace

@@ -272,15 +272,68 @@ TEST(PrinterUtilities, BlankFeedAboveTenAsksFirst)
     }
 }
 
-TEST(PrinterUtilities, RawCommandLinesAreSentWithLineEndsInOneWrite)
+TEST(PrinterUtilities, BlankFeedTakesOnlyAQuantityTheIssueCommandHolds)
+{
+    const struct {
+        const char* quantity;
+        PrintOutcome outcome;
+        const char* issue; // empty: nothing reaches the printer
+    } cases[] = {
+        {"3", PrintOutcome::Printed, "{XS;I,0003,0002C3201|}"},
+        {" 7 ", PrintOutcome::Printed, "{XS;I,0007,0002C3201|}"}, // the number, not the blanks
+        {"9999", PrintOutcome::Printed, "{XS;I,9999,0002C3201|}"},
+        {"0", PrintOutcome::Refused, ""},
+        {"-5", PrintOutcome::Refused, ""},
+        {"10000", PrintOutcome::Refused, ""}, // never cut to "1000" after the question
+        {"12a", PrintOutcome::Refused, ""},
+        {"", PrintOutcome::Refused, ""},
+    };
+    for (const auto& c : cases) {
+        LabelJobRun run;
+        run.messages.fallback = MessageAnswer::Yes;
+        run.controls.txtQuantity = QString::fromUtf8(c.quantity);
+        const PrintJobContext job{run.objects, run.settings, run.controls, 0};
+        EXPECT_EQ(FeedBlankLabels(job, 1300, 900, 0, 0), c.outcome) << c.quantity;
+        const bool refused = c.outcome == PrintOutcome::Refused;
+        EXPECT_EQ(run.stream(), refused ? QByteArray() : "{D0900,1300,0900|}{C|}{AY;+00,0|}" + QByteArray(c.issue))
+            << c.quantity;
+        const QStringList texts = testing_support::messageTexts(run.messages);
+        if (refused) {
+            EXPECT_EQ(texts, QStringList{QStringLiteral("打印数量必须是1到9999之间的整数！")}) << c.quantity;
+        }
+    }
+}
+
+TEST(PrinterUtilities, RawCommandsGoToThePortShownWithLineEndsInOneWrite)
 {
     LabelJobRun run;
-    const QStringList lines = defaultPrintCommandLines();
-    ASSERT_EQ(lines.size(), 12);
-    EXPECT_EQ(SendPrintCommands(run.settings, QStringLiteral("115200"), lines), PrintOutcome::Printed);
-    const QByteArray stream = run.stream();
-    EXPECT_TRUE(stream.startsWith("{D0520,1000,0500|}\r\n{AX;+000,+000,+00|}\r\n"));
-    EXPECT_TRUE(stream.endsWith("{RM;-00-00|}\r\n{XS;I,0001,0000C3200|}\r\n"));
+    const QString shown = run.dir.filePath(QStringLiteral("shown.prn"));
+    const QStringList preset = defaultPrintCommandLines();
+    ASSERT_EQ(preset.size(), 12);
+    const struct {
+        const char* name;
+        QString box;
+        PrintOutcome outcome;
+        QByteArray start; // of what the printer receives
+        QByteArray end;
+    } cases[] = {
+        {"the preset test label", preset.join(u'\n'), PrintOutcome::Printed,
+         "{D0520,1000,0500|}\r\n{AX;+000,+000,+00|}\r\n", "{RM;-00-00|}\r\n{XS;I,0001,0000C3200|}\r\n"},
+        {"a last line break adds no empty line", QStringLiteral("{C|}\n{AY;+00,0|}\n"), PrintOutcome::Printed,
+         "{C|}\r\n{AY;+00,0|}\r\n", "|}\r\n"},
+        {"pasted line ends are not doubled", QStringLiteral("{C|}\r\n\r\n{AY;+00,0|}"), PrintOutcome::Printed,
+         "{C|}\r\n\r\n{AY;+00,0|}\r\n", "|}\r\n"},
+        {"no commands", QStringLiteral(" \n "), PrintOutcome::Refused, "", ""},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(shown);
+        EXPECT_EQ(SendPrintCommands(shown, QStringLiteral("115200"), c.box), c.outcome) << c.name;
+        const QByteArray stream = testing_support::fileContent(shown);
+        EXPECT_TRUE(stream.startsWith(c.start) && stream.endsWith(c.end)) << c.name << ": " << stream.constData();
+        EXPECT_EQ(stream.isEmpty(), c.outcome == PrintOutcome::Refused) << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(run.port)) << "the stored printer port is not the one shown";
+    EXPECT_EQ(testing_support::messageTexts(run.messages), QStringList{QStringLiteral("请输入打印命令！")});
 }
 
 } // namespace
