@@ -156,6 +156,37 @@ TEST(NetworkPrinter, PrinterThatCannotBeReachedOrDropsTheJobGivesTheReason)
         << qPrintable(link.writeFailureReason());
 }
 
+// A job larger than the buffers on the way: a printer that keeps taking bytes gets all of
+// it, however long that takes; one that takes nothing, yet holds the connection (out of
+// paper), ends the job after the stall time.
+TEST(NetworkPrinter, WriteWaitsForAPrinterThatTakesBytesAndGivesUpOnOneThatStalls)
+{
+    for (const bool reading : {true, false}) {
+        QTcpServer printer;
+        ASSERT_TRUE(printer.listen(QHostAddress::LocalHost));
+        qint64 received = 0;
+        QObject::connect(&printer, &QTcpServer::newConnection, [&printer, &received, reading] {
+            QTcpSocket* connection = printer.nextPendingConnection();
+            connection->setReadBufferSize(reading ? 0 : 1024);
+            QObject::connect(connection, &QIODevice::readyRead, [connection, &received, reading] {
+                if (reading)
+                    received += connection->readAll().size();
+            });
+        });
+        QString reason;
+        const auto connection = network_line::connect(loopbackName(printer.serverPort()), &reason);
+        ASSERT_NE(connection, nullptr) << qPrintable(reason);
+        const QByteArray job(16 << 20, 'x');
+        ASSERT_EQ(connection->write(job), job.size());
+        EXPECT_EQ(network_line::drain(*connection, &reason, reading ? 5000 : 300), reading) << qPrintable(reason);
+        EXPECT_EQ(reason.contains(QStringLiteral("0.3 秒内没有接收数据")), !reading) << qPrintable(reason);
+        if (reading) {
+            runEventsUntil([&] { return received == job.size(); }, 3000);
+            EXPECT_EQ(received, job.size());
+        }
+    }
+}
+
 // The address of a printer whose accept queue is full: its connections wait unanswered.
 TEST(NetworkPrinter, ConnectionNotAcceptedInTimeEndsWithTheTimeout)
 {
