@@ -1,7 +1,6 @@
-#include "files/LabelFile.h"
+#include "ReferenceLabel.h"
 #include "job/PrintLabel.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -15,23 +14,8 @@ namespace {
 // The label job of examples/reference-200.xml at 305 dpi. The goal is that building the
 // stream takes at most 1 % of the time the stream needs on a 115200-baud line (ten bit
 // times per byte), so the printer never waits for the program.
-struct ReferenceJob {
-    Tobject document;
-    LabelSettings label;
-    JobSettings settings;
-    PrintControls controls;
-
-    ReferenceJob()
-    {
-        // Picture paths in the example are relative to the source tree.
-        QDir::setCurrent(QStringLiteral(MARLUNE_SOURCE_DIR));
-        const LabelLoadResult result = LoadLabel(QStringLiteral("examples/reference-200.xml"),
-                                                 {document, label, settings}, nullptr);
-        if (!result.fileFound || !result.complete)
-            throw std::runtime_error("examples/reference-200.xml did not load");
-        settings.printDpi = 1;
-        controls = printControlsFromSettings(settings);
-    }
+struct ReferenceJob : ReferenceLabel {
+    PrintControls controls = printControlsFromSettings(settings);
 
     PrintOutcome run(const QString& port)
     {

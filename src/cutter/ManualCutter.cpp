@@ -105,7 +105,7 @@ ManualCommandEnd ManualCutter::send(const CutterPort& port, const QByteArray& co
     if (!openLink(link, port))
         return ManualCommandEnd::PortNotOpened;
     if (!link.Write(command)) {
-        reportLineFailure(QStringLiteral("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(port.name));
+        reportCommandNotSent(port.name);
         return ManualCommandEnd::WriteFailed;
     }
     return ManualCommandEnd::Sent;

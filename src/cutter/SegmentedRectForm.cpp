@@ -25,9 +25,17 @@ QString distanceMessage(RectSide side)
     return QStringLiteral(" 上边线必须大于圆角，小于宽度与圆角之差！");
 }
 
-const QString& sideDistance(const SegmentedRectForm& form)
+std::optional<SegmentedRect> refuse(const QString& message)
 {
-    switch (form.side) {
+    showMessage(QStringLiteral("提示"), message, MessageIcon::Information);
+    return std::nullopt;
+}
+
+// The distance field of a side, of a form that may be constant or not.
+template <typename Form>
+auto& distanceField(Form& form, RectSide side)
+{
+    switch (side) {
     case RectSide::Top:
         return form.upLine;
     case RectSide::Right:
@@ -40,13 +48,17 @@ const QString& sideDistance(const SegmentedRectForm& form)
     return form.leftLine;
 }
 
-std::optional<SegmentedRect> refuse(const QString& message)
+} // namespace
+
+QString& sideDistance(SegmentedRectForm& form, RectSide side)
 {
-    showMessage(QStringLiteral("提示"), message, MessageIcon::Information);
-    return std::nullopt;
+    return distanceField(form, side);
 }
 
-} // namespace
+const QString& sideDistance(const SegmentedRectForm& form)
+{
+    return distanceField(form, form.side);
+}
 
 std::optional<SegmentedRect> acceptSegmentedRectForm(const SegmentedRectForm& form)
 {

@@ -25,6 +25,10 @@ struct SegmentedRectForm {
     RectSide side = RectSide::Left;
 };
 
+// The start distance typed for a side, and for the chosen one.
+QString& sideDistance(SegmentedRectForm& form, RectSide side);
+const QString& sideDistance(const SegmentedRectForm& form);
+
 // The checks of the dialog's "确定", in their order. The first that fails is shown with
 // the caption "提示" and the information icon, and nullopt is returned so the dialog stays
 // open. A field that is not a number raises ConversionError, also while the dialog is still

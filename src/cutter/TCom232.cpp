@@ -1,10 +1,18 @@
 #include "cutter/TCom232.h"
 
+#include "model/MessageService.h"
+
 namespace {
 
 constexpr qsizetype kJudgedFrom = 5;
 
 } // namespace
+
+void reportCommandNotSent(const QString& portName)
+{
+    showMessage(QStringLiteral("Comm Error"), QStringLiteral("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(portName),
+                MessageIcon::Warning);
+}
 
 TCom232::TCom232(QObject* parent)
     : SerialLink(parent)

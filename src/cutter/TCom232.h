@@ -9,6 +9,10 @@ enum class CutterStatus {
     Rejected, // the cutter replied something else
 };
 
+// Tells the operator that the cutter's line did not take the whole of a command sent on its
+// own (no reply is awaited for it); portName as the job window shows it.
+void reportCommandNotSent(const QString& portName);
+
 // The link to the cutting plotter: sends command text and judges the cutter's reply.
 // Made fresh for one job or command and destroyed afterwards.
 class TCom232 : public SerialLink {

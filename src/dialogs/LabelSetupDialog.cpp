@@ -1,5 +1,6 @@
 #include "dialogs/LabelSetupDialog.h"
 
+#include "dialogs/DialogButtons.h"
 #include "files/FileChooser.h"
 #include "model/MessageService.h"
 
@@ -106,22 +107,10 @@ Tf_labelset::Tf_labelset(QWidget* parent)
     m_lock = new QCheckBox(tr("锁定标签（标签上的内容都不可移动）"), this);
     m_lock->setObjectName(QStringLiteral("chbLabelLock"));
 
-    auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("取消"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    connect(ok, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(m_lock);
-    layout->addLayout(buttons);
+    layout->addLayout(confirmButtons(this, [this] { BitBtn1Click(); }));
 
     showForm(LabelSetupForm{});
 }

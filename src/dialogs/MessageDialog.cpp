@@ -53,7 +53,8 @@ MessageAnswer answerOf(int button)
 
 MessageAnswer DialogMessageService::show(const Message& message)
 {
+    auto* owner = qobject_cast<QWidget*>(message.owner);
     QMessageBox box(boxIcon(message.icon), message.caption, message.text,
-                    boxButtons(message.buttons), QApplication::activeWindow());
+                    boxButtons(message.buttons), owner ? owner : QApplication::activeWindow());
     return answerOf(box.exec());
 }

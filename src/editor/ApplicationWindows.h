@@ -3,6 +3,7 @@
 #include "data/SelectRecordDialog.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/LabelSetupDialog.h"
+#include "dialogs/ObjectDialogs.h"
 #include "editor/MainWindow.h"
 #include "job/JobWindow.h"
 
@@ -14,6 +15,7 @@ struct ApplicationWindows {
 
     TfrmMain frmMain;
     Tf_labelset f_labelset;
+    ObjectDialogs objectDialogs{&frmMain};
     Tf_about f_about{&frmMain};
     TfrmOstrel frmOstrel{&frmMain};
     TfrmSelectRecord frmSelectRecord{&frmOstrel};

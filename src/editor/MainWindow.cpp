@@ -338,21 +338,11 @@ void TfrmMain::actionPrintExecute()
     redraw(true);
 }
 void TfrmMain::actionDBSetExecute() {}
-void TfrmMain::actionCutRectExecute() {}
-void TfrmMain::actionCutCircleExecute() {}
-void TfrmMain::actionCutHalfCircleExecute() {}
-void TfrmMain::actionCutLineExecute() {}
-void TfrmMain::actionCutArcExecute() {}
-void TfrmMain::actionCutImageExecute() {}
-void TfrmMain::actionCutLineRectExecute() {}
-void TfrmMain::actionPrintRectExecute() {}
-void TfrmMain::actionPrintLineExecute() {}
 void TfrmMain::actionPrintStringExecute() {}
 void TfrmMain::actionPrintBarExecute() {}
 void TfrmMain::actionPrintQRBarExecute() {}
 void TfrmMain::actionPrintDataMatrixExecute() {}
 void TfrmMain::actionPrintPdf417Execute() {}
-void TfrmMain::actionPrintPictureExecute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}
 void TfrmMain::actionIfPrintFalseExecute() {}

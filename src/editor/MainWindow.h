@@ -9,6 +9,7 @@
 #include <optional>
 
 class LabelViewPanel;
+class ObjectDialogs;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -30,6 +31,7 @@ public:
 
     // The dialogs are created once at start-up, after the main window.
     void setDialogs(Tf_labelset* labelSetup, Tf_about* about);
+    void setObjectDialogs(ObjectDialogs* dialogs) { m_objectDialogs = dialogs; }
     // The print-and-cut window, created once at start-up after the dialogs.
     void setJobWindow(TfrmOstrel* jobWindow) { m_jobWindow = jobWindow; }
     // The label file named on the command line, opened when the window is first shown.
@@ -135,6 +137,10 @@ private:
     void rescale(float zoom);
     void redraw(bool refreshList);
     void showObjectList(const std::optional<ObjectListContent>& content);
+    // A create command on the object dialog of class Dialog (see createThroughDialog),
+    // followed by the redraw when it added objects. Built in MainWindowObjects.cpp.
+    template <typename Dialog, typename Preset, typename Add>
+    void createObjects(Preset preset, Add add);
     Tobject m_document;
     LabelFileSession m_files;
     int m_dpi = 96;
@@ -143,6 +149,7 @@ private:
 
     Tf_labelset* m_labelSetup = nullptr;
     Tf_about* m_about = nullptr;
+    ObjectDialogs* m_objectDialogs = nullptr;
     TfrmOstrel* m_jobWindow = nullptr;
     LabelViewPanel* m_view = nullptr;
     ToolWindowPanel* m_toolWindow = nullptr;

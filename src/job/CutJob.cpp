@@ -44,12 +44,14 @@ CutJobResult sendToCutter(const CutStream& stream, const JobControls& controls, 
         result.end = CutJobEnd::PortClosed;
         return result;
     }
+    // A stop from before the job is not this job's; one given while the stream drains to a
+    // slow line is, and the wait takes it.
+    stopRequested = false;
     link.Resume();
     link.Write(stream.header);
     link.Write(stream.body);
     link.Write(stream.trailer);
 
-    stopRequested = false;
     waitPumping([&link] { return link.status != CutterStatus::Waiting || !link.isOpen(); },
                 QDeadlineTimer::Forever, &stopRequested);
     link.Suspend();

@@ -33,6 +33,7 @@ bool isCutToFile(const QString& portText);
 // Cuts the current label once (or runs the cutter feed job): builds the stream from the
 // inputs as they stand, then writes it into the file named by the port text or sends it to
 // the cutter in three writes and waits, with the program's events running, until the cutter
-// answers or the operator stops. A stop requested before the stream went out is not taken
-// for this job. Raises what buildCutStream raises, before anything is sent.
+// answers or the operator stops. A stop requested before the job began is not taken for it;
+// one given while the stream goes out is. Raises what buildCutStream raises, before anything
+// is sent.
 CutJobResult RunCutJob(CutJobMode mode, const CutJobInputs& inputs);

@@ -10,13 +10,16 @@
 #include "job/TableRecord.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/PortNames.h"
 #include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
+#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -95,10 +98,8 @@ RunEnd JobRunner::print()
     const int quantity = number(RunText::Quantity);
     if (!confirmQuantity(quantity))
         return RunEnd::Refused;
-    if (m_controls.cutter().chbCutFeed) {
-        SendCutterFeed();
-        return RunEnd::Completed;
-    }
+    if (m_controls.cutter().chbCutFeed)
+        return SendCutterFeed() ? RunEnd::Completed : RunEnd::Failed;
     const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
     if (m_controls.isTicked(RunSwitch::IfDB)) {
         if (!throughProgram)
@@ -178,15 +179,31 @@ RunEnd JobRunner::startPrintAndCut()
 
 void JobRunner::stop()
 {
-    // During the timed print delay the operator's clicks wait in the queue and reach the run
-    // at its next wait; a stop from elsewhere (a terminal's Ctrl+C) is held back the same way,
-    // or the next wait would clear it as a stop that came before it.
-    if (m_holdingInput) {
-        m_stopHeld = true;
-        return;
-    }
-    stopRequested = true;
+    requestStop();
     m_controls.setEnabled(RunButton::PrintAndCut, true);
+}
+
+// A stop given while a step keeps the program's events running outside a wait (a label
+// draining to a slow line, the timed print delay) would be cleared by the next wait as one
+// from before it: it is held and given again once the step has ended.
+void JobRunner::requestStop()
+{
+    stopRequested = true;
+    if (m_holdingStops > 0)
+        m_stopHeld = true;
+}
+
+template <typename Step>
+auto JobRunner::holdingStops(Step step)
+{
+    ++m_holdingStops;
+    const auto release = qScopeGuard([this] {
+        if (--m_holdingStops > 0 || !m_stopHeld)
+            return;
+        m_stopHeld = false;
+        QTimer::singleShot(0, &m_context, [this] { requestStop(); });
+    });
+    return step();
 }
 
 WaitOutcome JobRunner::WaitPumping(int milliseconds)
@@ -202,24 +219,32 @@ bool JobRunner::HasCutObjects() const
     });
 }
 
-void JobRunner::SendCutterFeed()
+bool JobRunner::SendCutterFeed()
 {
-    sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
+    return sendToCutter(cutterFeedCommand(m_controls.cutter(), m_document.settings, m_document.label));
 }
 
 EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
+    const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
+    std::unique_ptr<TReadThread> reader = listenForEcho(throughProgram);
     std::unique_ptr<QTcpSocket> printerConnection;
-    const bool printed = m_controls.isTicked(RunSwitch::PrintFile)
-                             ? printThroughProgram(useRecord ? record : QString())
-                             : printLabel(1, useRecord, &printerConnection);
+    const bool printed = holdingStops([this, throughProgram, useRecord, &record, &printerConnection] {
+        return throughProgram ? printThroughProgram(useRecord ? record : QString())
+                              : printLabel(1, useRecord, &printerConnection);
+    });
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
         return EchoCycleEnd::PrinterError;
 
-    const Echo echo = awaitEcho(std::move(printerConnection));
+    // A printer on the network reports over the connection that carried the label.
+    if (printerConnection) {
+        reader->portName = m_controls.printer().cmbPrintPort;
+        reader->adoptConnection(std::move(printerConnection));
+    }
+    const Echo echo = awaitEcho(std::move(reader));
     if (echo == Echo::Stopped)
         return EchoCycleEnd::StoppedAtEcho;
     if (echo == Echo::NoStatusLine)
@@ -259,9 +284,8 @@ EchoCycleEnd JobRunner::RunEchoRecords()
 
 RunEnd JobRunner::RunEchoLoop(int n)
 {
-    const bool overRecords = m_controls.isTicked(RunSwitch::IfDB);
     for (int round = 0; round < n; ++round) {
-        const EchoCycleEnd end = overRecords ? RunEchoRecords() : RunEchoCycle(QString());
+        const EchoCycleEnd end = m_controls.isTicked(RunSwitch::IfDB) ? RunEchoRecords() : RunEchoCycle(QString());
         if (end != EchoCycleEnd::Done)
             return endOfCycle(end);
     }
@@ -311,11 +335,19 @@ RunEnd JobRunner::timedRecords(int passes)
 // cut delay. A label that was not printed is not cut: the knife would cut blank stock.
 RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAfterCut)
 {
-    if (!printOne())
+    if (!holdingStops(printOne))
         return RunEnd::Failed;
     countLabel();
     holdPrintDelay();
-    if (!cutLabel(CutJobMode::CurrentLabel))
+    const CutJobResult cut = cutJob(CutJobMode::CurrentLabel);
+    // A stop that ends the wait for the cutter's answer comes after the whole stream went
+    // out: the cutter cuts the label, which the counter counts already, so it is finished.
+    if (cut.end == CutJobEnd::Stopped) {
+        if (labelFinished)
+            labelFinished();
+        return RunEnd::Stopped;
+    }
+    if (!cut.cut())
         return RunEnd::Failed;
     if (labelFinished)
         labelFinished();
@@ -324,16 +356,12 @@ RunEnd JobRunner::timedLabel(const std::function<bool()>& printOne, bool waitAft
     return RunEnd::Completed;
 }
 
+// The operator's clicks wait in the queue during the delay and reach the run at its next
+// wait; a stop from elsewhere (a terminal's Ctrl+C) is held the same way.
 void JobRunner::holdPrintDelay()
 {
     const int delay = number(RunText::PrintSleep);
-    m_holdingInput = true;
-    delayHoldingInput(delay);
-    m_holdingInput = false;
-    if (m_stopHeld) {
-        m_stopHeld = false;
-        QTimer::singleShot(0, &m_context, [this] { stop(); });
-    }
+    holdingStops([delay] { delayHoldingInput(delay); });
 }
 
 bool JobRunner::printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection)
@@ -359,22 +387,28 @@ bool JobRunner::printThroughProgram(const QString& record)
     return true;
 }
 
-// The status reader listens from the moment the label has gone out until the printer
-// reports, or until the operator stops. No report can come over a status line that did not
-// open or went away (the reader has told the operator), so the wait ends there too rather
-// than hold the run until the operator notices. A printer on the network reports over the
-// connection that carried the label; the status port is then not used.
-JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<QTcpSocket> printerConnection)
+// The status reader opens the status port before the label goes out, so that a report the
+// line still holds from an earlier label is discarded while the echo of this one is kept. A
+// printer on the network reports over the connection that will carry the label, new for each
+// label: the status port is not used.
+std::unique_ptr<TReadThread> JobRunner::listenForEcho(bool throughProgram)
 {
     const PrintControls controls = m_controls.printer();
-    TReadThread reader;
-    if (printerConnection) {
-        reader.portName = controls.cmbPrintPort;
-        reader.adoptConnection(std::move(printerConnection));
-    } else {
-        reader.portName = controls.cmbPrintStatusPort;
-        reader.Configure(controls.cmbPrintBaud.trimmed());
-    }
+    auto reader = std::make_unique<TReadThread>();
+    if (!throughProgram && isNetworkPortName(controls.cmbPrintPort))
+        return reader;
+    reader->portName = controls.cmbPrintStatusPort;
+    reader->Configure(controls.cmbPrintBaud.trimmed());
+    return reader;
+}
+
+// The status reader polls from the moment the label has gone out until the printer
+// reports, or until the operator stops, and closes the status port after. No report can
+// come over a status line that did not open or went away (the reader has told the
+// operator), so the wait ends there too rather than hold the run until the operator notices.
+JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<TReadThread> owned)
+{
+    TReadThread& reader = *owned;
     reader.Resume();
     reader.status = PrinterStatus::Waiting;
     stopRequested = false;
@@ -397,24 +431,37 @@ JobRunner::Echo JobRunner::awaitEcho(std::unique_ptr<QTcpSocket> printerConnecti
 
 bool JobRunner::cutLabel(CutJobMode mode)
 {
+    return cutJob(mode).cut();
+}
+
+CutJobResult JobRunner::cutJob(CutJobMode mode)
+{
     const JobControls controls = m_controls.cutter();
-    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested})
-        .cut();
+    return RunCutJob(mode, {controls, m_document.settings, m_document.label, m_document.objects, stopRequested});
 }
 
 // A command the cutter takes on its own: no reply is awaited, so the link is not resumed.
-void JobRunner::sendToCutter(const QByteArray& command)
+// Whether the cutter's line took every byte; the operator is told when not (a port that did
+// not open has told him already).
+bool JobRunner::sendToCutter(const QByteArray& command)
 {
     const JobControls controls = m_controls.cutter();
     TCom232 link;
     link.portName = controls.cmbCutPort;
     link.Configure(controls.cmbCutBaud.trimmed());
-    link.Write(command);
+    if (!link.isOpen())
+        return false;
+    if (link.Write(command))
+        return true;
+    reportCommandNotSent(controls.cmbCutPort);
+    return false;
 }
 
+// The counter stops at the largest number it holds rather than turn negative.
 void JobRunner::countLabel()
 {
-    m_controls.setText(RunText::Counter, QString::number(number(RunText::Counter) + 1));
+    const qint64 counted = qint64(number(RunText::Counter)) + 1;
+    m_controls.setText(RunText::Counter, QString::number(qMin<qint64>(counted, std::numeric_limits<int>::max())));
 }
 
 // In echo mode the quantity box shows how many labels remain.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/CutJob.h"
 #include "job/CutStream.h"
 #include "job/RunControls.h"
 #include "model/LabelSettings.h"
@@ -14,6 +15,7 @@
 
 class LabelProgramSession;
 class QTcpSocket;
+class TReadThread;
 
 // How a run started from one of the job window's buttons ended.
 enum class RunEnd {
@@ -66,8 +68,9 @@ public:
     RunEnd printAndCut();
     // "停止(&S)": the run ends at its next wait, and "打印雕刻(&B)" can start again.
     void stop();
-    // "退出(&X)" and closing the window: the run ends at its next wait.
-    void requestStop() { stopRequested = true; }
+    // "退出(&X)" and closing the window: the run ends at its next wait. A stop given while a
+    // label goes out or during the timed print delay is taken by the wait that follows.
+    void requestStop();
 
     // Keeps the program's events running for the milliseconds given: TimedOut when they
     // passed, Stopped when the operator asked to stop meanwhile. A stop asked before the wait
@@ -76,18 +79,24 @@ public:
     // Whether some object is a cut object by its type name, whether switched on or not.
     bool HasCutObjects() const;
     // Cutter feed mode's print button: the feed command to the cutter, without a reply.
-    void SendCutterFeed();
+    // Returns whether the cutter's line took all of it (the operator was told otherwise).
+    bool SendCutterFeed();
     // One echo-mode label: print, await the printer's status echo, delay, cut.
     EchoCycleEnd RunEchoCycle(const QString& record);
     // One echo-mode cycle per record in the range, until one does not end Done; returns how
     // the last cycle ended (Done for an empty range).
     EchoCycleEnd RunEchoRecords();
-    // Up to n echo-mode rounds (labels, or passes over the records); a round that does not
-    // end well ends the run.
+    // Up to n echo-mode rounds (labels, or passes over the records, as "chbIfDB" stands when
+    // the round begins); a round that does not end well ends the run.
     RunEnd RunEchoLoop(int n);
     // Print-and-cut with a fixed delay instead of the status echo: n labels, or n passes
-    // over the records. The quantity box is not counted down.
+    // over the records. The quantity box is not counted down. A stop that ends the wait for
+    // the cutter's answer finishes that label: its stream went out and it was counted.
     RunEnd RunTimedLoop(int n);
+
+    // The label's objects as the next label would print them.
+    const ShapeList& objects() const { return m_document.objects; }
+    const LabelSettings& label() const { return m_document.label; }
 
     // Set by the stop and exit buttons, cleared when a wait begins.
     bool stopRequested = false;
@@ -102,9 +111,11 @@ private:
     RunEnd printRecords();
     bool printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection = nullptr);
     bool printThroughProgram(const QString& record);
-    Echo awaitEcho(std::unique_ptr<QTcpSocket> printerConnection);
+    std::unique_ptr<TReadThread> listenForEcho(bool throughProgram);
+    Echo awaitEcho(std::unique_ptr<TReadThread> reader);
     bool cutLabel(CutJobMode mode);
-    void sendToCutter(const QByteArray& command);
+    CutJobResult cutJob(CutJobMode mode);
+    bool sendToCutter(const QByteArray& command);
     void countLabel();
     void countDownQuantity();
     int number(RunText box) const;
@@ -113,12 +124,14 @@ private:
     RunEnd timedLabel(const std::function<bool()>& printOne, bool waitAfterCut);
     RunEnd timedRecords(int passes);
     void holdPrintDelay();
+    template <typename Step>
+    auto holdingStops(Step step);
     LabelProgramSession& program();
 
     RunDocument m_document;
     RunControls& m_controls;
     LabelProgramSession* m_program;
-    bool m_holdingInput = false;
+    int m_holdingStops = 0; // steps under way that hold a stop for the next wait
     bool m_stopHeld = false;
     QObject m_context; // owns the held stop's delivery, which must not outlive the runner
 };

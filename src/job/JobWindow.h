@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class LabelPreviewWindow;
 class QTabWidget;
 class TfrmSelectRecord;
 
@@ -77,6 +78,8 @@ public slots:
     void btnSetCounterClick();
     void btnDBSetClick();
     void btnSelectRecordClick();
+    // "预览": the next label as the machine will make it, from the controls as they stand.
+    void btnPreviewClick();
 
     // The cutter driven by hand, tab "雕刻命令".
     void btnCutCarLeftClick();
@@ -139,6 +142,7 @@ private:
     std::unique_ptr<JobRunner> m_runner;
     LabelProgramSession m_program;
     TfrmSelectRecord* m_recordPicker = nullptr;
+    LabelPreviewWindow* m_preview = nullptr; // made at the first preview, owned by the window
     ManualCutter m_manualCutter;
     int m_runs = 0;
     bool m_closeWhenStopped = false;

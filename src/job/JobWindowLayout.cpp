@@ -312,7 +312,8 @@ QWidget* TfrmOstrel::createRunArea()
         const char* name;
         const char* caption;
     } runButtons[] = {
-        {"btnFeed", QT_TR_NOOP("出空白纸")},     {"btnPrint", QT_TR_NOOP("打印(&P)")},
+        {"btnFeed", QT_TR_NOOP("出空白纸")},     {"btnPreview", QT_TR_NOOP("预览")},
+        {"btnPrint", QT_TR_NOOP("打印(&P)")},
         {"btnCut", QT_TR_NOOP("雕刻(&C)")},      {"btnPrintCut", QT_TR_NOOP("打印雕刻(&B)")},
         {"btnStop", QT_TR_NOOP("停止(&S)")},     {"btnClose", QT_TR_NOOP("退出(&X)")},
     };

@@ -2,6 +2,7 @@
 
 #include "data/SelectRecordDialog.h"
 #include "job/JobWindowForm.h"
+#include "job/LabelPreviewWindow.h"
 #include "job/MachineUtilities.h"
 #include "job/PrinterUtilities.h"
 #include "model/Convert.h"
@@ -29,6 +30,7 @@ void TfrmOstrel::connectUtilities()
         {"btnSetCounter", &TfrmOstrel::btnSetCounterClick},
         {"btnDBSet", &TfrmOstrel::btnDBSetClick},
         {"btnSelectRecord", &TfrmOstrel::btnSelectRecordClick},
+        {"btnPreview", &TfrmOstrel::btnPreviewClick},
         {"btnCutCarLeft", &TfrmOstrel::btnCutCarLeftClick},
         {"btnCutCarUp", &TfrmOstrel::btnCutCarUpClick},
         {"btnCutCarRight", &TfrmOstrel::btnCutCarRightClick},
@@ -122,6 +124,29 @@ void TfrmOstrel::btnSelectRecordClick()
     m_recordPicker->setRecordText(range->text());
     if (m_recordPicker->exec() == QDialog::Accepted)
         range->setText(m_recordPicker->recordText());
+}
+
+// The preview takes the controls as a print started now would: the settings they stand for,
+// the label's objects with their serial values as they are, the first record of the range.
+// Nothing is stored and nothing is sent.
+void TfrmOstrel::btnPreviewClick()
+{
+    if (!m_runner)
+        return;
+    JobSettings settings = jobSettings();
+    const JobWindowForm form = m_controls->read();
+    const FormProblem problem = storeJobWindowForm(form, settings);
+    if (!problem.message.isEmpty()) {
+        showProblem(problem);
+        return;
+    }
+    const NextLabelPreview preview = previewNextLabel(m_runner->objects(), m_runner->label(), settings, form.txtRecord);
+    QStringList notes;
+    if (form.chbPrintFile)
+        notes.append(tr("标签由BarTender打印：预览显示的是本程序自己发送打印命令时的标签。"));
+    if (!m_preview)
+        m_preview = new LabelPreviewWindow(this);
+    m_preview->showPreview(preview, notes);
 }
 
 CutterPort TfrmOstrel::cutterPort() const

@@ -24,6 +24,21 @@ void reportWriteFailed(const QString& portName, const QString& reason)
     showMessage(QStringLiteral("错误"), text, MessageIcon::Error);
 }
 
+bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, const JobSettings& settings,
+                   int quantity, bool feedMode)
+{
+    const LabelFrame& frame = label.frame;
+    bool delivered = link.Write(labelHeader(frame.width, frame.height, frame.rotation == 3, settings, feedMode));
+    if (!feedMode) {
+        for (qsizetype index = 0; delivered && index < objects.size(); ++index) {
+            const Tshape& shape = objects[index];
+            if (shape.ifPrint)
+                delivered = writeObjectCommands(link, shape, int(index), label);
+        }
+    }
+    return delivered && link.Write(issueCommand(QString::number(quantity), settings));
+}
+
 PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int offsetX, int offsetY, int quantity,
                         const RecordFields* record)
 {
@@ -40,15 +55,7 @@ PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int o
         reportPortNotOpened(link.openFailureHint());
         return PrintOutcome::PortNotOpened;
     }
-    bool delivered = link.Write(labelHeader(width, height, job.rotation == 3, settings, feedMode));
-    if (!feedMode) {
-        for (qsizetype index = 0; delivered && index < job.objects.size(); ++index) {
-            const Tshape& shape = job.objects[index];
-            if (shape.ifPrint)
-                delivered = writeObjectCommands(link, shape, int(index), label);
-        }
-    }
-    delivered = delivered && link.Write(issueCommand(QString::number(quantity), settings));
+    bool delivered = writeLabelJob(link, job.objects, label, settings, quantity, feedMode);
     if (delivered && job.echoConnection)
         *job.echoConnection = link.takeConnection();
     delivered = link.Close() && delivered;

@@ -8,6 +8,8 @@
 
 class QTcpSocket;
 class RecordFields;
+class Tcom;
+struct LabelJob;
 
 // How a printer job ended. Only Printed counts as a label printed: when the port does not
 // open nothing is sent, and when the port stops taking bytes (a printer unplugged mid-job, a
@@ -27,6 +29,12 @@ struct PrintJobContext {
     // took whole: its status echo comes back over it. Null: the connection closes with the job.
     std::unique_ptr<QTcpSocket>* echoConnection = nullptr;
 };
+
+// Writes one label job to an open link: the header, every printed object's commands (none in
+// feed mode) and the issue command for quantity copies. Returns false when the link did not
+// take every byte. Raises what writeObjectCommands raises; what was written stays written.
+bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, const JobSettings& settings,
+                   int quantity, bool feedMode);
 
 // One label job: refreshes the settings, opens the printer port ("打开打印端口错误" when it
 // does not open), writes the header, every printed object's commands (none in feed mode) and

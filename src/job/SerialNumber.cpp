@@ -60,3 +60,21 @@ void AdvanceSerials(ShapeList& objects)
             shape.barValue = IncrementSerial(shape.barValue, shape.selfAdd);
     }
 }
+
+bool takeSerialValues(const ShapeList& advanced, ShapeList& stored)
+{
+    bool changed = false;
+    const auto take = [&changed](QString& to, const QString& from) {
+        changed = changed || to != from;
+        to = from;
+    };
+    for (qsizetype index = 0; index < qMin(advanced.size(), stored.size()); ++index) {
+        const Tshape& from = advanced[index];
+        Tshape& to = stored[index];
+        if (to.kind() == ShapeKind::PrintString && to.serialNo != 0)
+            take(to.str, from.str);
+        else if (to.kind() == ShapeKind::PrintBar && to.selfAdd != 0)
+            take(to.barValue, from.barValue);
+    }
+    return changed;
+}

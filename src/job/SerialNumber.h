@@ -16,3 +16,8 @@ QString IncrementSerial(const QString& text, int step);
 // are not printed: every serial text steps by its serialNo and every linear symbol's value by
 // its selfAdd. Only the stored values change; values taken from records are never stored.
 void AdvanceSerials(ShapeList& objects);
+
+// Puts the serial values of `advanced` (the texts and symbol values AdvanceSerials steps) on
+// the same objects of `stored`, leaving every other field of `stored` as it is. The lists hold
+// the same objects in the same order. Returns whether any value differed.
+bool takeSerialValues(const ShapeList& advanced, ShapeList& stored);

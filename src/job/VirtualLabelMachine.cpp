@@ -1,5 +1,8 @@
 #include "job/VirtualLabelMachine.h"
 
+#include "job/RunPictures.h"
+
+#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTcpServer>
@@ -73,6 +76,13 @@ bool VirtualLabelMachine::start(QString* error)
     };
     if (!openLog(m_options.printerLog, m_printerLog) || !openLog(m_options.cutterLog, m_cutterLog))
         return false;
+    if (!m_options.renderFolder.isEmpty()) {
+        if (!QDir().mkpath(m_options.renderFolder)) {
+            *error = QStringLiteral("cannot make the picture folder %1").arg(m_options.renderFolder);
+            return false;
+        }
+        m_pictures = std::make_unique<RunPictures>(m_options.renderFolder, m_options.renderDpi);
+    }
     for (int i = 0; i < int(m_terminals.size()); ++i) {
         if (!openTerminal(m_terminals[i], error))
             return false;
@@ -122,6 +132,7 @@ void VirtualLabelMachine::acceptConnections()
 void VirtualLabelMachine::readFrom(QTcpSocket* connection)
 {
     const QByteArray bytes = connection->readAll();
+    drawPictures(Port::Printer, bytes);
     if (m_printerLog)
         m_printerLog->write(bytes);
     QByteArray& pending = m_connectionPending[connection];
@@ -172,6 +183,8 @@ void VirtualLabelMachine::readFrom(Port port)
             break;
         }
         const QByteArray bytes(buffer, n);
+        if (port != Port::Status)
+            drawPictures(port, bytes);
         if (port == Port::Printer) {
             if (m_printerLog)
                 m_printerLog->write(bytes);
@@ -186,6 +199,18 @@ void VirtualLabelMachine::readFrom(Port port)
         takePrinterCommands(t.pending, {});
     else if (port == Port::Cutter)
         takeCutterCommands();
+}
+
+void VirtualLabelMachine::drawPictures(Port port, const QByteArray& bytes)
+{
+    if (!m_pictures)
+        return;
+    if (port == Port::Printer)
+        m_pictures->printerBytes(bytes);
+    else
+        m_pictures->cutterBytes(bytes);
+    if (const QStringList problems = m_pictures->takeMessages(); !problems.isEmpty())
+        emit pictureProblems(problems);
 }
 
 // Issue commands are "{XS;" … "|}"; one whose last field ends in "1" asks for a report.

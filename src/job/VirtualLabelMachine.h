@@ -6,12 +6,14 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <unordered_map>
 
 class QFile;
 class QSocketNotifier;
 class QTcpServer;
 class QTcpSocket;
+class RunPictures;
 
 // How the virtual machine behaves; the defaults answer every request correctly.
 struct VirtualMachineOptions {
@@ -29,6 +31,8 @@ struct VirtualMachineOptions {
     int labels = 0;           // after this many reports and replies the machine stops (0: never)
     int tcpPort = -1;         // the printer also listens on 127.0.0.1 at this port (0: any free
                               // one) and reports over the connection; -1: not on the network
+    QString renderFolder;     // each label printed and each cut stream is drawn into it (empty: none)
+    int renderDpi = 305;      // the printer's resolution for those pictures
 };
 
 // A label machine on three pseudo-terminals for tests and for operators without hardware.
@@ -64,6 +68,8 @@ public:
 signals:
     // The number of labels asked for has been printed and cut.
     void finished();
+    // A label or cut stream could not be drawn (in full) or its picture not written.
+    void pictureProblems(const QStringList& lines);
 
 private:
     // Where a report goes: the status terminal, or the connection that carried the request.
@@ -94,6 +100,7 @@ private:
     void send(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs);
     void answer(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs);
     void checkFinished();
+    void drawPictures(Port port, const QByteArray& bytes);
     Terminal& terminal(Port port) { return m_terminals[static_cast<int>(port)]; }
 
     VirtualMachineOptions m_options;
@@ -102,6 +109,7 @@ private:
     QFile* m_cutterLog = nullptr;
     QTcpServer* m_server = nullptr;
     std::unordered_map<QTcpSocket*, QByteArray> m_connectionPending;
+    std::unique_ptr<RunPictures> m_pictures;
     int m_statusRequests = 0;
     int m_cutterRequests = 0;
     int m_reportsSent = 0;

@@ -54,12 +54,12 @@ void setMessageService(MessageService* service)
 
 void showMessage(const QString& caption, const QString& text, MessageIcon icon)
 {
-    messageService().show({caption, text, icon, MessageButtons::Ok});
+    messageService().show({caption, text, icon, MessageButtons::Ok, nullptr});
 }
 
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons)
 {
-    return messageService().show({caption, text, MessageIcon::Question, buttons});
+    return messageService().show({caption, text, MessageIcon::Question, buttons, nullptr});
 }
 
 void showStandardError(const QString& text)

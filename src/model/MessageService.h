@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QObject;
+
 #include <functional>
 
 // Messages the operator can act on go through one service, so that core code never opens
@@ -17,6 +19,9 @@ struct Message {
     QString text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // The window the box belongs to (a dialog's own messages stay over that dialog);
+    // nullptr lets the service choose.
+    QObject* owner = nullptr;
 };
 
 class MessageService {

@@ -61,6 +61,9 @@ bool SerialLink::openLine(const QString& baudText, const QString& failureText)
         return false;
     }
     applyLineSettings(*port, baudText);
+    // What the line holds already answers an earlier label or cut (one nobody waited for, or
+    // one the operator stopped waiting for): taken now, it would pass for this job's answer.
+    port->clear(QSerialPort::Input);
     m_line = port;
     watchArrivals();
     // A line that hangs up keeps reporting errors (often as a refused control) on every

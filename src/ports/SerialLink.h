@@ -36,8 +36,9 @@ public:
 protected:
     explicit SerialLink(QObject* parent = nullptr);
 
-    // Opens portName for reading and writing and sets the baud rule and 8-N-1. On failure
-    // shows `failureText` (caption "Comm Error") and leaves the link closed.
+    // Opens portName for reading and writing, sets the baud rule and 8-N-1 and discards what
+    // the line holds from before. On failure shows `failureText` (caption "Comm Error") and
+    // leaves the link closed.
     bool openLine(const QString& baudText, const QString& failureText);
     // The first steps of a poll: the bytes that have arrived, without NUL bytes; empty when
     // nothing arrived, the line is closed, or 256 bytes or more were waiting (then they are

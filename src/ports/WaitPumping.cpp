@@ -16,14 +16,21 @@ WaitOutcome pumpUntil(const std::function<bool()>& ready, QDeadlineTimer deadlin
     if (!deadline.isForever())
         wakeUp.start(std::chrono::milliseconds(qMax<qint64>(0, deadline.remainingTime())));
 
+    // A wait that is over before it begins still handles what is pending once, so that a
+    // delay of nothing lets the window repaint and a stop press in.
+    bool pumped = false;
     for (;;) {
         if (stop && *stop)
             return WaitOutcome::Stopped;
         if (ready && ready())
             return WaitOutcome::Ready;
-        if (deadline.hasExpired())
+        if (!deadline.hasExpired())
+            QCoreApplication::processEvents(events | QEventLoop::WaitForMoreEvents);
+        else if (pumped)
             return WaitOutcome::TimedOut;
-        QCoreApplication::processEvents(events | QEventLoop::WaitForMoreEvents);
+        else
+            QCoreApplication::processEvents(events);
+        pumped = true;
     }
 }
 

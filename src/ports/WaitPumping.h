@@ -12,7 +12,8 @@
 enum class WaitOutcome { Ready, TimedOut, Stopped };
 
 // `ready` may be empty (a plain delay); `stop` may be null. The stop flag wins over the
-// condition when both hold, since the operator's stop must end a run.
+// condition when both hold, since the operator's stop must end a run. Pending events are
+// handled at least once, also when the deadline has passed already.
 WaitOutcome waitPumping(const std::function<bool()>& ready, QDeadlineTimer deadline,
                         const bool* stop = nullptr);
 

@@ -114,6 +114,15 @@ QPoint LabelFrame::secondCorner(const Tshape& s) const
     }
 }
 
+std::optional<LinearSymbolType> linearTypeOfCode(QByteArrayView code)
+{
+    for (const LinearType& type : kLinearTypes) {
+        if (code == type.code)
+            return LinearSymbolType{QString::fromLatin1(type.name), type.wideForm};
+    }
+    return std::nullopt;
+}
+
 int symbolRotationCode(int direction, int labelRotation)
 {
     switch (labelRotation) {

@@ -3,8 +3,11 @@
 #include "model/Tshape.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QPoint>
 #include <QString>
+
+#include <optional>
 
 // Where and how the objects of a label land in the printer's frame.
 struct LabelFrame {
@@ -28,6 +31,15 @@ int symbolRotationCode(int direction, int labelRotation);
 
 // The rotation of a text graphic: the object's quarter turns less the label's.
 int textRotation(int direction, int labelRotation);
+
+// A linear symbol type as the printer's type code names it: the type's name as the objects
+// store it (in upper case) and whether the command gives narrow and wide widths instead of
+// one module width. nullopt for a code the program never sends.
+struct LinearSymbolType {
+    QString barType;
+    bool wideForm = false;
+};
+std::optional<LinearSymbolType> linearTypeOfCode(QByteArrayView code);
 
 // The command of a rectangle, a line or a symbol, with the object's index in the list and the
 // data the symbol encodes (prefix and suffix included). Empty for the other kinds and for a

@@ -3,6 +3,7 @@
 #include "ports/NetworkLine.h"
 #include "ports/SerialLine.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QSerialPort>
@@ -60,6 +61,12 @@ Tcom::Tcom(const QString& portName)
 {
 }
 
+Tcom::Tcom(InMemory)
+    : m_inMemory(true)
+{
+    Open(QString());
+}
+
 Tcom::~Tcom()
 {
     Close();
@@ -68,6 +75,13 @@ Tcom::~Tcom()
 bool Tcom::Open(const QString& baudText)
 {
     Close();
+    if (m_inMemory) {
+        m_memory.clear();
+        auto buffer = std::make_unique<QBuffer>(&m_memory);
+        buffer->open(QIODevice::WriteOnly);
+        m_device = std::move(buffer);
+        return true;
+    }
     m_target = resolvePortName(portName);
     m_failure.clear();
     switch (m_target.kind) {

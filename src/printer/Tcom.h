@@ -16,6 +16,10 @@ class QTcpSocket;
 class Tcom {
 public:
     explicit Tcom(const QString& portName);
+    // A link that keeps what it is given instead of sending it: the preview reads the job
+    // back from memory() to show what the printer would receive. It is open from the start.
+    struct InMemory {};
+    explicit Tcom(InMemory);
     ~Tcom();
     Tcom(const Tcom&) = delete;
     Tcom& operator=(const Tcom&) = delete;
@@ -47,8 +51,13 @@ public:
     // before it may have closed it. Null for other ports.
     std::unique_ptr<QTcpSocket> takeConnection();
 
+    // Everything written to an in-memory link, whether closed or not.
+    const QByteArray& memory() const { return m_memory; }
+
 private:
     std::unique_ptr<QIODevice> m_device;
     PortTarget m_target;
     QString m_failure;
+    bool m_inMemory = false;
+    QByteArray m_memory;
 };

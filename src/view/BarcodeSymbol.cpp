@@ -87,5 +87,6 @@ BarcodeSymbol encodeSymbol(const SymbolRequest& request)
         return {};
     generated.width = intendedSize(symbol->bitmap_width, request.scale);
     generated.height = intendedSize(symbol->bitmap_height, request.scale);
+    generated.rows = symbol->rows;
     return generated;
 }

@@ -31,6 +31,7 @@ struct BarcodeSymbol {
     QImage image;
     int width = 0;
     int height = 0;
+    int rows = 0; // symbol->rows: a PDF417 row is several pixels high in image
 
     bool isEmpty() const { return image.isNull(); }
 };

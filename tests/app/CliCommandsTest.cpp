@@ -26,6 +26,7 @@ const CommandShape kCommands[] = {
     {"dump", {"IN"}, true},
     {"resave", {"IN", "-o", "OUT"}, true},
     {"render", {"IN", "-o", "OUT"}, true},
+    {"preview", {"IN", "-o", "OUT"}, true},
     {"print", {"IN", "-o", "OUT"}, true},
     {"trace", {"IN"}, false},
     {"import-dxf", {"IN", "-o", "OUT"}, false},

@@ -9,9 +9,11 @@
 #include "model/MessageService.h"
 #include "model/TextCodec.h"
 #include "ports/WaitPumping.h"
+#include "support/PtyPair.h"
 #include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,6 +31,19 @@ Tshape productCode()
     qr.barWidth = 4;
     qr.barValue = QStringLiteral("存货");
     return qr;
+}
+
+// A text printed as a picture whose label job outgrows what a line holds unread, so that it
+// drains only as fast as the printer takes it.
+Tshape largeText()
+{
+    Tshape text = makeShape(ShapeKind::PrintString);
+    text.str = QStringLiteral("8888888888");
+    text.fontName = QStringLiteral("DejaVu Sans");
+    text.printSize = 72;
+    text.widthFactor = 1;
+    text.heightFactor = 1;
+    return text;
 }
 
 // A label with a printed symbol and a cut rectangle, the job window's controls as the
@@ -100,6 +115,8 @@ TEST(JobRunner, EchoModeCutsEachLabelAfterThePrinterReports)
     } cases[] = {
         {"three good labels", {}, 3, RunEnd::Completed, 3, 3, 3, false, "1"},
         {"interim reports first", {QStringLiteral("--interim")}, 2, RunEnd::Completed, 2, 2, 2, false, "1"},
+        {"a printer that reports at once", {QStringLiteral("--print-ms"), QStringLiteral("0")}, 2, RunEnd::Completed,
+         2, 2, 2, false, "1"},
         {"fault on the second label", {QStringLiteral("--fault-at"), QStringLiteral("2")}, 3, RunEnd::Failed, 2, 1,
          1, true, "2"},
         {"cutter rejects the first label", {QStringLiteral("--cutter-reply"), QStringLiteral("E0001")}, 3,
@@ -183,13 +200,15 @@ TEST(JobRunner, TimedModePrintsDelaysAndCutsWithoutACutDelayAfterTheLastLabel)
 
 // A stop that arrives while the print delay holds the operator's input reaches the run at its
 // next wait, as a click would: the cut job's wait, so the label's stream has gone out to the
-// cutter and the run ends before the next label.
+// cutter, the label counts as finished, and the run ends before the next label.
 TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
 {
     MachineRun run({QStringLiteral("--cut-ms"), QStringLiteral("300")});
     run.controls.setTicked(RunSwitch::Thread, false);
     run.controls.setText(RunText::PrintSleep, QStringLiteral("400"));
     run.setQuantity(3);
+    int finished = 0;
+    run.runner.labelFinished = [&finished] { ++finished; };
     QObject terminal;
     QTimer::singleShot(100, &terminal, [&run] { run.runner.stop(); });
 
@@ -197,6 +216,8 @@ TEST(JobRunner, StopHeldDuringTheTimedPrintDelayEndsTheRun)
     EXPECT_EQ(run.labelsPrinted(), 1);
     const QByteArray stream = run.cutStream();
     EXPECT_EQ(run.cutterLogOf(stream), stream);
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(run.counter(), QStringLiteral("6"));
 }
 
 TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
@@ -208,8 +229,10 @@ TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
         const char* range;
         int quantity;
         QList<const char16_t*> printed;
+        int recordsOffAfterLabel = 0; // "chbIfDB" is unticked once this label is finished
     } cases[] = {
         {"echo, one record", true, "2", 1, {u"桃"}},
+        {"echo, records switched off after the first round", true, "1-2", 2, {u"梨", u"桃", u"存货"}, 2},
         {"echo, the whole sheet twice", true, "1-2", 2, {u"梨", u"桃", u"梨", u"桃"}},
         {"timed, two passes of one record", false, "1,", 2, {u"梨", u"梨"}},
         {"range beyond the sheet", true, "5-9", 1, {}},
@@ -223,6 +246,11 @@ TEST(JobRunner, RecordRunsPrintEachRecordInTheRange)
         run.controls.setTicked(RunSwitch::Thread, c.echo);
         run.controls.setText(RunText::Record, QString::fromLatin1(c.range));
         run.setQuantity(c.quantity);
+        int finished = 0;
+        run.runner.labelFinished = [&run, &finished, &c] {
+            if (++finished == c.recordsOffAfterLabel)
+                run.controls.setTicked(RunSwitch::IfDB, false);
+        };
 
         EXPECT_EQ(run.runner.printAndCut(), RunEnd::Completed) << c.name;
         const QByteArray log = run.printerLog();
@@ -383,6 +411,150 @@ TEST(JobRunner, WaitPumpingEndsOnAStopDuringTheWaitOnly)
     QObject operatorAtTheWindow;
     QTimer::singleShot(20, &operatorAtTheWindow, [&runner] { runner.stop(); });
     EXPECT_EQ(runner.WaitPumping(600000), WaitOutcome::Stopped);
+    // A delay of nothing still handles what is pending once.
+    for (const int delay : {0, -5}) {
+        QTimer::singleShot(0, &operatorAtTheWindow, [&runner] { runner.stop(); });
+        EXPECT_EQ(runner.WaitPumping(delay), WaitOutcome::Stopped) << delay;
+    }
+}
+
+// A printer or cutter that takes nothing until the operator has pressed stop: the label or
+// the cut stream drains with the program's events running, and the stop lands in the middle
+// of it. A slow printer then hands what it took on to the virtual machine, which answers as
+// for any label; a slow cutter acknowledges every whole stream it took.
+TEST(JobRunner, StopGivenWhileALabelGoesOutEndsTheRunAtItsNextWait)
+{
+    enum class Slow { Printer, Cutter };
+    const struct {
+        const char* name;
+        Slow slow;
+        bool echo;
+        int streamsCut; // the timed run stops at the wait for the cutter, after the stream
+        int labelsFinished;
+        const char* counter;
+    } cases[] = {
+        {"echo mode, slow printer: stops at the wait for the echo", Slow::Printer, true, 0, 0, "5"},
+        {"timed mode, slow printer: stops at the wait for the cutter", Slow::Printer, false, 1, 1, "6"},
+        {"echo mode, slow cutter: stops at the wait for its answer", Slow::Cutter, true, 1, 0, "5"},
+        {"timed mode, slow cutter: stops at the wait for its answer", Slow::Cutter, false, 1, 1, "6"},
+    };
+    for (const auto& c : cases) {
+        MachineRun run;
+        if (c.slow == Slow::Printer)
+            run.objects.append(largeText());
+        else
+            run.objects.append(ShapeList(3000, CutJobFixture::cutRectangle()));
+        run.controls.setTicked(RunSwitch::Thread, c.echo);
+        run.setQuantity(2);
+        PtyPair line;
+        ASSERT_TRUE(line.isValid());
+        (c.slow == Slow::Printer ? run.controls.printerControls.cmbPrintPort : run.controls.cutterControls.cmbCutPort) =
+            line.path();
+        QFile machinePrinter(run.sim.printerPath());
+        ASSERT_TRUE(machinePrinter.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray stream = run.cutStream();
+        int finished = 0;
+        run.runner.labelFinished = [&finished] { ++finished; };
+
+        qsizetype waitingAtStop = -1;
+        QByteArray taken;
+        qsizetype acknowledged = 0;
+        QTimer slowMachine;
+        QObject::connect(&slowMachine, &QTimer::timeout, [&] {
+            if (waitingAtStop < 0) {
+                if (line.pending() == 0)
+                    return;
+                waitingAtStop = line.pending();
+                run.runner.stop();
+            }
+            const QByteArray bytes = line.receive(1 << 20, 1);
+            taken += bytes;
+            if (c.slow == Slow::Printer)
+                machinePrinter.write(bytes);
+            else if (taken.size() >= stream.size() * (acknowledged + 1))
+                line.send(QByteArrayLiteral("{000}")), ++acknowledged;
+        });
+        slowMachine.start(10);
+
+        EXPECT_EQ(run.runner.printAndCut(), RunEnd::Stopped) << c.name;
+        run.awaitLog([&run] { return run.labelsPrinted() >= 1; });
+        EXPECT_LT(waitingAtStop, taken.size()) << c.name << ": the stop came while the bytes were going out";
+        EXPECT_EQ(run.labelsPrinted(), 1) << c.name;
+        const QByteArray cut = stream.repeated(c.streamsCut);
+        if (c.slow == Slow::Cutter)
+            taken += line.receive(cut.size() - taken.size());
+        EXPECT_EQ(c.slow == Slow::Cutter ? taken : run.cutterLogOf(cut), cut) << c.name;
+        EXPECT_EQ(finished, c.labelsFinished) << c.name;
+        EXPECT_EQ(run.counter(), QLatin1StringView(c.counter)) << c.name;
+    }
+}
+
+// What a line holds from before the run (a report nobody read after a timed run, the reply
+// to a cut the operator stopped waiting for) is not taken for the first label's answer.
+TEST(JobRunner, AnswersWaitingFromBeforeTheRunAreNotTakenForTheFirstLabel)
+{
+    enum class Line { Status, Cutter };
+    const struct {
+        const char* name;
+        Line line;
+        QByteArray waiting;
+        QByteArray answer; // the machine's own answer for the first label
+        QByteArray machineCutterGets;
+    } cases[] = {
+        {"a printed report, then a fault", Line::Status, "{S4020000|}\r\n", "{S4060000|}\r\n", kPrinterFault},
+        {"an acknowledgement, then a refusal", Line::Cutter, "{000}", "E0001", {}},
+    };
+    for (const auto& c : cases) {
+        MachineRun run;
+        run.setQuantity(1);
+        PtyPair line;
+        ASSERT_TRUE(line.isValid());
+        (c.line == Line::Status ? run.controls.printerControls.cmbPrintStatusPort
+                                : run.controls.cutterControls.cmbCutPort) = line.path();
+        line.send(c.waiting);
+        const qsizetype streamSize = run.cutStream().size();
+        QByteArray heard;
+        bool answered = false;
+        QTimer machine;
+        QObject::connect(&machine, &QTimer::timeout, [&] {
+            if (c.line == Line::Cutter)
+                heard += line.receive(streamSize, 1);
+            const bool due = c.line == Line::Status ? run.labelsPrinted() == 1 : heard.size() >= streamSize;
+            if (due && !answered) {
+                line.send(c.answer);
+                answered = true;
+            }
+        });
+        machine.start(10);
+
+        EXPECT_EQ(run.runner.printAndCut(), RunEnd::Failed) << c.name;
+        EXPECT_EQ(run.counter(), QStringLiteral("5")) << c.name;
+        EXPECT_EQ(run.cutterLogOf(c.machineCutterGets), c.machineCutterGets) << c.name;
+    }
+}
+
+TEST(JobRunner, CounterStopsAtItsLargestValue)
+{
+    MachineRun run;
+    run.controls.setText(RunText::Counter, QStringLiteral("2147483647"));
+    run.setQuantity(1);
+    EXPECT_EQ(run.runner.printAndCut(), RunEnd::Completed);
+    EXPECT_EQ(run.counter(), QStringLiteral("2147483647"));
+}
+
+// The cutter's line takes nothing: the feed command does not go out, and the operator learns it.
+TEST(JobRunner, CutterFeedThatDoesNotGoOutFailsThePrint)
+{
+    MachineRun run;
+    PtyPair cutter;
+    ASSERT_TRUE(cutter.isValid());
+    cutter.jam();
+    run.controls.cutterControls.cmbCutPort = cutter.path();
+    run.controls.cutterControls.chbCutFeed = true;
+
+    EXPECT_EQ(run.runner.print(), RunEnd::Failed);
+    ASSERT_EQ(run.messages.messages.size(), 1);
+    EXPECT_TRUE(run.messages.messages[0].text.startsWith(QStringLiteral("写雕刻端口错误"))) << run.messages.messages[0].text.toStdString();
 }
 
 // Printing through the outside program: one "PrintOut" per label, "RecordRange" first when

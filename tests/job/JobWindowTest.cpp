@@ -78,7 +78,7 @@ TEST_F(JobWindow, HoldsEveryTabAndControlByItsName)
         const char* name;
         const char* caption;
     } buttons[] = {
-        {"btnFeed", "出空白纸"}, {"btnPrint", "打印(&P)"}, {"btnCut", "雕刻(&C)"}, {"btnPrintCut", "打印雕刻(&B)"},
+        {"btnFeed", "出空白纸"}, {"btnPreview", "预览"}, {"btnPrint", "打印(&P)"}, {"btnCut", "雕刻(&C)"}, {"btnPrintCut", "打印雕刻(&B)"},
         {"btnStop", "停止(&S)"}, {"btnClose", "退出(&X)"}, {"btnSetCounterZero", "清零"}, {"btnSetCounter", "设置"},
         {"btnDBSet", "数据库设置"}, {"btnSelectRecord", "选择记录"}, {"btnInitCom", "设置端口"},
         {"btnMapLpt1", "映射LPT1"}, {"btnPrintCmd", "执行打印命令"}, {"btnCutCarLeft", "雕刻小车左移"},
@@ -350,6 +350,35 @@ TEST_F(JobWindowRun, HandControlsDriveTheCutterShownAndWaitForARun)
     });
     EXPECT_EQ(cutterLog(), commands);
     EXPECT_EQ(testing_support::messageTexts(messages), QStringList{"正在打印雕刻，请先停止再手动操作雕刻机！"});
+}
+
+// The preview follows the controls as they stand, not the stored settings, and refuses what
+// a cut would refuse.
+TEST_F(JobWindow, PreviewShowsTheNextLabelFromTheControlsAsTheyStand)
+{
+    open([this] {
+        control("txtCutLeftMargin")->setText(QStringLiteral("130"));
+        click("btnPreview");
+        EXPECT_EQ(testing_support::messageTexts(messages), QStringList{"雕刻右边距的数值太大了！"});
+        EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("frmPreview")), nullptr);
+
+        control("txtCutLeftMargin")->setText(QStringLiteral("0"));
+        control<QComboBox>("cmbPrintDPI")->setCurrentIndex(0);
+        click("btnPreview");
+        auto* preview = testing_support::control<QWidget>(&window, QStringLiteral("frmPreview"));
+        ASSERT_TRUE(preview);
+        EXPECT_TRUE(preview->isVisible());
+        // 130 × 90 mm at 203 dots per inch, one pixel a dot.
+        const QPixmap picture =
+            testing_support::control<QLabel>(preview, QStringLiteral("imgPreview"))->pixmap();
+        EXPECT_EQ(picture.size(), QSize(1039, 719));
+        const QString report =
+            testing_support::control<QPlainTextEdit>(preview, QStringLiteral("memPreview"))->toPlainText();
+        EXPECT_TRUE(report.contains(QStringLiteral("打印机 {D0900,1300,0900|}"))) << report.toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral("雕刻机 "))) << report.toStdString();
+        EXPECT_EQ(jobSettings().printDpi, 1);
+    });
+    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 TEST_F(JobWindow, BlankLabelsAndRawCommandsGoToThePrinterShown)

@@ -8,6 +8,7 @@
 #include "support/TestApp.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -153,6 +154,79 @@ TEST(RunCli, CtrlCDuringTheEchoWaitStopsTheRun)
     EXPECT_EQ(cli.exitCode(), 130) << "128 + SIGINT, as a shell reports Ctrl+C";
     EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardError()).contains(QStringLiteral("已停止（完成 0 张标签）")));
     EXPECT_TRUE(fileContent(cutterLog).isEmpty());
+}
+
+// A label whose symbol and text carry serial numbers that step by 1 after every label job.
+QString saveSerialLabel(const QTemporaryDir& dir)
+{
+    Tshape bar = makeShape(ShapeKind::PrintBar);
+    bar.barType = QStringLiteral("CODE128(with auto code)");
+    bar.barValue = QStringLiteral("SN0100");
+    bar.selfAdd = 1;
+    Tshape text = makeShape(ShapeKind::PrintString);
+    text.str = QStringLiteral("A001");
+    text.fontName = QStringLiteral("DejaVu Sans");
+    text.serialNo = 1;
+    Tobject document;
+    document.objects = {bar, text, CutJobFixture::cutRectangle()};
+    const QString path = dir.filePath(QStringLiteral("serial.xml"));
+    SaveLabel(path, document, LabelSettings(), JobSettings());
+    return path;
+}
+
+QStringList serialsIn(const QByteArray& printed)
+{
+    QStringList serials;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QStringLiteral("SN\\d{4}")).globalMatch(QString::fromLatin1(printed)))
+        serials.append(match.captured());
+    return serials;
+}
+
+// Two jobs one after the other on the same label file: with --save the second continues the
+// serial numbers where the first left them, and the file holds the counter.
+TEST(RunCli, SaveWritesTheSerialsAndTheCounterBackForTheNextJob)
+{
+    const struct {
+        const char* name;
+        QStringList command;
+        const char* printed; // by both jobs, in order
+        const char* storedAfter;
+        const char* textAfter;
+        int counterAfter;
+        bool fileUnchanged;
+    } cases[] = {
+        {"run --save", {QStringLiteral("run"), QStringLiteral("--quantity"), QStringLiteral("3"), QStringLiteral("--save")},
+         "SN0100 SN0101 SN0102 SN0103 SN0104 SN0105", "SN0106", "A007", 6, false},
+        {"print --save", {QStringLiteral("print"), QStringLiteral("--save")}, "SN0100 SN0101", "SN0102", "A003", 0, false},
+        {"run without --save", {QStringLiteral("run"), QStringLiteral("--quantity"), QStringLiteral("2")},
+         "SN0100 SN0101 SN0100 SN0101", "SN0100", "A001", 0, true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString label = saveSerialLabel(dir);
+        const QByteArray before = fileContent(label);
+        const QString printerLog = dir.filePath(QStringLiteral("printer.log"));
+        SimulatedMachine sim({QStringLiteral("--print-ms"), QStringLiteral("20"), QStringLiteral("--printer-log"), printerLog});
+        ASSERT_FALSE(sim.cutterPath().isEmpty()) << c.name;
+        const QStringList ports = c.command.first() == u"run" ? machinePorts(sim)
+                                                              : QStringList{QStringLiteral("--port"), sim.printerPath()};
+        for (int job = 1; job <= 2; ++job) {
+            const auto run = runCli(QStringList{c.command.first(), label} + ports + c.command.mid(1));
+            EXPECT_EQ(run.exitCode, 0) << c.name << ": " << run.err.toStdString();
+            EXPECT_EQ(run.err.contains("--save"), c.fileUnchanged) << c.name << ": " << run.err.toStdString();
+        }
+
+        EXPECT_EQ(serialsIn(fileContent(printerLog)).join(u' '), QLatin1StringView(c.printed)) << c.name;
+        Tobject document;
+        LabelSettings settings;
+        JobSettings job;
+        LoadLabel(label, {document, settings, job}, nullptr);
+        ASSERT_EQ(document.objects.size(), 3) << c.name;
+        EXPECT_EQ(document.objects[0].barValue, QLatin1StringView(c.storedAfter)) << c.name;
+        EXPECT_EQ(document.objects[1].str, QLatin1StringView(c.textAfter)) << c.name;
+        EXPECT_EQ(job.counter, c.counterAfter) << c.name;
+        EXPECT_EQ(fileContent(label) == before, c.fileUnchanged) << c.name;
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 PtyPair::PtyPair()
@@ -49,6 +50,29 @@ QByteArray PtyPair::receive(qsizetype expected, int ms)
         bytes.append(buffer, n);
     }
     return bytes;
+}
+
+qsizetype PtyPair::pending() const
+{
+    int count = 0;
+    return m_master >= 0 && ::ioctl(m_master, FIONREAD, &count) == 0 ? count : 0;
+}
+
+void PtyPair::jam()
+{
+    const int flags = ::fcntl(m_slave, F_GETFL);
+    ::fcntl(m_slave, F_SETFL, flags | O_NONBLOCK);
+    const QByteArray filler(4096, 'x');
+    // The line moves what it holds on towards the machine in the background, making room
+    // again: it is full once it has stayed without room for a while.
+    for (;;) {
+        if (::write(m_slave, filler.constData(), size_t(filler.size())) > 0)
+            continue;
+        pollfd entry{m_slave, POLLOUT, 0};
+        if (::poll(&entry, 1, 100) <= 0)
+            break;
+    }
+    ::fcntl(m_slave, F_SETFL, flags);
 }
 
 termios PtyPair::lineSettings() const

@@ -24,6 +24,11 @@ public:
     void send(const QByteArray& bytes);
     // As the machine: what the link has sent, waiting up to `ms` for `expected` bytes.
     QByteArray receive(qsizetype expected, int ms = 2000);
+    // As the machine: how many bytes the link has sent that the machine has not read yet.
+    qsizetype pending() const;
+    // As a machine that stopped reading: fills the line until it takes no more, so that
+    // the link's next write cannot drain.
+    void jam();
     // The line settings the link left on the terminal.
     termios lineSettings() const;
     // Hangs the line up, as an unplugged adapter does.

@@ -48,6 +48,7 @@ int runDump(const CliArguments& arguments);
 int runFields(const CliArguments& arguments);
 int runHelp(const CliArguments& arguments);
 int runImportDxf(const CliArguments& arguments);
+int runPreview(const CliArguments& arguments);
 int runPrint(const CliArguments& arguments);
 int runRecords(const CliArguments& arguments);
 int runRender(const CliArguments& arguments);

@@ -15,6 +15,9 @@ constexpr CliOption kSheet{"sheet", "SHEET", QT_TRANSLATE_NOOP("CliText", "工�
 constexpr CliOption kRecord{"record", "K",
                             QT_TRANSLATE_NOOP("CliText", "用第 K 条记录（从 1 数起）的值填写绑定到列的文本和条码；"
                                                          "--workbook、--sheet、--record 一起给出")};
+constexpr CliOption kSave{"save", nullptr,
+                          QT_TRANSLATE_NOOP("CliText", "作业结束时把递增后的序列号和计数数量写回标签文件；"
+                                                       "不给出时标签文件不变")};
 constexpr CliOption kTimeout{"timeout", "SECONDS",
                              QT_TRANSLATE_NOOP("CliText", "最多等待应答的秒数，到时停止（退出码 2）；默认一直等待")};
 
@@ -46,6 +49,15 @@ constexpr std::array kPrintOptions{
     kSheet,
     kRecord,
     CliOption{"blank", nullptr, QT_TRANSLATE_NOOP("CliText", "出空白纸：只发标签头和发行命令")},
+    kSave,
+};
+
+constexpr std::array kPreviewOptions{
+    CliOption{"o,output", "OUT.png", QT_TRANSLATE_NOOP("CliText", "写出的 PNG 图片（--svg 时为 SVG 图）")},
+    CliOption{"svg", nullptr, QT_TRANSLATE_NOOP("CliText", "只写出雕刻刀路，SVG 图，单位为雕刻机脉冲")},
+    kWorkbook,
+    kSheet,
+    kRecord,
 };
 
 constexpr std::array kImportDxfOptions{
@@ -77,6 +89,7 @@ constexpr std::array kRunOptions{
     CliOption{"timeout", "SECONDS",
               QT_TRANSLATE_NOOP("CliText", "每张标签最多等待打印机和雕刻机应答的秒数，到时停止（退出码 2）；"
                                            "默认一直等待")},
+    kSave,
 };
 
 constexpr std::array kRecordsOptions{
@@ -97,9 +110,15 @@ const std::array kCommands{
                "[--workbook BOOK --sheet SHEET --record K] [--no-marks]",
                QT_TRANSLATE_NOOP("CliText", "按视图的样子把标签画成 PNG 图片。"), kRenderOptions, runRender},
     CliCommand{"print", "LABEL.xml",
-               "[-o FILE] [--port NAME] [--quantity N] [--workbook BOOK --sheet SHEET --record K] [--blank]",
+               "[-o FILE] [--port NAME] [--quantity N] [--workbook BOOK --sheet SHEET --record K] [--blank] [--save]",
                QT_TRANSLATE_NOOP("CliText", "执行一次标签打印作业：把打印机命令流写入文件，或发送到打印端口。"),
                kPrintOptions, runPrint},
+    CliCommand{"preview", "LABEL.xml", "-o OUT.png [--svg] [--workbook BOOK --sheet SHEET --record K]",
+               QT_TRANSLATE_NOOP("CliText", "把打印作业和雕刻作业会发送的命令流读回来，画出打印机打出的标签"
+                                            "（打印机分辨率，每点一位），上面画出刀路：下刀实线，抬刀空走虚线，"
+                                            "起点画圈；--svg 只写出刀路。标准输出列出两台机器的设置命令；"
+                                            "有画不出的命令时逐条写在标准错误上，图照样写出，退出码 2。"),
+               kPreviewOptions, runPreview},
     CliCommand{"trace", "BITMAP", "",
                QT_TRANSLATE_NOOP("CliText", "输出从位图描出的雕刻轮廓，每行一个点 \"x,y\"（像素）。"), kNoOptions,
                runTrace},
@@ -112,7 +131,7 @@ const std::array kCommands{
                kCutOptions, runCut},
     CliCommand{"run", "LABEL.xml",
                "[--printer NAME] [--status NAME] [--cutter NAME] [--quantity N] "
-               "[--workbook BOOK --sheet SHEET] [--records RANGE] [--timed] [--timeout SECONDS]",
+               "[--workbook BOOK --sheet SHEET] [--records RANGE] [--timed] [--timeout SECONDS] [--save]",
                QT_TRANSLATE_NOOP("CliText", "按标签中存的设置打印雕刻：每张标签打印后等打印机回传状态"
                                             "（--timed 时等固定延时），再雕刻并等雕刻机应答；"
                                             "每雕完一张输出一行 \"label K: counter C\"。Ctrl+C 在下一次等待时停止。"),
@@ -138,7 +157,7 @@ constexpr std::array kExitCodes{
     CliExitCode{1, QT_TRANSLATE_NOOP("CliText", "没有开始：命令行有误，输入读不了或不对，或所选的记录一条也没有；"
                                                 "什么也没有发给打印机和雕刻机")},
     CliExitCode{2, QT_TRANSLATE_NOOP("CliText", "开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，"
-                                                "或打印机报告故障")},
+                                                "或打印机报告故障，或 --save 写不回标签文件；预览中有画不出的命令")},
     CliExitCode{130, QT_TRANSLATE_NOOP("CliText", "按 Ctrl+C 停止（被 SIGTERM 停止时为 143）")},
 };
 

@@ -3,6 +3,7 @@
 #include "app/cli/CliLabel.h"
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliRecord.h"
+#include "app/cli/CliSaveBack.h"
 #include "app/cli/CliText.h"
 #include "app/cli/CliWait.h"
 #include "job/PrintLabel.h"
@@ -26,6 +27,7 @@ int runPrint(const CliArguments& arguments)
     openChosenRecord(arguments, sheet);
     CliLabel label;
     readWholeLabel(arguments, label);
+    CliSaveBack saveBack(arguments, label);
     const QString path = arguments.argument(0);
     const int quantity = jobQuantity(arguments, label);
     if (sheet)
@@ -49,7 +51,11 @@ int runPrint(const CliArguments& arguments)
         return PrintLabel(job, label.label.Width, label.label.Height, offsetX, offsetY, quantity,
                           sheet ? &sheet->record() : nullptr);
     });
+    std::optional<CliFailure> failure;
     if (outcome == PrintOutcome::PortNotOpened || outcome == PrintOutcome::WriteFailed)
-        throw CliFailure{kExitNotFinished, target, CliMessages::instance().takeOr(CliText::tr("打印机没有收到标签"))};
+        failure = CliFailure{kExitNotFinished, target, CliMessages::instance().takeOr(CliText::tr("打印机没有收到标签"))};
+    saveBack.finish(label.document.objects, label.job.counter, failure);
+    if (failure)
+        throw *failure;
     return kExitDone;
 }

@@ -2,9 +2,11 @@
 #include "app/cli/CliLabel.h"
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliRecord.h"
+#include "app/cli/CliSaveBack.h"
 #include "app/cli/CliText.h"
 #include "app/cli/CliWait.h"
 #include "job/JobRunner.h"
+#include "model/Convert.h"
 #include "ports/PortNames.h"
 
 #include <cstdio>
@@ -47,6 +49,28 @@ void applyOptions(const CliArguments& arguments, int quantity, StoredRunControls
         controls.setText(RunText::Record, *records);
 }
 
+// How the run ended, as the command's failure; nullopt when every label went through.
+std::optional<CliFailure> runFailure(RunEnd end, const CliArguments& arguments, const StoredRunControls& controls,
+                                     const CliWait& wait, int labels)
+{
+    const QString path = arguments.argument(0);
+    const QString done = CliText::tr("（完成 %1 张标签）").arg(labels);
+    CliMessages& messages = CliMessages::instance();
+    switch (end) {
+    case RunEnd::Completed:
+        return std::nullopt;
+    case RunEnd::Refused:
+        return CliFailure{kExitNotStarted, portSubject(controls.cutterControls.cmbCutPort),
+                          messages.takeOr(CliText::tr("打印雕刻没有开始"))};
+    case RunEnd::Stopped:
+        return CliFailure{wait.exitCode(), path, wait.reason() + done};
+    case RunEnd::Failed:
+        break;
+    }
+    return CliFailure{kExitNotFinished, path,
+                      messages.takeOr(CliText::tr("打印机报告故障，或标签没有打印或没有雕刻")) + done};
+}
+
 } // namespace
 
 // marlune-cli run LABEL.xml: print-and-cut as the job window's "打印雕刻(&B)" runs it, one
@@ -59,6 +83,7 @@ int runRun(const CliArguments& arguments)
         throw arguments.usage(QStringLiteral("--workbook --sheet"), CliText::tr("要和 --records 一起给出"));
     CliLabel label;
     readWholeLabel(arguments, label);
+    CliSaveBack saveBack(arguments, label);
     const int quantity = jobQuantity(arguments, label);
     if (otherSheet) {
         label.job.dbName = *arguments.value("workbook");
@@ -86,20 +111,9 @@ int runRun(const CliArguments& arguments)
     wait.announce(controls.cutterControls.cmbCutPort, CliText::tr("等待雕刻机应答…"));
 
     const RunEnd end = runner.printAndCut();
-    const QString path = arguments.argument(0);
-    const QString done = CliText::tr("（完成 %1 张标签）").arg(labels);
-    CliMessages& messages = CliMessages::instance();
-    switch (end) {
-    case RunEnd::Completed:
-        return kExitDone;
-    case RunEnd::Refused:
-        throw CliFailure{kExitNotStarted, portSubject(controls.cutterControls.cmbCutPort),
-                         messages.takeOr(CliText::tr("打印雕刻没有开始"))};
-    case RunEnd::Stopped:
-        throw CliFailure{wait.exitCode(), path, wait.reason() + done};
-    case RunEnd::Failed:
-        break;
-    }
-    throw CliFailure{kExitNotFinished, path,
-                     messages.takeOr(CliText::tr("打印机报告故障，或标签没有打印或没有雕刻")) + done};
+    std::optional<CliFailure> failure = runFailure(end, arguments, controls, wait, labels);
+    saveBack.finish(label.document.objects, strToIntDef(controls.text(RunText::Counter), label.job.counter), failure);
+    if (failure)
+        throw *failure;
+    return kExitDone;
 }

@@ -3,7 +3,7 @@
 #include "job/VirtualLabelMachine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <optional>
@@ -56,10 +56,22 @@ std::optional<VirtualMachineOptions> parseOptions(const QCoreApplication& app)
     value("labels", "Exit after N labels have been printed and cut.", "N");
     value("tcp", "The printer also listens on 127.0.0.1:PORT (0: any free port) and reports over the "
                  "connection that carried the label.", "PORT");
+    value("render", "Draw every label printed as DIR/label-NNNN.png and every cut stream as "
+                    "DIR/label-NNNN.svg, numbered in the order they arrive.", "DIR");
+    value("render-dpi", "The printer's resolution for those pictures: 203 or 305 (default).", "DPI");
     parser.process(app);
 
     VirtualMachineOptions options;
     options.printerLog = parser.value(QStringLiteral("printer-log"));
+    options.renderFolder = parser.value(QStringLiteral("render"));
+    if (parser.isSet(QStringLiteral("render-dpi"))) {
+        const QString dpi = parser.value(QStringLiteral("render-dpi"));
+        if (dpi != u"203" && dpi != u"305") {
+            std::fprintf(stderr, "marlune-sim: --render-dpi is 203 or 305, not \"%s\"\n", qUtf8Printable(dpi));
+            return std::nullopt;
+        }
+        options.renderDpi = dpi.toInt();
+    }
     options.cutterLog = parser.value(QStringLiteral("cutter-log"));
     const auto printMs = numberOption(parser, QStringLiteral("print-ms"), options.printMs, 0);
     const auto cutMs = numberOption(parser, QStringLiteral("cut-ms"), options.cutMs, 0);
@@ -93,7 +105,8 @@ std::optional<VirtualMachineOptions> parseOptions(const QCoreApplication& app)
 int main(int argc, char* argv[])
 {
     chooseHeadlessPlatform();
-    QCoreApplication app(argc, argv);
+    // A GUI application without a window: the pictures of --render are painted.
+    QGuiApplication app(argc, argv);
     app.setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
     const std::optional<VirtualMachineOptions> options = parseOptions(app);
     if (!options)
@@ -103,6 +116,10 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
     VirtualLabelMachine machine(*options);
     QObject::connect(&machine, &VirtualLabelMachine::finished, &app, &QCoreApplication::quit);
+    QObject::connect(&machine, &VirtualLabelMachine::pictureProblems, [](const QStringList& lines) {
+        for (const QString& line : lines)
+            std::fprintf(stderr, "marlune-sim: %s\n", qUtf8Printable(line));
+    });
     QString error;
     if (!termination.isWatching() || !machine.start(&error)) {
         std::fprintf(stderr, "marlune-sim: %s\n",

@@ -1,0 +1,112 @@
+#include "printer/PrinterStreamReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kHeader = "{D0200,0400,0200|}{C|}{AY;+00,0|}";
+const QByteArray kIssue = "{XS;I,0001,0002C3201|}";
+
+// A raster graphic of width × height dots, every byte the same.
+QByteArray graphic(const char* head, int bytes, char fill = '\xff')
+{
+    return QByteArray(head) + QByteArray(bytes, fill) + "|}";
+}
+
+int printedDots(const QImage& dots)
+{
+    int count = 0;
+    for (int y = 0; y < dots.height(); ++y) {
+        for (int x = 0; x < dots.width(); ++x)
+            count += dots.pixelIndex(x, y);
+    }
+    return count;
+}
+
+QString problemsOf(const PrintedLabel& label)
+{
+    QStringList lines;
+    for (const StreamProblem& problem : label.problems)
+        lines.append(problem.describe());
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+// Streams the program would never send, or that arrive damaged: each command the reader
+// cannot draw is named with its reason, and what it can draw still is.
+TEST(PrinterStreamReader, ReportsWhatItCannotDraw)
+{
+    const struct {
+        const char* name;
+        QByteArray stream;
+        const char* problem; // nullptr: none
+        int copies;
+        int dots; // printed dots on the 40 × 20 mm label at 203 dpi
+    } rows[] = {
+        {"a graphic, 16 × 2 dots", kHeader + graphic("{SG;0010,0010,0016,0002,1,", 4) + kIssue, nullptr, 1, 32},
+        {"a graphic holding the end mark", kHeader + graphic("{SG;0010,0010,0016,0001,1,", 2, '|') + kIssue,
+         nullptr, 1, 10},
+        {"a printer font command", kHeader + "{PC000;0010,0020,1,1,A,00,B|}" + kIssue, "不认识的打印命令", 1, 0},
+        {"noise between commands", kHeader + "\x01\x02garbage" + kIssue, "命令之外的字节", 1, 0},
+        {"no label size", "{C|}{LC;0010,0010,0100,0010,0,3|}" + kIssue, "之前没有标签尺寸命令", 1, 0},
+        {"a label no printer holds", "{D9999,9999,9999|}{C|}" + kIssue, "标签大得超出任何打印机", 1, 0},
+        {"a graphic cut short", kHeader + "{SG;0010,0010,0016,0002,1,\xff\xff", "数据流在命令中间结束", 0, 0},
+        {"a graphic longer than its head", kHeader + graphic("{SG;0010,0010,0016,0001,1,", 5) + kIssue,
+         "长度与头部不符", 1, 0},
+        {"a graphic head that is no head", kHeader + "{SG;00x0,0010,0016,0001,1,\xff\xff|}" + kIssue,
+         "头部不对", 1, 0},
+        {"a line that lost its end", kHeader + "{LC;0010,0010,0100" + kIssue, "没有结尾", 1, 0},
+        {"a line too wide", kHeader + "{LC;0010,0010,0100,0010,0,999|}" + kIssue, "格式不对", 1, 0},
+        {"a graphic beyond the edge", kHeader + graphic("{SG;0390,0010,0016,0001,1,", 2) + kIssue,
+         "部分超出标签", 1, 8},
+        {"a graphic on the bottom edge", kHeader + graphic("{SG;0010,0198,0016,0002,1,", 4) + kIssue, nullptr, 1, 32},
+        {"a graphic one dot below it", kHeader + graphic("{SG;0010,0199,0016,0002,1,", 4) + kIssue,
+         "部分超出标签", 1, 16},
+        {"a symbol type the printer does not know",
+         kHeader + "{XB00;0010,0010,Z,1,02,0,0100,+0000000000,017,0,00=123|}" + kIssue, "条码类型“Z”未知", 1, 0},
+        {"letters in an EAN-13", kHeader + "{XB00;0010,0010,5,3,02,0,0100,+0000000000,017,0,00=ABC|}" + kIssue,
+         "无法按这种码制编码", 1, 0},
+        {"the printer's own readable line",
+         kHeader + "{XB00;0010,0010,9,1,01,0,0050,+0000000000,017,1,00=A1|}" + kIssue, "可读字符行", 1, -1},
+        {"a symbol command cut short", kHeader + "{XB00;0010,0010,T,M,04=A1|}" + kIssue, "QR 码命令的格式不对", 1, 0},
+        {"no issue command", kHeader + graphic("{SG;0010,0010,0016,0001,1,", 2), "打印机不会打印", 0, 16},
+        {"turned printing", kHeader + "{XS;I,0001,0002C3211|}", "打印方向", 1, 0},
+        {"an issue with no number of copies", kHeader + "{XS;I,00-5,0002C3201|}", "打印命令的格式不对", 0, 0},
+    };
+    for (const auto& row : rows) {
+        const PrintedLabel label = readLabelJob(row.stream, 203);
+        const QString problems = problemsOf(label);
+        EXPECT_EQ(problems.isEmpty(), !row.problem) << row.name << ": " << problems.toStdString();
+        EXPECT_TRUE(!row.problem || problems.contains(QString::fromUtf8(row.problem)))
+            << row.name << ": " << problems.toStdString();
+        EXPECT_EQ(label.copies, row.copies) << row.name;
+        EXPECT_TRUE(row.dots < 0 || label.dots.isNull() || printedDots(label.dots) == row.dots) << row.name;
+    }
+}
+
+// The virtual machine hands the reader whatever bytes each read of its port brings: the
+// labels come out the same however the stream is cut, and a job in feed mode (no clearing)
+// prints the previous label's buffer again.
+TEST(PrinterStreamReader, ReadsAStreamInAnyPiecesAndKeepsTheBufferForFeedMode)
+{
+    const QByteArray first = kHeader + graphic("{SG;0010,0010,0016,0002,1,", 4, '\x81') + "{LC;0010,0100,0300,0100,0,2|}"
+                             + "{XB01;0100,0050,T,M,03,A,0,M2=A1|}" + kIssue;
+    const QByteArray feedMode = "{D0200,0400,0200|}{AY;+00,0|}" + kIssue;
+    const QByteArray stream = first + feedMode;
+
+    PrinterStreamReader whole(203);
+    const QList<PrintedLabel> expected = whole.read(stream);
+    ASSERT_EQ(expected.size(), 2);
+    EXPECT_EQ(expected[1].dots, expected[0].dots) << "feed mode prints the buffer again";
+    EXPECT_GT(printedDots(expected[0].dots), 32);
+
+    PrinterStreamReader pieces(203);
+    QList<PrintedLabel> labels;
+    for (qsizetype i = 0; i < stream.size(); i += 7)
+        labels += pieces.read(stream.mid(i, 7));
+    EXPECT_FALSE(pieces.finish().has_value());
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0].dots, expected[0].dots);
+    EXPECT_EQ(labels[1].dots, expected[1].dots);
+}
