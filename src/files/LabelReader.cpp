@@ -187,6 +187,9 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
         }
         target.document.objects.append(std::move(shape));
     }
+    // The first object of a label just opened is framed as the current one.
+    if (!target.document.objects.isEmpty())
+        target.document.current = 0;
     return result;
 }
 
