@@ -339,12 +339,6 @@ void TfrmMain::actionPrintExecute()
     m_document.modified = true;
     redraw(true);
 }
-void TfrmMain::actionDBSetExecute() {}
-void TfrmMain::actionPrintStringExecute() {}
-void TfrmMain::actionPrintBarExecute() {}
-void TfrmMain::actionPrintQRBarExecute() {}
-void TfrmMain::actionPrintDataMatrixExecute() {}
-void TfrmMain::actionPrintPdf417Execute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}
 void TfrmMain::actionIfPrintFalseExecute() {}
