@@ -31,8 +31,9 @@ std::optional<VirtualMachineOptions> parseOptions(const QCoreApplication& app)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A virtual label machine on pseudo-terminals: it answers like the printer's status port\n"
-        "and the cutter. It prints printer=PATH, status=PATH and cutter=PATH, then serves until\n"
-        "SIGTERM or SIGINT, or until --labels labels have been printed and cut."));
+        "and the cutter. It prints printer=PATH, status=PATH and cutter=PATH (and with --tcp\n"
+        "network=tcp://127.0.0.1:PORT), then serves until SIGTERM or SIGINT, or until --labels\n"
+        "labels have been printed and cut."));
     parser.addHelpOption();
     parser.addVersionOption();
     const auto value = [&parser](const char* name, const char* help, const char* valueName) {
@@ -53,6 +54,8 @@ std::optional<VirtualMachineOptions> parseOptions(const QCoreApplication& app)
     flag("flood", "Send 300 bytes of line noise before each answer.");
     value("hangup-at", "Close the port that receives label K instead of answering.", "K");
     value("labels", "Exit after N labels have been printed and cut.", "N");
+    value("tcp", "The printer also listens on 127.0.0.1:PORT (0: any free port) and reports over the "
+                 "connection that carried the label.", "PORT");
     value("render", "Draw every label printed as DIR/label-NNNN.png and every cut stream as "
                     "DIR/label-NNNN.svg, numbered in the order they arrive.", "DIR");
     value("render-dpi", "The printer's resolution for those pictures: 203 or 305 (default).", "DPI");
@@ -75,8 +78,14 @@ std::optional<VirtualMachineOptions> parseOptions(const QCoreApplication& app)
     const auto faultAt = numberOption(parser, QStringLiteral("fault-at"), 0, 1);
     const auto hangupAt = numberOption(parser, QStringLiteral("hangup-at"), 0, 1);
     const auto labels = numberOption(parser, QStringLiteral("labels"), 0, 1);
-    if (!printMs || !cutMs || !faultAt || !hangupAt || !labels)
+    const auto tcpPort = numberOption(parser, QStringLiteral("tcp"), -1, 0);
+    if (!printMs || !cutMs || !faultAt || !hangupAt || !labels || !tcpPort)
         return std::nullopt;
+    if (*tcpPort > 65535) {
+        std::fprintf(stderr, "marlune-sim: --tcp needs a port number from 0 to 65535, not %d\n", *tcpPort);
+        return std::nullopt;
+    }
+    options.tcpPort = *tcpPort;
     options.printMs = *printMs;
     options.cutMs = *cutMs;
     options.faultAt = *faultAt;
@@ -121,6 +130,8 @@ int main(int argc, char* argv[])
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Printer)),
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Status)),
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Cutter)));
+    if (const QString network = machine.networkName(); !network.isEmpty())
+        std::printf("network=%s\n", qUtf8Printable(network));
     std::fflush(stdout);
     return app.exec();
 }
