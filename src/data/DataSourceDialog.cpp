@@ -120,7 +120,8 @@ void TfrmDBSet::btnSelectFileClick()
     const QString folder = current.isEmpty() ? documentsFolder() : QFileInfo(current).absolutePath();
     const QString chosen = fileChooser().choose(
         {FileChoice::Mode::Open,
-         QStringLiteral("XLS files (*.xls)|*.xls|XLSX files (*.xlsx)|*.xlsx|All files (*.*)|*.*"),
+         QStringLiteral("XLS files (*.xls)|*.xls|XLSX files (*.xlsx)|*.xlsx|ODS files (*.ods)|*.ods|CSV files (*.csv)|*.csv"
+                        "|All files (*.*)|*.*"),
          QStringLiteral(".xls"), folder});
     if (!chosen.isEmpty())
         workbookChosen(chosen);

@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 class DataSourceText {
@@ -32,8 +35,10 @@ DataSourceForm dataSourceShown(const JobSettings& settings)
 bool isWorkbookFileName(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
-    return name.endsWith(QStringLiteral(".xls"), Qt::CaseSensitive)
-        || name.endsWith(QStringLiteral(".xlsx"), Qt::CaseSensitive);
+    static const char16_t* const extensions[] = {u".xls", u".xlsx", u".ods", u".csv"};
+    return std::any_of(std::begin(extensions), std::end(extensions), [&name](const char16_t* extension) {
+        return name.endsWith(QStringView(extension), Qt::CaseSensitive);
+    });
 }
 
 QString notAWorkbookMessage()

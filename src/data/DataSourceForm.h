@@ -22,7 +22,8 @@ struct DataSourceForm {
 // so a source half set up survives a look at the dialog followed by "取消".
 DataSourceForm dataSourceShown(const JobSettings& settings);
 
-// The workbooks the browse button takes: the name ends in ".xls" or ".xlsx", lower case.
+// The workbooks the browse button takes: the name ends in ".xls", ".xlsx", ".ods" (an
+// OpenDocument spreadsheet) or ".csv" (comma-separated values), lower case.
 bool isWorkbookFileName(const QString& path);
 QString notAWorkbookMessage();
 

@@ -16,13 +16,12 @@ constexpr int kChunk = 1 << 18;
 
 } // namespace
 
-ZipArchive::ZipArchive(const QString& path)
+ZipArchive::ZipArchive(const QString& path, const QString& expected)
     : m_path(path)
     , m_zip(unzOpen64(QFile::encodeName(path).constData()))
 {
     if (!m_zip)
-        throw DataSourceError(
-            DataText::tr("文件“%1”不是Excel工作簿（.xlsx），或已损坏，无法读取。").arg(path));
+        throw DataSourceError(DataText::tr("文件“%1”不是%2，或已损坏，无法读取。").arg(path, expected));
 }
 
 ZipArchive::~ZipArchive()

@@ -11,10 +11,12 @@
 #include "job/TableRecord.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/PortNames.h"
 #include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
 #include <QScopeGuard>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
@@ -220,16 +222,23 @@ bool JobRunner::SendCutterFeed()
 EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
-    std::unique_ptr<TReadThread> reader = listenForEcho();
-    const bool printed = holdingStops([this, useRecord, &record] {
-        return m_controls.isTicked(RunSwitch::PrintFile) ? printThroughProgram(useRecord ? record : QString())
-                                                         : printLabel(1, useRecord);
+    const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
+    std::unique_ptr<TReadThread> reader = listenForEcho(throughProgram);
+    std::unique_ptr<QTcpSocket> printerConnection;
+    const bool printed = holdingStops([this, throughProgram, useRecord, &record, &printerConnection] {
+        return throughProgram ? printThroughProgram(useRecord ? record : QString())
+                              : printLabel(1, useRecord, &printerConnection);
     });
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
         return EchoCycleEnd::PrinterError;
 
+    // A printer on the network reports over the connection that carried the label.
+    if (printerConnection) {
+        reader->portName = m_controls.printer().cmbPrintPort;
+        reader->adoptConnection(std::move(printerConnection));
+    }
     const Echo echo = awaitEcho(std::move(reader));
     if (echo == Echo::Stopped)
         return EchoCycleEnd::StoppedAtEcho;
@@ -350,10 +359,11 @@ void JobRunner::holdPrintDelay()
     holdingStops([delay] { delayHoldingInput(delay); });
 }
 
-bool JobRunner::printLabel(int quantity, bool useRecord)
+bool JobRunner::printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection)
 {
     const PrintControls controls = m_controls.printer();
-    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation};
+    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation,
+                              echoConnection};
     std::optional<TableRecord> record;
     if (useRecord)
         record.emplace(dm());
@@ -373,11 +383,15 @@ bool JobRunner::printThroughProgram(const QString& record)
 }
 
 // The status reader opens the status port before the label goes out, so that a report the
-// line still holds from an earlier label is discarded while the echo of this one is kept.
-std::unique_ptr<TReadThread> JobRunner::listenForEcho()
+// line still holds from an earlier label is discarded while the echo of this one is kept. A
+// printer on the network reports over the connection that will carry the label, new for each
+// label: the status port is not used.
+std::unique_ptr<TReadThread> JobRunner::listenForEcho(bool throughProgram)
 {
     const PrintControls controls = m_controls.printer();
     auto reader = std::make_unique<TReadThread>();
+    if (!throughProgram && isNetworkPortName(controls.cmbPrintPort))
+        return reader;
     reader->portName = controls.cmbPrintStatusPort;
     reader->Configure(controls.cmbPrintBaud.trimmed());
     return reader;

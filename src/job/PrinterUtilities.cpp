@@ -25,7 +25,7 @@ PrintOutcome deliver(const QString& portName, const QString& baudText, const QLi
         delivered = delivered && link.Write(part);
     delivered = link.Close() && delivered;
     if (!delivered) {
-        reportWriteFailed(portName);
+        reportWriteFailed(portName, link.writeFailureReason());
         return PrintOutcome::WriteFailed;
     }
     return PrintOutcome::Printed;

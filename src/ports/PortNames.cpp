@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QUrl>
 
 #include <cerrno>
 #include <unistd.h>
@@ -56,6 +57,8 @@ QString parallelPath(int number)
 
 PortTarget resolvePortName(const QString& name, const QString& settingsPath)
 {
+    if (isNetworkPortName(name))
+        return {PortKind::Network, name};
     if (name.startsWith(QLatin1StringView("/dev/")))
         return {PortKind::Device, name};
     if (const int com = numberAfter(name, QLatin1StringView("com"))) {
@@ -98,6 +101,37 @@ QStringList parallelPrinterDevices()
             devices.append(dir.filePath(entry));
     }
     return devices;
+}
+
+QString NetworkAddress::text() const
+{
+    // An IPv6 address is bracketed, so that its colons are not taken for the port's.
+    const QString shownHost = host.contains(u':') ? u'[' + host + u']' : host;
+    return QStringLiteral("%1:%2").arg(shownHost).arg(port);
+}
+
+bool isNetworkPortName(const QString& name)
+{
+    return name.trimmed().startsWith(QLatin1StringView("tcp://"), Qt::CaseInsensitive);
+}
+
+std::optional<NetworkAddress> networkAddress(const QString& name, QString* problem)
+{
+    const QString typed = name.trimmed();
+    const QUrl url(typed, QUrl::StrictMode);
+    const bool bare = url.userInfo().isEmpty() && !url.hasQuery() && !url.hasFragment()
+        && (url.path().isEmpty() || url.path() == u"/");
+    if (!isNetworkPortName(typed) || !url.isValid() || url.host().isEmpty() || !bare || url.port() == 0) {
+        *problem = QStringLiteral("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
+                       .arg(typed)
+                       .arg(NetworkAddress::kRawPrintingPort);
+        return std::nullopt;
+    }
+    NetworkAddress address;
+    address.host = url.host();
+    if (url.port() > 0)
+        address.port = quint16(url.port());
+    return address;
 }
 
 qint32 baudRateFromText(const QString& baudText)

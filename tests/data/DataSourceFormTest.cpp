@@ -84,9 +84,10 @@ TEST(DataSourceForm, BrowsingTakesLowerCaseWorkbookNamesOnly)
         const char* path;
         bool workbook;
     } cases[] = {{"/d/a.xls", true}, {"/d/a.xlsx", true}, {"/d/A.XLS", false}, {"/d/a.xlsm", false},
-                 {"/d/a.csv", false}, {"/d/a.xls/", false}, {"/d/xls", false}, {"/d/.xls", true}};
+                 {"/d/a.ods", true}, {"/d/名单.csv", true}, {"/d/a.CSV", false}, {"/d/a.fods", false},
+                 {"/d/a.xls/", false}, {"/d/xls", false}, {"/d/.xls", true}};
     for (const auto& c : cases)
-        EXPECT_EQ(isWorkbookFileName(QString::fromLatin1(c.path)), c.workbook) << c.path;
+        EXPECT_EQ(isWorkbookFileName(QString::fromUtf8(c.path)), c.workbook) << c.path;
 }
 
 TEST(DataSourceForm, GridColumnsAreAsWideAsTheFirstRowsBytes)

@@ -16,7 +16,13 @@ struct CommandCase {
 TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
 {
     const QString book = testing_support::sourcePath(QStringLiteral("tests/fixtures/xls/basic.xls"));
+    const QString list = testing_support::sourcePath(QStringLiteral("tests/fixtures/csv/list.csv")); // GBK
+    const QString ods = testing_support::sourcePath(QStringLiteral("tests/fixtures/ods/names.ods"));
     const CommandCase cases[] = {
+        {{"sheets", list}, 0, "list\n", u""},
+        {{"records", list, "list"}, 0, "1\t绿茶, 特级\tA0001\t两行 备注\n2\t红茶\t007\t\n", u""},
+        {{"sheets", ods}, 0, "名单\nSheet2\n", u""},
+        {{"records", ods, "名单", "--range", "5"}, 0, "5\t王五\t-7\t\t\t\t同\t同\t同\t\t\t\t\t\t额外\n", u""},
         {{"sheets", book}, 0, "名单\nSheet2\n", u""},
         {{"fields", book, "名单"}, 0, "姓名\n数量\n日期\n备注\nF5\n编号\n", u""},
         {{"records", book, "Sheet2"}, 0, "1\t\n2\tafter\n", u""},

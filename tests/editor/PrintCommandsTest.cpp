@@ -176,7 +176,7 @@ TEST_F(PrintCommands, DataSourceDialogStoresNothingUntilItsCheckPasses)
     }));
     EXPECT_EQ(settings.dbName, QStringLiteral("/old/book.xls"));
 
-    files.answers = {QStringLiteral("/data/list.csv"), goods()};
+    files.answers = {QStringLiteral("/data/list.txt"), goods()};
     ASSERT_TRUE(runWithDialog(action(QStringLiteral("actionDBSet")), [&](QWidget* dialog) {
         auto* sheets = field<QComboBox>(dialog, "cbTableName");
         click(dialog, "btnSelectFile");
@@ -196,7 +196,8 @@ TEST_F(PrintCommands, DataSourceDialogStoresNothingUntilItsCheckPasses)
     EXPECT_EQ(settings.dbName, goods());
     EXPECT_EQ(settings.tableName, QStringLiteral("货品"));
     EXPECT_EQ(files.asked.value(0).filter,
-              QStringLiteral("XLS files (*.xls)|*.xls|XLSX files (*.xlsx)|*.xlsx|All files (*.*)|*.*"));
+              QStringLiteral("XLS files (*.xls)|*.xls|XLSX files (*.xlsx)|*.xlsx|ODS files (*.ods)|*.ods|CSV files (*.csv)|*.csv"
+                             "|All files (*.*)|*.*"));
 
     // Opened from a print dialog's button, it shows the source just stored; the columns
     // offered follow the source the operator leaves it with.

@@ -17,7 +17,7 @@ constexpr std::array kProgramOptions{
 };
 constexpr CliOption kQuantity{"quantity", "N",
                               QT_TRANSLATE_NOOP("CliText", "数量，1 到 9999，代替标签中存的数量")};
-constexpr CliOption kWorkbook{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "取记录的工作簿（.xls 或 .xlsx）")};
+constexpr CliOption kWorkbook{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "取记录的工作簿（.xls、.xlsx、.ods 或 .csv）")};
 constexpr CliOption kSheet{"sheet", "SHEET", QT_TRANSLATE_NOOP("CliText", "工作簿中的工作表")};
 constexpr CliOption kRecord{"record", "K",
                             QT_TRANSLATE_NOOP("CliText", "用第 K 条记录（从 1 数起）的值填写绑定到列的文本和条码；"
@@ -49,7 +49,8 @@ constexpr std::array kRenderOptions{
 constexpr std::array kPrintOptions{
     CliOption{"o,output", "FILE", QT_TRANSLATE_NOOP("CliText", "把打印机会收到的字节写入 FILE，不发送")},
     CliOption{"port,printer", "NAME",
-              QT_TRANSLATE_NOOP("CliText", "打印端口：lpt1、com3、设备路径或文件名（默认标签中存的打印端口）")},
+              QT_TRANSLATE_NOOP("CliText", "打印端口：lpt1、com3、tcp://主机:端口（不写端口时为 9100）、设备路径或文件名"
+                                           "（默认标签中存的打印端口）")},
     kQuantity,
     kWorkbook,
     kSheet,
@@ -81,11 +82,13 @@ constexpr std::array kCutOptions{
 };
 
 constexpr std::array kRunOptions{
-    CliOption{"printer", "NAME", QT_TRANSLATE_NOOP("CliText", "打印端口（默认标签中存的）")},
-    CliOption{"status", "NAME", QT_TRANSLATE_NOOP("CliText", "打印机回传状态的端口（默认标签中存的）")},
+    CliOption{"printer", "NAME", QT_TRANSLATE_NOOP("CliText", "打印端口，也可以是 tcp://主机:端口（默认标签中存的）")},
+    CliOption{"status", "NAME", QT_TRANSLATE_NOOP("CliText", "打印机回传状态的端口（默认标签中存的）；"
+                                                               "网络打印机从打印的连接回传，不用这个端口")},
     CliOption{"cutter", "NAME", QT_TRANSLATE_NOOP("CliText", "雕刻端口（默认标签中存的）")},
     kQuantity,
-    CliOption{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作簿；与 --sheet、--records 一起给出")},
+    CliOption{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作簿（.xls、.xlsx、.ods 或 .csv）；"
+                                                               "与 --sheet、--records 一起给出")},
     CliOption{"sheet", "SHEET", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作表")},
     CliOption{"records", "RANGE",
               QT_TRANSLATE_NOOP("CliText", "逐条打印工作表中记录范围内的记录（如 \"1,3-5\"），每个数量一遍")},
@@ -149,7 +152,8 @@ const std::array kCommands{
                                             "每雕完一张输出一行 \"label K: counter C\"。Ctrl+C 在下一次等待时停止。"),
                kRunOptions, runRun,
                "run examples/goods.xml --records 1-3 --printer lpt1 --status com1 --cutter com2"},
-    CliCommand{"sheets", "BOOK", "", QT_TRANSLATE_NOOP("CliText", "列出工作簿的工作表名，每行一个。"),
+    CliCommand{"sheets", "BOOK", "", QT_TRANSLATE_NOOP("CliText", "列出工作簿的工作表名，每行一个"
+                                                               "（.csv 文件只有一个工作表，名字是文件名去掉扩展名）。"),
                kNoOptions, runSheets,
                "sheets examples/goods.xlsx"},
     CliCommand{"fields", "BOOK SHEET", "", QT_TRANSLATE_NOOP("CliText", "列出工作表的列名，每行一个。"),

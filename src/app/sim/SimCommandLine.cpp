@@ -20,6 +20,9 @@ constexpr std::array kOptions{
     ToolOption{"flood", nullptr, QT_TRANSLATE_NOOP("SimText", "每次应答之前先发 300 字节线路噪声")},
     ToolOption{"hangup-at", "K", QT_TRANSLATE_NOOP("SimText", "收到第 K 张标签的端口关闭，不应答")},
     ToolOption{"labels", "N", QT_TRANSLATE_NOOP("SimText", "打印雕刻完 N 张标签后退出")},
+    ToolOption{"tcp", "PORT",
+               QT_TRANSLATE_NOOP("SimText", "打印机还在 127.0.0.1:PORT 上监听（0：任一空闲端口），"
+                                            "并在送来标签的连接上回传状态")},
     ToolOption{"render", "DIR",
                QT_TRANSLATE_NOOP("SimText", "把打印的每张标签画成 DIR/label-NNNN.png，把每个雕刻命令流画成 "
                                             "DIR/label-NNNN.svg，按到达的顺序编号")},
@@ -63,7 +66,8 @@ QString simSummary()
 QString simDescription()
 {
     return SimText::tr("在伪终端上模拟标签机：像打印机的状态端口和雕刻机那样应答。"
-                       "先输出 printer=PATH、status=PATH 和 cutter=PATH 三行，然后一直服务，"
+                       "先输出 printer=PATH、status=PATH 和 cutter=PATH 三行（给出 --tcp 时还有 "
+                       "network=tcp://127.0.0.1:PORT），然后一直服务，"
                        "直到收到 SIGTERM 或 SIGINT，或用 --labels 给出的张数打印雕刻完。");
 }
 
@@ -115,8 +119,14 @@ SimCommandLine parseSimCommandLine(const QStringList& arguments)
     const auto faultAt = numberOption(parser, "fault-at", 0, 1, problem);
     const auto hangupAt = numberOption(parser, "hangup-at", 0, 1, problem);
     const auto labels = numberOption(parser, "labels", 0, 1, problem);
-    if (!printMs || !cutMs || !faultAt || !hangupAt || !labels)
+    const auto tcpPort = numberOption(parser, "tcp", -1, 0, problem);
+    if (!printMs || !cutMs || !faultAt || !hangupAt || !labels || !tcpPort)
         return line;
+    if (*tcpPort > 65535) {
+        line.problem = QStringLiteral("--tcp: ") + SimText::tr("要是 0 到 65535 之间的端口号，不是 %1").arg(*tcpPort);
+        return line;
+    }
+    options.tcpPort = *tcpPort;
     options.printMs = *printMs;
     options.cutMs = *cutMs;
     options.faultAt = *faultAt;

@@ -48,6 +48,8 @@ int main(int argc, char* argv[])
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Printer)),
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Status)),
                 qUtf8Printable(machine.path(VirtualLabelMachine::Port::Cutter)));
+    if (const QString network = machine.networkName(); !network.isEmpty())
+        std::printf("network=%s\n", qUtf8Printable(network));
     std::fflush(stdout);
     return app.exec();
 }
