@@ -103,10 +103,6 @@
         <translation>quantity, 1 to 9999, instead of the one stored in the label</translation>
     </message>
     <message>
-        <source>取记录的工作簿（.xls 或 .xlsx）</source>
-        <translation>workbook to take the record from (.xls or .xlsx)</translation>
-    </message>
-    <message>
         <source>工作簿中的工作表</source>
         <translation>sheet of the workbook</translation>
     </message>
@@ -147,10 +143,6 @@
         <translation>write the bytes the printer would receive to FILE instead of sending them</translation>
     </message>
     <message>
-        <source>打印端口：lpt1、com3、设备路径或文件名（默认标签中存的打印端口）</source>
-        <translation>printer port: lpt1, com3, a device path or a file name (default: the printer port stored in the label)</translation>
-    </message>
-    <message>
         <source>出空白纸：只发标签头和发行命令</source>
         <translation>feed blank labels: send only the label header and the issue command</translation>
     </message>
@@ -179,20 +171,8 @@
         <translation>cutter feed mode: the cutter feeds the paper by the label pitch and repeats for the stored quantity</translation>
     </message>
     <message>
-        <source>打印端口（默认标签中存的）</source>
-        <translation>printer port (default: the one stored in the label)</translation>
-    </message>
-    <message>
-        <source>打印机回传状态的端口（默认标签中存的）</source>
-        <translation>port of the printer&apos;s status echo (default: the one stored in the label)</translation>
-    </message>
-    <message>
         <source>雕刻端口（默认标签中存的）</source>
         <translation>cutter port (default: the one stored in the label)</translation>
-    </message>
-    <message>
-        <source>代替标签中存的工作簿；与 --sheet、--records 一起给出</source>
-        <translation>workbook instead of the one stored in the label; goes with --sheet and --records</translation>
     </message>
     <message>
         <source>代替标签中存的工作表</source>
@@ -245,10 +225,6 @@
     <message>
         <source>按标签中存的设置打印雕刻：每张标签打印后等打印机回传状态（--timed 时等固定延时），再雕刻并等雕刻机应答；每雕完一张输出一行 &quot;label K: counter C&quot;。Ctrl+C 在下一次等待时停止。</source>
         <translation>Print and cut with the settings stored in the label: after each label is printed, wait for the printer&apos;s status echo (with --timed, a fixed delay), then cut and wait for the cutter&apos;s reply; after each label cut, print a line &quot;label K: counter C&quot;. Ctrl+C stops at the next wait.</translation>
-    </message>
-    <message>
-        <source>列出工作簿的工作表名，每行一个。</source>
-        <translation>List the sheet names of a workbook, one per line.</translation>
     </message>
     <message>
         <source>列出工作表的列名，每行一个。</source>
@@ -493,6 +469,30 @@
     <message>
         <source>开始了但没有完成：端口打不开或写不进，应答没有按时来或不是确认，或打印机报告故障，或 --save 写不回标签文件；预览中有画不出的命令</source>
         <translation>started but not finished: a port did not open or took no bytes, a reply did not come in time or was no acknowledgement, the printer reported a fault, or --save could not write the label file back; in a preview, commands that cannot be drawn</translation>
+    </message>
+    <message>
+        <source>取记录的工作簿（.xls、.xlsx、.ods 或 .csv）</source>
+        <translation>workbook to take the record from (.xls, .xlsx, .ods or .csv)</translation>
+    </message>
+    <message>
+        <source>打印端口：lpt1、com3、tcp://主机:端口（不写端口时为 9100）、设备路径或文件名（默认标签中存的打印端口）</source>
+        <translation>printer port: lpt1, com3, tcp://HOST:PORT (port 9100 when left out), a device path or a file name (default: the printer port stored in the label)</translation>
+    </message>
+    <message>
+        <source>打印端口，也可以是 tcp://主机:端口（默认标签中存的）</source>
+        <translation>printer port, also tcp://HOST:PORT (default: the one stored in the label)</translation>
+    </message>
+    <message>
+        <source>打印机回传状态的端口（默认标签中存的）；网络打印机从打印的连接回传，不用这个端口</source>
+        <translation>port of the printer&apos;s status echo (default: the one stored in the label); a network printer reports over the printing connection instead</translation>
+    </message>
+    <message>
+        <source>代替标签中存的工作簿（.xls、.xlsx、.ods 或 .csv）；与 --sheet、--records 一起给出</source>
+        <translation>workbook instead of the one stored in the label (.xls, .xlsx, .ods or .csv); goes with --sheet and --records</translation>
+    </message>
+    <message>
+        <source>列出工作簿的工作表名，每行一个（.csv 文件只有一个工作表，名字是文件名去掉扩展名）。</source>
+        <translation>List the sheet names of a workbook, one per line (a .csv file has one sheet, named after the file without its extension).</translation>
     </message>
 </context>
 <context>
@@ -841,10 +841,6 @@
         <translation>The workbook &quot;%1&quot; is damaged: &quot;%2&quot; line %3: %4</translation>
     </message>
     <message>
-        <source>文件“%1”不是Excel工作簿（.xlsx），或已损坏，无法读取。</source>
-        <translation>The file &quot;%1&quot; is not an Excel workbook (.xlsx), or it is damaged, and cannot be read.</translation>
-    </message>
-    <message>
         <source>工作簿“%1”已损坏：无法读取其中的“%2”。</source>
         <translation>The workbook &quot;%1&quot; is damaged: its part &quot;%2&quot; cannot be read.</translation>
     </message>
@@ -855,6 +851,54 @@
     <message>
         <source>工作簿“%1”中的“%2”太大（超过 %3 MB），无法读取。</source>
         <translation>The part &quot;%2&quot; of the workbook &quot;%1&quot; is too large (over %3 MB) and cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是%2，或已损坏，无法读取。</source>
+        <translation>The file &quot;%1&quot; is not an %2, or it is damaged, and cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”第 %2 行：引号没有结束，无法读取。</source>
+        <translation>The file &quot;%1&quot;, line %2: a quote is not closed; the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”第 %2 行：超过 %3 列，无法读取。</source>
+        <translation>The file &quot;%1&quot;, line %2: more than %3 columns; the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是 UTF-8 或 GBK 编码的文本，无法读取。</source>
+        <translation>The file &quot;%1&quot; is not text in UTF-8 or GBK and cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件“%1”只有一个工作表“%2”。</source>
+        <translation>The file &quot;%1&quot; has one sheet only, &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>无法读取文件“%1”：%2</source>
+        <translation>The file &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”太大（超过 %2 MB），无法读取。</source>
+        <translation>The file &quot;%1&quot; is too large (over %2 MB) and cannot be read.</translation>
+    </message>
+    <message>
+        <source>重复次数“%1”无效</source>
+        <translation>repeat count &quot;%1&quot; is invalid</translation>
+    </message>
+    <message>
+        <source>第 %1 列超出工作表（最多 %2 列）</source>
+        <translation>column %1 lies outside the sheet (at most %2 columns)</translation>
+    </message>
+    <message>
+        <source>第 %1 行超出工作表（最多 %2 行）</source>
+        <translation>row %1 lies outside the sheet (at most %2 rows)</translation>
+    </message>
+    <message>
+        <source>OpenDocument电子表格（.ods）</source>
+        <translation>OpenDocument spreadsheet (.ods)</translation>
+    </message>
+    <message>
+        <source>Excel工作簿（.xlsx）</source>
+        <translation>Excel workbook (.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1151,10 @@
     <message>
         <source>无法建立图片文件夹 %1</source>
         <translation>cannot make the picture folder %1</translation>
+    </message>
+    <message>
+        <source>无法在 127.0.0.1:%1 上监听：%2</source>
+        <translation>cannot listen on 127.0.0.1:%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1596,46 @@
         <source>通信端口 %1 已断开</source>
         <translation>The communication port %1 was disconnected</translation>
     </message>
+    <message>
+        <source>打印机 %1 在 %2 秒内没有接受连接</source>
+        <translation>The printer %1 did not accept the connection within %2 seconds</translation>
+    </message>
+    <message>
+        <source>打印机 %1 在 %2 秒内没有接收数据</source>
+        <translation>The printer %1 took no data within %2 seconds</translation>
+    </message>
+    <message>
+        <source>找不到打印机的主机：%1</source>
+        <translation>The printer&apos;s host cannot be found: %1</translation>
+    </message>
+    <message>
+        <source>打印机 %1 拒绝连接（打印机没有开机，或端口号不对）</source>
+        <translation>The printer %1 refused the connection (the printer is off, or the port number is wrong)</translation>
+    </message>
+    <message>
+        <source>打印机 %1 断开了连接</source>
+        <translation>The printer %1 closed the connection</translation>
+    </message>
+    <message>
+        <source>到打印机 %1 的网络中断了</source>
+        <translation>The network to the printer %1 went down</translation>
+    </message>
+    <message>
+        <source>打印机 %1：%2</source>
+        <translation>Printer %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）</source>
+        <translation>&quot;%1&quot; is no network printer port: write tcp://HOST:PORT, the port a number from 1 to 65535 (%2 when left out)</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>没有收到打印机的状态回传：%1</source>
+        <translation>No status echo came from the printer: %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintObjectForms</name>
@@ -1959,10 +2047,6 @@
         <translation>a virtual label machine for tests and for operators without hardware</translation>
     </message>
     <message>
-        <source>在伪终端上模拟标签机：像打印机的状态端口和雕刻机那样应答。先输出 printer=PATH、status=PATH 和 cutter=PATH 三行，然后一直服务，直到收到 SIGTERM 或 SIGINT，或用 --labels 给出的张数打印雕刻完。</source>
-        <translation>A virtual label machine on pseudo-terminals: it answers like the printer&apos;s status port and the cutter. It prints the three lines printer=PATH, status=PATH and cutter=PATH, then serves until SIGTERM or SIGINT, or until --labels labels have been printed and cut.</translation>
-    </message>
-    <message>
         <source>用法：</source>
         <translation>Usage: </translation>
     </message>
@@ -1985,6 +2069,18 @@
     <message>
         <source>要是 203 或 305，不是“%1”</source>
         <translation>is 203 or 305, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>打印机还在 127.0.0.1:PORT 上监听（0：任一空闲端口），并在送来标签的连接上回传状态</source>
+        <translation>the printer also listens on 127.0.0.1:PORT (0: any free port) and reports over the connection that carried the label</translation>
+    </message>
+    <message>
+        <source>在伪终端上模拟标签机：像打印机的状态端口和雕刻机那样应答。先输出 printer=PATH、status=PATH 和 cutter=PATH 三行（给出 --tcp 时还有 network=tcp://127.0.0.1:PORT），然后一直服务，直到收到 SIGTERM 或 SIGINT，或用 --labels 给出的张数打印雕刻完。</source>
+        <translation>A virtual label machine on pseudo-terminals: it answers like the printer&apos;s status port and the cutter. It prints the three lines printer=PATH, status=PATH and cutter=PATH (and with --tcp network=tcp://127.0.0.1:PORT), then serves until SIGTERM or SIGINT, or until --labels labels have been printed and cut.</translation>
+    </message>
+    <message>
+        <source>要是 0 到 65535 之间的端口号，不是 %1</source>
+        <translation>needs a port number from 0 to 65535, not %1</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ bool VirtualLabelMachine::listen(QString* error)
 {
     m_server = new QTcpServer(this);
     if (!m_server->listen(QHostAddress::LocalHost, quint16(m_options.tcpPort))) {
-        *error = QStringLiteral("cannot listen on 127.0.0.1:%1: %2").arg(m_options.tcpPort).arg(m_server->errorString());
+        *error = JobText::tr("无法在 127.0.0.1:%1 上监听：%2").arg(m_options.tcpPort).arg(m_server->errorString());
         return false;
     }
     connect(m_server, &QTcpServer::newConnection, this, &VirtualLabelMachine::acceptConnections);

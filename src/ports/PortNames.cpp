@@ -122,7 +122,7 @@ std::optional<NetworkAddress> networkAddress(const QString& name, QString* probl
     const bool bare = url.userInfo().isEmpty() && !url.hasQuery() && !url.hasFragment()
         && (url.path().isEmpty() || url.path() == u"/");
     if (!isNetworkPortName(typed) || !url.isValid() || url.host().isEmpty() || !bare || url.port() == 0) {
-        *problem = QStringLiteral("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
+        *problem = PortText::tr("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
                        .arg(typed)
                        .arg(NetworkAddress::kRawPrintingPort);
         return std::nullopt;

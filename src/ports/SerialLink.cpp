@@ -125,7 +125,7 @@ void SerialLink::connectionClosed()
     const QString reason = network_line::failure(*static_cast<QTcpSocket*>(m_line));
     m_line->close();
     if (failed)
-        showMessage(QStringLiteral("错误"), QStringLiteral("没有收到打印机的状态回传：%1").arg(reason),
+        showMessage(PortText::tr("错误"), PortText::tr("没有收到打印机的状态回传：%1").arg(reason),
                     MessageIcon::Warning);
 }
 
