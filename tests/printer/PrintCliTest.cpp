@@ -84,7 +84,7 @@ TEST(PrintCli, PrintsToANetworkPrinterOrSaysWhyNot)
     EXPECT_EQ(print.exitCode, 0) << print.err.constData();
     QTimer look; // the log grows without an event of this process: look now and then
     look.start(10);
-    waitPumping([&] { return testing_support::fileContent(log).endsWith("1|}"); }, QDeadlineTimer(5000));
+    waitPumping([&] { return testing_support::fileContent(log).endsWith("1|}"); }, QDeadlineTimer(30000));
     EXPECT_TRUE(testing_support::fileContent(log).startsWith("{D")) << "the whole job, header first";
     EXPECT_TRUE(testing_support::fileContent(log).endsWith("1|}"));
 

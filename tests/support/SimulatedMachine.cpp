@@ -12,7 +12,8 @@ SimulatedMachine::SimulatedMachine(const QStringList& options)
         return;
     QStringList lines;
     const qsizetype expected = options.contains(QStringLiteral("--tcp")) ? 4 : 3;
-    while (lines.size() < expected && m_process.waitForReadyRead(5000)) {
+    // Generous: a loaded or sanitized build may take seconds to start; ready lines end the wait.
+    while (lines.size() < expected && m_process.waitForReadyRead(30000)) {
         while (m_process.canReadLine())
             lines << QString::fromUtf8(m_process.readLine()).trimmed();
     }
