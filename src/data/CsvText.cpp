@@ -1,6 +1,7 @@
 #include "data/CsvText.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "model/TextCodec.h"
 
 #include <QStringDecoder>
@@ -67,7 +68,7 @@ private:
         ++m_at;
         for (;;) {
             if (m_at >= m_text.size())
-                throw DataSourceError(QStringLiteral("文件“%1”第 %2 行：引号没有结束，无法读取。").arg(m_path).arg(opened));
+                throw DataSourceError(DataText::tr("文件“%1”第 %2 行：引号没有结束，无法读取。").arg(m_path).arg(opened));
             const QChar c = m_text[m_at];
             if (c == u'"') {
                 ++m_at;
@@ -107,7 +108,7 @@ private:
         } else {
             const qsizetype column = m_row.size() + m_emptyFields;
             if (column >= kMaxColumns)
-                throw DataSourceError(QStringLiteral("文件“%1”第 %2 行：超过 %3 列，无法读取。")
+                throw DataSourceError(DataText::tr("文件“%1”第 %2 行：超过 %3 列，无法读取。")
                                           .arg(m_path)
                                           .arg(m_line)
                                           .arg(kMaxColumns));
@@ -166,7 +167,7 @@ QString decode(const QByteArray& bytes, const QString& path)
         if (ok)
             return text;
     }
-    throw DataSourceError(QStringLiteral("文件“%1”不是 UTF-8 或 GBK 编码的文本，无法读取。").arg(path));
+    throw DataSourceError(DataText::tr("文件“%1”不是 UTF-8 或 GBK 编码的文本，无法读取。").arg(path));
 }
 
 QChar separatorOf(QStringView text)

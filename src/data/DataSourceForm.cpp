@@ -13,10 +13,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TfrmDBSet", text);
-}
+class DataSourceText {
+    Q_DECLARE_TR_FUNCTIONS(TfrmDBSet)
+};
 
 } // namespace
 
@@ -44,13 +43,13 @@ bool isWorkbookFileName(const QString& path)
 
 QString notAWorkbookMessage()
 {
-    return tr("选择的文件必须是excel文件！");
+    return DataSourceText::tr("选择的文件必须是excel文件！");
 }
 
 QString dataSourceFormProblem(const DataSourceForm& form)
 {
     if (!form.fileName.trimmed().isEmpty() && form.sheet.trimmed().isEmpty())
-        return tr("请先选择表！");
+        return DataSourceText::tr("请先选择表！");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "data/OdsContentReader.h"
 
+#include "data/DataText.h"
 #include "data/XlsxXml.h"
 
 #include <QDateTime>
@@ -98,7 +99,7 @@ private:
     {
         qint64 count = 1;
         if (!text.empty() && (!parseNumber(text, count) || count < 1))
-            damaged(QStringLiteral("重复次数“%1”无效").arg(qstring(text)));
+            damaged(DataText::tr("重复次数“%1”无效").arg(qstring(text)));
         return count;
     }
 
@@ -151,7 +152,7 @@ private:
         m_cellDepth = 0;
         const qint64 end = m_column + m_cellRepeat;
         if (end > kMaxColumns)
-            damaged(QStringLiteral("第 %1 列超出工作表（最多 %2 列）").arg(end).arg(kMaxColumns));
+            damaged(DataText::tr("第 %1 列超出工作表（最多 %2 列）").arg(end).arg(kMaxColumns));
         const CellValue cell = cellValue();
         if (cell.kind != CellKind::Empty) {
             m_row.resize(m_column);
@@ -165,7 +166,7 @@ private:
         const qint64 end = m_nextRow + m_rowRepeat;
         const qint64 limit = m_row.isEmpty() ? kMaxPaddedRows : kMaxRows;
         if (end > limit)
-            damaged(QStringLiteral("第 %1 行超出工作表（最多 %2 行）").arg(end).arg(limit));
+            damaged(DataText::tr("第 %1 行超出工作表（最多 %2 行）").arg(end).arg(limit));
         if (!m_row.isEmpty()) {
             m_budget.spend(m_row.size() * m_rowRepeat);
             m_rows.resize(m_nextRow);

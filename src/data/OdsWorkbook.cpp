@@ -1,6 +1,7 @@
 #include "data/OdsWorkbook.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/OdsContentReader.h"
 
 #include <QFile>
@@ -13,13 +14,13 @@ const QString kManifestPart = QStringLiteral("META-INF/manifest.xml");
 } // namespace
 
 OdsWorkbook::OdsWorkbook(const QString& path)
-    : m_zip(path, QStringLiteral("OpenDocument电子表格（.ods）"))
+    : m_zip(path, DataText::tr("OpenDocument电子表格（.ods）"))
     , m_path(path)
 {
     // A password-protected spreadsheet keeps its parts encrypted inside an ordinary package:
     // only its manifest tells.
     if (m_zip.contains(kManifestPart) && m_zip.read(kManifestPart, kMaxManifestBytes).contains("encryption-data"))
-        throw DataSourceError(QStringLiteral("工作簿“%1”已加密，无法读取。").arg(path));
+        throw DataSourceError(DataText::tr("工作簿“%1”已加密，无法读取。").arg(path));
     m_sheetNames = ods::readSheetNames(contentSource(), m_path);
 }
 

@@ -1,6 +1,8 @@
 #include "data/ConnectionString.h"
+
 #include "data/CsvWorkbook.h"
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/OdsWorkbook.h"
 #include "data/Workbook.h"
 #include "data/XlsWorkbook.h"
@@ -36,9 +38,9 @@ std::unique_ptr<Workbook> openWorkbook(const QString& connectionString)
     const ConnectionTarget target = parseConnectionString(connectionString);
     const QFileInfo info(target.path);
     if (target.path.isEmpty() || !info.exists())
-        throw DataSourceError(QStringLiteral("找不到文件“%1”。").arg(target.path));
+        throw DataSourceError(DataText::tr("找不到文件“%1”。").arg(target.path));
     if (!info.isFile() || !info.isReadable())
-        throw DataSourceError(QStringLiteral("无法读取文件“%1”。").arg(target.path));
+        throw DataSourceError(DataText::tr("无法读取文件“%1”。").arg(target.path));
     // The Open XML provider also reads binary workbooks (an ".XLS" typed into a label file
     // reaches it), OpenDocument spreadsheets and separated values, so it looks at the content
     // first and at the name only for plain text.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataText.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +14,7 @@ class ZipArchive {
 public:
     // Throws DataSourceError naming the kind of file expected when the file is no package.
     explicit ZipArchive(const QString& path,
-                        const QString& expected = QStringLiteral("Excel工作簿（.xlsx）"));
+                        const QString& expected = DataText::tr("Excel工作簿（.xlsx）"));
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;

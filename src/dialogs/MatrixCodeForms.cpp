@@ -7,10 +7,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MatrixCodeForms", text);
-}
+class MatrixCodeText {
+    Q_DECLARE_TR_FUNCTIONS(MatrixCodeForms)
+};
 
 // Whole numbers first to last, each written with at least digits digits.
 QStringList numberEntries(int first, int last, int digits = 1)
@@ -23,7 +22,7 @@ QStringList numberEntries(int first, int last, int digits = 1)
 
 QString valueProblem(const QString& value)
 {
-    return value.isEmpty() ? tr("条码字符不能为空！") : QString();
+    return value.isEmpty() ? MatrixCodeText::tr("条码字符不能为空！") : QString();
 }
 
 // The module lists end with an empty entry, and the Data Matrix list starts at "0": a
@@ -31,7 +30,7 @@ QString valueProblem(const QString& value)
 QString moduleProblem(const QString& barWidth)
 {
     const std::optional<int> dots = typedInteger(barWidth);
-    return !dots || *dots < 1 ? tr("条码宽度不能为空！") : QString();
+    return !dots || *dots < 1 ? MatrixCodeText::tr("条码宽度不能为空！") : QString();
 }
 
 QString firstProblem(std::initializer_list<QString> problems)
@@ -57,7 +56,8 @@ QStringList dataMatrixModuleEntries()
 
 QStringList qrLevelEntries()
 {
-    return {tr("高密度级"), tr("标准级"), tr("可靠级"), tr("高可靠级")};
+    return {MatrixCodeText::tr("高密度级"), MatrixCodeText::tr("标准级"), MatrixCodeText::tr("可靠级"),
+            MatrixCodeText::tr("高可靠级")};
 }
 
 QStringList pdf417WidthEntries()

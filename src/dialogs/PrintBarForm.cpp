@@ -8,10 +8,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TfrmPrintBar", text);
-}
+class PrintBarText {
+    Q_DECLARE_TR_FUNCTIONS(TfrmPrintBar)
+};
 
 struct NumberField {
     const QString& text;
@@ -44,12 +43,12 @@ QStringList wideBarRatioEntries()
 
 QStringList displayCodeEntries()
 {
-    return {tr("不显示条码字符"), tr("打印机自动生成"), tr("由软件设置生成")};
+    return {PrintBarText::tr("不显示条码字符"), PrintBarText::tr("打印机自动生成"), PrintBarText::tr("由软件设置生成")};
 }
 
 QStringList alignModeEntries()
 {
-    return {tr("居左"), tr("居右"), tr("居中"), tr("两端对齐")};
+    return {PrintBarText::tr("居左"), PrintBarText::tr("居右"), PrintBarText::tr("居中"), PrintBarText::tr("两端对齐")};
 }
 
 int wideBarWidth(int barWidth, int ratioIndex)
@@ -75,31 +74,31 @@ void presetPrintBar(PrintBarForm& form)
 QString printBarProblem(const PrintBarForm& form)
 {
     if (form.barValue.isEmpty())
-        return tr("条码字符不能为空！");
+        return PrintBarText::tr("条码字符不能为空！");
     if (form.barWidth.isEmpty())
-        return tr("条码宽度不能为空！");
+        return PrintBarText::tr("条码宽度不能为空！");
     if (form.barHeight.isEmpty())
-        return tr("条码高度不能为空！");
+        return PrintBarText::tr("条码高度不能为空！");
     if (form.selfAdd.isEmpty())
-        return tr("自增不能为空！");
+        return PrintBarText::tr("自增不能为空！");
     // The printer adds the check digit of an EAN-13 symbol itself.
     if (form.barType.toUpper() == u"EAN13" && gbk::byteLength(form.barValue) != 12)
-        return tr("EAN13条码字符长度必须等于12位！");
+        return PrintBarText::tr("EAN13条码字符长度必须等于12位！");
     const QString position = symbolPositionProblem(form.left, form.top);
     if (!position.isEmpty())
         return position;
     const std::optional<double> height = typedNumber(form.barHeight);
     if (!height)
-        return tr("条码高度必须输入数值！");
+        return PrintBarText::tr("条码高度必须输入数值！");
     if (*height < 0)
-        return tr("条码高度必须输入正数！");
+        return PrintBarText::tr("条码高度必须输入正数！");
     if (!typedInteger(form.selfAdd))
-        return tr("自增必须输入整数！");
+        return PrintBarText::tr("自增必须输入整数！");
     // The bar width comes from a fixed list; a width from elsewhere is checked all the same,
     // so that the add never stops half way.
     const std::optional<int> barWidth = typedInteger(form.barWidth);
     if (!barWidth || *barWidth < 1)
-        return tr("条码宽度必须输入正整数！");
+        return PrintBarText::tr("条码宽度必须输入正整数！");
     const NumberField numbers[] = {
         {form.strGap, QT_TRANSLATE_NOOP("TfrmPrintBar", "字间距必须输入数值！")},
         {form.widthFactor, QT_TRANSLATE_NOOP("TfrmPrintBar", "宽度缩放必须输入数值！")},
@@ -109,7 +108,7 @@ QString printBarProblem(const PrintBarForm& form)
     };
     for (const NumberField& field : numbers) {
         if (!typedNumber(field.text))
-            return tr(field.message);
+            return PrintBarText::tr(field.message);
     }
     return {};
 }

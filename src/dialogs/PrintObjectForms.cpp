@@ -9,16 +9,16 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrintObjectForms", text);
-}
+class PrintObjectText {
+    Q_DECLARE_TR_FUNCTIONS(PrintObjectForms)
+};
 
 } // namespace
 
 QStringList directionEntries()
 {
-    return {tr("0度"), tr("90度"), tr("180度"), tr("270度")};
+    return {PrintObjectText::tr("0度"), PrintObjectText::tr("90度"), PrintObjectText::tr("180度"),
+            PrintObjectText::tr("270度")};
 }
 
 QStringList scaleFactorEntries()
@@ -67,7 +67,7 @@ std::optional<QStringList> recordColumnChoices(const JobSettings& settings)
 
 QString setUpDataSourceFirstMessage()
 {
-    return tr("请先进行数据库设置！");
+    return PrintObjectText::tr("请先进行数据库设置！");
 }
 
 // Through the same conversions the add operations use, so that a number the check lets
@@ -94,9 +94,9 @@ QString symbolPositionProblem(const QString& left, const QString& top)
 {
     const std::optional<double> x = typedNumber(left);
     if (!x || *x < 0)
-        return tr("横坐标必须输入正数！");
+        return PrintObjectText::tr("横坐标必须输入正数！");
     const std::optional<double> y = typedNumber(top);
     if (!y || *y < 0)
-        return tr("纵坐标必须输入正数！");
+        return PrintObjectText::tr("纵坐标必须输入正数！");
     return {};
 }

@@ -72,7 +72,9 @@ QWidget* TfrmPrintString::createDataPage()
     page->setObjectName(QStringLiteral("tsDB"));
     m_record = new RecordColumnPanel(page);
     auto* fields = new QGridLayout;
-    m_type = comboBox(QStringLiteral("cmbDBType"), recordTypeEntries(), false);
+    m_type = comboBox(QStringLiteral("cmbDBType"), {}, false);
+    for (const QString& type : recordTypeEntries())
+        m_type->addItem(recordTypeCaption(type), type);
     addRow(fields, 0, tr("类型"), m_type);
     m_dateStyle = new QListWidget(page);
     m_dateStyle->setObjectName(QStringLiteral("lbDBDateStyle"));
@@ -98,7 +100,8 @@ void TfrmPrintString::showForm(const Form& form)
     m_heightFactor->setCurrentText(form.heightFactor);
     m_serial->setCurrentText(form.serial);
     m_record->showColumn(form.record);
-    m_type->setCurrentText(form.DBType);
+    if (const int type = m_type->findData(form.DBType); type >= 0)
+        m_type->setCurrentIndex(type);
     m_dateStyle->setCurrentRow(form.DBDateStyle);
 }
 
@@ -117,7 +120,7 @@ TfrmPrintString::Form TfrmPrintString::form() const
     form.heightFactor = m_heightFactor->currentText();
     form.serial = m_serial->currentText();
     form.record = m_record->column();
-    form.DBType = m_type->currentText();
+    form.DBType = m_type->currentData().toString();
     form.DBDateStyle = m_dateStyle->currentRow();
     return form;
 }

@@ -12,10 +12,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TfrmPrintString", text);
-}
+class PrintStringText {
+    Q_DECLARE_TR_FUNCTIONS(TfrmPrintString)
+};
 
 // A text is placed like a box of no size whose gaps are the pitches between the anchors.
 // A field that is no number raises ConversionError.
@@ -28,7 +27,13 @@ BoxValues textGrid(const PrintStringForm& form)
 
 QStringList recordTypeEntries()
 {
-    return {tr("文本"), tr("日期")};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("TfrmPrintString", "文本")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("TfrmPrintString", "日期"))};
+}
+
+QString recordTypeCaption(const QString& type)
+{
+    return PrintStringText::tr(type.toUtf8().constData());
 }
 
 QStringList dateStyleEntries()
@@ -55,17 +60,17 @@ void presetPrintString(PrintStringForm& form)
 FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings& label)
 {
     if (form.str.trimmed().isEmpty())
-        return {tr("字符不能为空！"), {}};
+        return {PrintStringText::tr("字符不能为空！"), {}};
     try {
         const BoxValues grid = textGrid(form);
         if (grid.left < 0)
-            return {tr("横坐标必须大于0！"), {}};
+            return {PrintStringText::tr("横坐标必须大于0！"), {}};
         if (grid.top < 0)
-            return {tr("纵坐标必须大于0！"), {}};
+            return {PrintStringText::tr("纵坐标必须大于0！"), {}};
         if (grid.columnGap < 0)
-            return {tr("水平间距必须大于等于0！"), {}};
+            return {PrintStringText::tr("水平间距必须大于等于0！"), {}};
         if (grid.rowGap < 0)
-            return {tr("垂直间距必须大于等于0！"), {}};
+            return {PrintStringText::tr("垂直间距必须大于等于0！"), {}};
         const QString counts = gridCountProblem(grid.rows, grid.columns);
         if (!counts.isEmpty())
             return {counts, {}};
@@ -77,10 +82,10 @@ FormProblem printStringProblem(const PrintStringForm& form, const LabelSettings&
         strToFloat(form.widthFactor);
         strToFloat(form.heightFactor);
     } catch (const ConversionError&) {
-        return {tr("序列必须输入整数！"), QStringLiteral("cmbSerial")};
+        return {PrintStringText::tr("序列必须输入整数！"), QStringLiteral("cmbSerial")};
     }
     if (!typedNumber(form.strGap))
-        return {tr("字间距必须输入数值！"), QStringLiteral("txtStrGap")};
+        return {PrintStringText::tr("字间距必须输入数值！"), QStringLiteral("txtStrGap")};
     return {};
 }
 

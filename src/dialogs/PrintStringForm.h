@@ -32,8 +32,11 @@ struct PrintStringForm {
     int DBDateStyle = 0;
 };
 
-// The type list of the database page and the date formats shown as a sample date.
+// The types of the database page as the label file stores them ("文本", "日期": the job tells a
+// date column by that text, in any interface language), and each as the list shows it.
 QStringList recordTypeEntries();
+QString recordTypeCaption(const QString& type);
+// The date formats shown as a sample date.
 QStringList dateStyleEntries();
 
 // What "打印字符" sets before the dialog shows; every other field keeps its last value.

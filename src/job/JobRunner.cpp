@@ -4,6 +4,7 @@
 #include "data/InRange.h"
 #include "data/Tdm.h"
 #include "job/CutJob.h"
+#include "job/JobText.h"
 #include "job/LabelProgramSession.h"
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
@@ -26,12 +27,6 @@ namespace {
 
 // Tells the cutter that the printer failed, so that it does not wait for a label to cut.
 const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
-
-const QString& hintCaption()
-{
-    static const QString caption = QStringLiteral("提示");
-    return caption;
-}
 
 // The spreadsheet a record run walks: the data module pointed at the label's workbook and
 // sheet for the run, and closed when the run leaves it, also when a step fails or the
@@ -129,7 +124,7 @@ RunEnd JobRunner::printRecords()
 RunEnd JobRunner::cut()
 {
     if (!HasCutObjects()) {
-        showMessage(hintCaption(), QStringLiteral("目前没有雕刻对象！"), MessageIcon::Information);
+        showMessage(hintCaption(), JobText::tr("目前没有雕刻对象！"), MessageIcon::Information);
         return RunEnd::Refused;
     }
     const DisabledButton guard(m_controls, RunButton::Cut);
@@ -158,16 +153,16 @@ RunEnd JobRunner::startPrintAndCut()
     const QString cutPort = m_controls.cutter().cmbCutPort.trimmed();
     const PrintControls printer = m_controls.printer();
     if (cutPort == printer.cmbPrintStatusPort) {
-        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与回传端口相同！"));
+        showMessage(hintCaption(), JobText::tr("雕刻端口不能与回传端口相同！"));
         return RunEnd::Refused;
     }
     if (cutPort == printer.cmbPrintPort) {
-        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与打印端口相同！"));
+        showMessage(hintCaption(), JobText::tr("雕刻端口不能与打印端口相同！"));
         return RunEnd::Refused;
     }
     const int quantity = number(RunText::Quantity);
     if (quantity <= 0) {
-        showMessage(hintCaption(), QStringLiteral("数量必须大于0！"));
+        showMessage(hintCaption(), JobText::tr("数量必须大于0！"));
         return RunEnd::Refused;
     }
     if (m_controls.cutter().chbCutFeed)
@@ -499,6 +494,6 @@ int JobRunner::sheetRecordCount() const
 LabelProgramSession& JobRunner::program()
 {
     if (!m_program || !m_program->hasFormat())
-        throw LabelProgramError(QStringLiteral("外部标签程序没有打开格式文件，不能通过它打印。"));
+        throw LabelProgramError(JobText::tr("外部标签程序没有打开格式文件，不能通过它打印。"));
     return *m_program;
 }

@@ -1,5 +1,6 @@
 #include "job/PrintLabel.h"
 
+#include "job/JobText.h"
 #include "job/LabelJob.h"
 #include "job/SerialNumber.h"
 #include "model/MessageService.h"
@@ -10,18 +11,18 @@
 
 void reportPortNotOpened(const QString& hint)
 {
-    QString text = QStringLiteral("打开打印端口错误");
+    QString text = JobText::tr("打开打印端口错误");
     if (!hint.isEmpty())
         text += u'\n' + hint;
-    showMessage(QStringLiteral("错误"), text, MessageIcon::Error);
+    showMessage(JobText::tr("错误"), text, MessageIcon::Error);
 }
 
 void reportWriteFailed(const QString& portName, const QString& reason)
 {
-    QString text = QStringLiteral("写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。").arg(portName);
+    QString text = JobText::tr("写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。").arg(portName);
     if (!reason.isEmpty())
         text += u'\n' + reason;
-    showMessage(QStringLiteral("错误"), text, MessageIcon::Error);
+    showMessage(JobText::tr("错误"), text, MessageIcon::Error);
 }
 
 bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, const JobSettings& settings,

@@ -1,5 +1,6 @@
 #include "job/VirtualLabelMachine.h"
 
+#include "job/JobText.h"
 #include "job/RunPictures.h"
 
 #include <QDir>
@@ -71,14 +72,14 @@ bool VirtualLabelMachine::start(QString* error)
         log = new QFile(path, this);
         if (log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return true;
-        *error = QStringLiteral("cannot open the log %1: %2").arg(path, log->errorString());
+        *error = JobText::tr("无法打开日志 %1：%2").arg(path, log->errorString());
         return false;
     };
     if (!openLog(m_options.printerLog, m_printerLog) || !openLog(m_options.cutterLog, m_cutterLog))
         return false;
     if (!m_options.renderFolder.isEmpty()) {
         if (!QDir().mkpath(m_options.renderFolder)) {
-            *error = QStringLiteral("cannot make the picture folder %1").arg(m_options.renderFolder);
+            *error = JobText::tr("无法建立图片文件夹 %1").arg(m_options.renderFolder);
             return false;
         }
         m_pictures = std::make_unique<RunPictures>(m_options.renderFolder, m_options.renderDpi);
@@ -109,7 +110,7 @@ bool VirtualLabelMachine::listen(QString* error)
 {
     m_server = new QTcpServer(this);
     if (!m_server->listen(QHostAddress::LocalHost, quint16(m_options.tcpPort))) {
-        *error = QStringLiteral("cannot listen on 127.0.0.1:%1: %2").arg(m_options.tcpPort).arg(m_server->errorString());
+        *error = JobText::tr("无法在 127.0.0.1:%1 上监听：%2").arg(m_options.tcpPort).arg(m_server->errorString());
         return false;
     }
     connect(m_server, &QTcpServer::newConnection, this, &VirtualLabelMachine::acceptConnections);

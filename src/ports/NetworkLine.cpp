@@ -1,6 +1,7 @@
 #include "ports/NetworkLine.h"
 
 #include "ports/PortNames.h"
+#include "ports/PortText.h"
 #include "ports/WaitPumping.h"
 
 #include <QTcpSocket>
@@ -44,7 +45,7 @@ std::unique_ptr<QTcpSocket> connect(const QString& portName, QString* reason, in
         return socket;
     }
     *reason = outcome == WaitOutcome::TimedOut
-        ? QStringLiteral("打印机 %1 在 %2 秒内没有接受连接").arg(address->text(), seconds(timeoutMs))
+        ? PortText::tr("打印机 %1 在 %2 秒内没有接受连接").arg(address->text(), seconds(timeoutMs))
         : failure(*socket);
     socket->abort();
     return nullptr;
@@ -66,7 +67,7 @@ bool drain(QTcpSocket& socket, QString* reason, int stalledMs)
             return socket.bytesToWrite() < waiting || socket.state() != QAbstractSocket::ConnectedState;
         }, QDeadlineTimer(stalledMs));
         if (outcome == WaitOutcome::TimedOut) {
-            *reason = QStringLiteral("打印机 %1 在 %2 秒内没有接收数据").arg(addressOf(socket), seconds(stalledMs));
+            *reason = PortText::tr("打印机 %1 在 %2 秒内没有接收数据").arg(addressOf(socket), seconds(stalledMs));
             return false;
         }
     }
@@ -87,18 +88,18 @@ QString failure(const QTcpSocket& socket)
     const QString address = addressOf(socket);
     switch (socket.error()) {
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("找不到打印机的主机：%1").arg(address);
+        return PortText::tr("找不到打印机的主机：%1").arg(address);
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("打印机 %1 拒绝连接（打印机没有开机，或端口号不对）").arg(address);
+        return PortText::tr("打印机 %1 拒绝连接（打印机没有开机，或端口号不对）").arg(address);
     case QAbstractSocket::RemoteHostClosedError:
     case QAbstractSocket::UnknownSocketError: // closed by the printer without an error
-        return QStringLiteral("打印机 %1 断开了连接").arg(address);
+        return PortText::tr("打印机 %1 断开了连接").arg(address);
     case QAbstractSocket::NetworkError:
-        return QStringLiteral("到打印机 %1 的网络中断了").arg(address);
+        return PortText::tr("到打印机 %1 的网络中断了").arg(address);
     default:
         break;
     }
-    return QStringLiteral("打印机 %1：%2").arg(address, socket.errorString());
+    return PortText::tr("打印机 %1：%2").arg(address, socket.errorString());
 }
 
 } // namespace network_line

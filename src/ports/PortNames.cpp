@@ -1,6 +1,8 @@
 #include "ports/PortNames.h"
 
-#include <QCoreApplication>
+#include "model/SettingsFile.h"
+#include "ports/PortText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,7 +79,7 @@ PortTarget resolvePortName(const QString& name)
 
 QString portSettingsPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    return programSettingsFile();
 }
 
 bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath)
@@ -120,7 +122,7 @@ std::optional<NetworkAddress> networkAddress(const QString& name, QString* probl
     const bool bare = url.userInfo().isEmpty() && !url.hasQuery() && !url.hasFragment()
         && (url.path().isEmpty() || url.path() == u"/");
     if (!isNetworkPortName(typed) || !url.isValid() || url.host().isEmpty() || !bare || url.port() == 0) {
-        *problem = QStringLiteral("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
+        *problem = PortText::tr("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
                        .arg(typed)
                        .arg(NetworkAddress::kRawPrintingPort);
         return std::nullopt;
@@ -150,7 +152,7 @@ QString permissionHint(const PortTarget& target, bool permissionDenied)
         || target.path.startsWith(QLatin1StringView("/dev/lp"))
         || target.path.startsWith(QLatin1StringView("/dev/usb/lp"));
     const QString group = parallel ? QStringLiteral("lp") : QStringLiteral("dialout");
-    return QStringLiteral("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
+    return PortText::tr("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
         .arg(target.path, group);
 }
 

@@ -25,10 +25,11 @@ struct PortTarget {
 
 // Resolves with the [Ports] section of the given ini file (missing file: no mappings).
 PortTarget resolvePortName(const QString& name, const QString& settingsPath);
-// Resolves with setting.ini beside the program.
+// Resolves with the program's setting.ini.
 PortTarget resolvePortName(const QString& name);
 
-// setting.ini beside the program, whose [Ports] section maps the port names.
+// The program's setting.ini (beside it, or in the user's configuration folder when the program
+// is installed for all users), whose [Ports] section maps the port names.
 QString portSettingsPath();
 // Maps a port name to a device in the [Ports] section of the ini file, taking the place of a
 // mapping of the same name in any case; the file's other sections stay. Returns whether the

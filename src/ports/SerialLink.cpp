@@ -3,6 +3,7 @@
 #include "model/MessageService.h"
 #include "ports/NetworkLine.h"
 #include "ports/PortNames.h"
+#include "ports/PortText.h"
 #include "ports/SerialLine.h"
 
 #include <QSerialPort>
@@ -108,7 +109,7 @@ void SerialLink::lineFailed()
     if (!isOpen())
         return;
     m_line->close();
-    showMessage(commErrorCaption(), QStringLiteral("通信端口 %1 已断开").arg(portName),
+    showMessage(commErrorCaption(), PortText::tr("通信端口 %1 已断开").arg(portName),
                 MessageIcon::Warning);
 }
 
@@ -124,7 +125,7 @@ void SerialLink::connectionClosed()
     const QString reason = network_line::failure(*static_cast<QTcpSocket*>(m_line));
     m_line->close();
     if (failed)
-        showMessage(QStringLiteral("错误"), QStringLiteral("没有收到打印机的状态回传：%1").arg(reason),
+        showMessage(PortText::tr("错误"), PortText::tr("没有收到打印机的状态回传：%1").arg(reason),
                     MessageIcon::Warning);
 }
 

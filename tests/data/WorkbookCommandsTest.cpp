@@ -32,7 +32,7 @@ TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
          "4\t王五\t-7\t08:15:30\t\t\t123456789012\n",
          u""},
         {{"records", book, "名单$", "--range", "5-9"}, 1, "", u"--range: “5-9”在工作表“名单$”的 4 条记录中一条也没有选中"},
-        {{"records", book, "名单", "--range", "1,,3"}, 1, "", u"'' is not a valid integer value"},
+        {{"records", book, "名单", "--range", "1,,3"}, 1, "", u"“”不是有效的整数"},
         {{"records", book, "价目"}, 1, "", u"找不到工作表“价目”。"},
         {{"sheets", "/nonexistent/book.xlsx"}, 1, "", u"/nonexistent/book.xlsx: 文件不存在！"},
         {{"fields", book}, 1, "", u"SHEET: 缺少这个参数（用法：marlune-cli fields BOOK SHEET"},

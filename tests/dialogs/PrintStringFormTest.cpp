@@ -1,9 +1,13 @@
+#include "dialogs/PrintStringDialog.h"
 #include "dialogs/PrintStringForm.h"
 #include "model/ConversionError.h"
 #include "model/LabelSettings.h"
 #include "model/Tobject.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -124,4 +128,24 @@ TEST(PrintStringForm, PresetKeepsThePitchesAndTheFont)
     EXPECT_EQ(form.font.size, 30);
     EXPECT_FALSE(form.record.use);
     EXPECT_TRUE(form.record.column.isEmpty());
+}
+
+// The label file keeps the record type as "文本" or "日期" whatever language the dialog speaks:
+// the print job tells a date column by that text.
+TEST(PrintStringDialog, TheRecordTypeIsStoredAsTheLabelFileKeepsIt)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marlune_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    {
+        TfrmPrintString dialog;
+        for (const char* stored : {"日期", "文本"}) {
+            PrintStringForm form;
+            form.DBType = QString::fromUtf8(stored);
+            dialog.showForm(form);
+            EXPECT_EQ(dialog.form().DBType, form.DBType);
+        }
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cmbDBType"))->itemText(1), QStringLiteral("Date"));
+    }
+    QCoreApplication::removeTranslator(&english);
 }
