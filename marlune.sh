@@ -6,6 +6,7 @@
 #   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
 #   ./marlune.sh fuzz [SECONDS]  install clang, build the libFuzzer harnesses with AddressSanitizer
 #                           + UBSan into build-fuzz and run each for SECONDS (default 60)
+#   ./marlune.sh package    install, build and make the Debian package build/marlune_*.deb
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
@@ -42,8 +43,15 @@ bench)
         "$program" "${@:2}"
     done
     ;;
+package)
+    scripts/setup.sh scripts/packaging-packages.txt
+    scripts/build.sh build -DMARLUNE_BUILD_BENCH=OFF
+    rm -f build/marlune_*.deb
+    (cd build && cpack -G DEB)
+    ls build/marlune_*.deb
+    ;;
 *)
-    echo "usage: ./marlune.sh [test|bench|sanitize|fuzz [SECONDS]]" >&2
+    echo "usage: ./marlune.sh [test|bench|sanitize|package|fuzz [SECONDS]]" >&2
     exit 2
     ;;
 esac

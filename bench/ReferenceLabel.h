@@ -6,7 +6,8 @@
 
 #include <stdexcept>
 
-// examples/reference-200.xml, the label the job benchmarks measure, set to print at 305 dpi.
+// examples/reference-200.xml, the label the redraw, pointer and job benchmarks measure, set to
+// print at 305 dpi.
 struct ReferenceLabel {
     Tobject document;
     LabelSettings label;

@@ -1,6 +1,7 @@
 #include "data/SheetTable.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 
 #include <algorithm>
 
@@ -45,7 +46,7 @@ void CellBudget::use(qint64 row, qint64 column)
     m_columns = std::max(m_columns, column + 1);
     if (m_rows * m_columns > kMaxCells)
         throw DataSourceError(
-            QStringLiteral("工作表“%1”太大：已用区域 %2 行 × %3 列，超过 %4 个单元格，无法读取。")
+            DataText::tr("工作表“%1”太大：已用区域 %2 行 × %3 列，超过 %4 个单元格，无法读取。")
                 .arg(m_sheetName)
                 .arg(m_rows)
                 .arg(m_columns)

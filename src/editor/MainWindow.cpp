@@ -50,6 +50,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     createMenus();
     createToolBars();
     createLabelMenu();
+    createPointerWiring();
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
@@ -184,6 +185,7 @@ void TfrmMain::sizeRulersToSurface()
 {
     const QSize surface = m_view->surface()->size();
     m_view->resizeRulers(surface.width(), surface.height());
+    m_pointer.rulersRedrawn();
     DrawRowRuler(surface.width(), m_view->rowRuler()->image(), m_document);
     DrawColRuler(surface.height(), m_view->columnRuler()->image(), m_document);
 }
@@ -337,12 +339,6 @@ void TfrmMain::actionPrintExecute()
     m_document.modified = true;
     redraw(true);
 }
-void TfrmMain::actionDBSetExecute() {}
-void TfrmMain::actionPrintStringExecute() {}
-void TfrmMain::actionPrintBarExecute() {}
-void TfrmMain::actionPrintQRBarExecute() {}
-void TfrmMain::actionPrintDataMatrixExecute() {}
-void TfrmMain::actionPrintPdf417Execute() {}
 void TfrmMain::actionEditObjectExecute() {}
 void TfrmMain::actionIfPrintTrueExecute() {}
 void TfrmMain::actionIfPrintFalseExecute() {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/PointerTool.h"
 #include "files/LabelFileSession.h"
 #include "model/Tobject.h"
 #include "view/LabelRenderer.h"
@@ -10,6 +11,7 @@
 
 class LabelViewPanel;
 class ObjectDialogs;
+enum class TransformAction;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -41,6 +43,8 @@ public:
     void setRecentFiles(const RecentFiles& recentFiles) { m_files.setRecentFiles(recentFiles); }
 
     Tobject& document() { return m_document; }
+    // The pointer on the label surface; its editRequested signal reports double clicks.
+    PointerTool& pointerTool() { return m_pointer; }
     int dpi() const { return m_dpi; }
     float zoom() const;
     const QString& fileName() const { return m_files.fileName(); }
@@ -110,9 +114,27 @@ public slots:
     void cmbZoomChange();
     void btnRotationClick();
 
+    // The pointer on the label surface, the transform and align commands of the tool
+    // window and the arrow keys (MainWindowPointer.cpp).
+    void backimageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+                            bool doubleClick);
+    void backimageMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void backimageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void btnCopyClick();
+    void btnMoveClick();
+    void btnAlignClick();
+    void rbLeftClick();
+    void rbRightClick();
+    void rbTopClick();
+    void rbBottomClick();
+    // The window sees every key before the focused control; true when an arrow key nudged
+    // the selection, so that the control does not see it too.
+    bool FormKeyDown(int key);
+
 protected:
     QMenu* createPopupMenu() override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -137,11 +159,16 @@ private:
     void rescale(float zoom);
     void redraw(bool refreshList);
     void showObjectList(const std::optional<ObjectListContent>& content);
+    void createPointerWiring();
+    void showPointerReply(const PointerReply& reply);
+    void transformByFields(TransformAction action);
+    void presetOffset(const QString& x, const QString& y, bool focusVertical);
     // A create command on the object dialog of class Dialog (see createThroughDialog),
     // followed by the redraw when it added objects. Built in MainWindowObjects.cpp.
     template <typename Dialog, typename Preset, typename Add>
     void createObjects(Preset preset, Add add);
     Tobject m_document;
+    PointerTool m_pointer{m_document};
     LabelFileSession m_files;
     int m_dpi = 96;
     QString m_startupFile;

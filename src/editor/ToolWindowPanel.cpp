@@ -45,12 +45,16 @@ QWidget* ToolWindowPanel::createTransformGroup()
     relative->setChecked(true);
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(tr("水平位置"), group), 0, 0);
-    grid->addWidget(m_x, 0, 1);
-    grid->addWidget(new QLabel(tr("毫米"), group), 0, 2);
-    grid->addWidget(new QLabel(tr("垂直位置"), group), 1, 0);
-    grid->addWidget(m_y, 1, 1);
-    grid->addWidget(new QLabel(tr("毫米"), group), 1, 2);
+    const auto field = [&](int row, const QString& caption, QLineEdit* edit) {
+        auto* label = new QLabel(caption, group);
+        // Screen readers name the box by the caption before it.
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new QLabel(tr("毫米"), group), row, 2);
+    };
+    field(0, tr("水平位置"), m_x);
+    field(1, tr("垂直位置"), m_y);
     grid->addWidget(relative, 2, 0, 1, 3);
     grid->addWidget(named(new QPushButton(tr("复制"), group), QStringLiteral("btnCopy")), 3, 0);
     grid->addWidget(named(new QPushButton(tr("移动"), group), QStringLiteral("btnMove")), 3, 1, 1, 2);
@@ -83,11 +87,15 @@ QWidget* ToolWindowPanel::createAlignGroup()
     grid->addWidget(named(new QPushButton(tr("对齐"), group), QStringLiteral("btnAlign")), 2, 0, 1, 3);
 
     auto* mode = named(new QGroupBox(group), QStringLiteral("rgAlignMode"));
-    auto* byLast = new QRadioButton(tr("按最后选择的对象对齐"), mode);
-    byLast->setChecked(true);
+    m_alignMode = new QButtonGroup(mode);
     auto* modeLayout = new QVBoxLayout(mode);
-    modeLayout->addWidget(byLast);
-    modeLayout->addWidget(new QRadioButton(tr("按标签对齐"), mode));
+    const char* modes[] = {QT_TR_NOOP("按最后选择的对象对齐"), QT_TR_NOOP("按标签对齐")};
+    for (int index = 0; index < 2; ++index) {
+        auto* button = new QRadioButton(tr(modes[index]), mode);
+        m_alignMode->addButton(button, index);
+        modeLayout->addWidget(button);
+    }
+    m_alignMode->button(0)->setChecked(true);
     grid->addWidget(mode, 3, 0, 1, 3);
     return group;
 }
@@ -111,4 +119,9 @@ QTreeWidget* ToolWindowPanel::createObjectList()
     font.setPixelSize(15);
     list->setFont(font);
     return list;
+}
+
+int ToolWindowPanel::alignModeIndex() const
+{
+    return m_alignMode->checkedId();
 }

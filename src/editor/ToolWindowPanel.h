@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QButtonGroup;
 class QLineEdit;
 class QTreeWidget;
 
@@ -17,6 +18,8 @@ public:
     QLineEdit* offsetX() const { return m_x; }
     QLineEdit* offsetY() const { return m_y; }
     QTreeWidget* objectList() const { return m_list; }
+    // The entry chosen in rgAlignMode: 0 aligns by the object selected last, 1 by the label.
+    int alignModeIndex() const;
 
 private:
     QWidget* createTransformGroup();
@@ -26,4 +29,5 @@ private:
     QLineEdit* m_x = nullptr;
     QLineEdit* m_y = nullptr;
     QTreeWidget* m_list = nullptr;
+    QButtonGroup* m_alignMode = nullptr;
 };

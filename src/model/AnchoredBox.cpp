@@ -1,6 +1,7 @@
 #include "model/AnchoredBox.h"
 
 #include "model/Convert.h"
+#include "model/Tobject.h"
 
 int anchoredDirection(int direction)
 {
@@ -38,4 +39,13 @@ void setAnchoredBox(Tshape& shape, int anchorX, int anchorY, int width, int heig
         shape.Bottom = at(anchorY, width);
         break;
     }
+}
+
+void anchorAtPixelBox(Tshape& shape, const Tobject& document)
+{
+    const int direction = anchoredDirection(shape.direction);
+    const bool right = direction == 2 || direction == 3;
+    const bool bottom = direction == 1 || direction == 2;
+    shape.printLeft = truncToInt(document.FromPixels(right ? shape.Right : shape.Left));
+    shape.printTop = truncToInt(document.FromPixels(bottom ? shape.Bottom : shape.Top));
 }

@@ -27,16 +27,19 @@ float Tobject::FromPixels(int pixels) const
 
 void Tobject::Reset(int width, int height, int newDpi, float newZoom)
 {
-    current = 0;
-    resizeLeft = resizeTop = resizeRight = resizeBottom = 0;
-    lastPointX = lastPointY = 0;
-    dragging = false;
     labelWidth = width;
     labelHeight = height;
     dpi = newDpi;
     zoom = newZoom;
     DeleteAll();
+    forgetPositions();
     modified = false;
+}
+
+void Tobject::forgetPositions()
+{
+    current = -1;
+    lastClicked = -1;
 }
 
 void Tobject::TakeSnapshot()
@@ -54,6 +57,7 @@ void Tobject::Undo()
     objects.clear();
     CopyRecords(undoList, objects, false);
     undoList.clear();
+    forgetPositions();
 }
 
 void Tobject::CopyToClipboard()
@@ -347,9 +351,11 @@ void Tobject::MoveSelectedToEnd()
     ShapeList moved;
     for (Tshape& shape : objects)
         (shape.Selected ? moved : kept).append(std::move(shape));
-    if (!moved.isEmpty())
-        modified = true;
     objects = kept + moved;
+    if (!moved.isEmpty()) {
+        modified = true;
+        forgetPositions();
+    }
 }
 
 void Tobject::MoveSelectedTo(int target)
@@ -371,6 +377,8 @@ void Tobject::MoveSelectedTo(int target)
         modified = true;
         ++movedSoFar;
     }
+    if (movedSoFar > 0)
+        forgetPositions();
 }
 
 void Tobject::DeleteSelected()
@@ -381,7 +389,7 @@ void Tobject::DeleteSelected()
     for (qsizetype i = objects.size() - 1; i >= 0; --i) {
         if (objects[i].Selected) {
             objects.removeAt(i);
-            current = -1;
+            forgetPositions();
             modified = true;
         }
     }
@@ -393,5 +401,6 @@ void Tobject::DeleteAll()
         return;
     TakeSnapshot();
     objects.clear();
+    forgetPositions();
     modified = true;
 }

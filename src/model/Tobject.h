@@ -23,8 +23,10 @@ public:
     QString bgFile;
     int labelLock = 0;
 
-    int current = 0;     // index of the current object; -1 = none
-    int lastClicked = 0; // index of the object the pointer selected last
+    // Positions in objects, or -1 for none. Every operation that removes or reorders
+    // objects sets both to -1, so that neither can name a record that has gone or moved.
+    int current = -1;     // the object under the pointer, framed in red
+    int lastClicked = -1; // the object selected last: the reference of alignment
     bool modified = false;
     bool undoAvailable = false;
     float zoom = 1.0f;
@@ -34,31 +36,14 @@ public:
     ShapeList clipboard;
     ShapeList undoList;
 
-    // Pointer state of the editor while a box is dragged, resized or banded.
-    int resizeLeft = 0;
-    int resizeTop = 0;
-    int resizeRight = 0;
-    int resizeBottom = 0;
-    int pressX = 0;
-    int pressY = 0;
-    int bandEndX = 0;
-    int bandEndY = 0;
-    int lastPointX = 0;
-    int lastPointY = 0;
-    bool dragging = false;
-    bool dragStarted = false;
-    bool banding = false;
-    int handleSize = 4;
-    quint8 hitZone = 0; // 0-3 a corner, 4 inside, 5 outside the current object
-    qint16 cursorShape = 0;
-
     // Model value to pixels at the current zoom and resolution, rounded half up.
     int ToPixels(double value) const;
     // Pixels to a model value; callers truncate where they need an integer.
     float FromPixels(int pixels) const;
 
     // Empties the label for a new size and zoom. The previous objects stay in the undo
-    // list, so an accidental New can be undone.
+    // list, so an accidental New can be undone. No object is current until the pointer
+    // rests on one or a label is loaded (its first object).
     void Reset(int width, int height, int newDpi, float newZoom);
 
     void TakeSnapshot();
@@ -106,11 +91,16 @@ public:
     void DeleteSelected();
     void DeleteAll();
 
+    // Whether index names an object of the list.
+    bool isIndex(int index) const { return index >= 0 && index < objects.size(); }
+
     // Fills the pixel box of a cut arc: the box of its two end points, widened by the point
     // at every whole degree between its angles.
     void setArcPixelBox(Tshape& arc) const;
 
 private:
+    // After objects were removed or reordered no position still names the object it did.
+    void forgetPositions();
     // The steps every add operation shares before it appends: deselect and mark modified.
     void beginAdd();
     void appendNew(Tshape shape);

@@ -10,7 +10,8 @@ enum class PrinterStatus {
 };
 
 // The status reader: watches the printer's status port during a print-and-cut cycle and
-// turns the printer's report into the state the job runner acts on.
+// turns the printer's report into the state the job runner acts on. A printer on the
+// network reports over the connection that carried the label (adoptConnection).
 class TReadThread : public SerialLink {
     Q_OBJECT
 public:
@@ -26,6 +27,9 @@ public:
     void Poll() override;
     // Takes arrival as if it had just come over the line.
     void receive(const QByteArray& arrival);
+
+protected:
+    bool awaitsAnswer() const override { return status == PrinterStatus::Waiting; }
 };
 
 // The classification of one report; an interim report classifies as Waiting and changes

@@ -9,18 +9,37 @@
 #include <QFileInfo>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 
-void drawBackground(QPainter& painter, const Tobject& document)
+// The white sheet with the background picture stretched over its place on it.
+void drawSheet(QPainter& painter, const Tobject& document)
 {
-    const QImage picture = pictureCache().picture(document.bgFile);
-    if (picture.isNull())
-        return;
+    const QPaintDevice* device = painter.device();
+    // The whole surface, however large the label at the chosen zoom, so that nothing of an
+    // earlier drawing is left beyond a fixed area.
+    const QRect whole = device ? QRect(0, 0, device->width(), device->height()) : QRect();
     const auto at = [&](int millimetres) { return document.ToPixels(millimetres * 10.0); };
     const PixelBox target{at(document.bgX), at(document.bgY), at(document.bgX + document.bgWidth),
                           at(document.bgY + document.bgHeight)};
-    painter.drawImage(target.rect(), picture);
+    const QRect box = target.rect().toRect();
+    // The stretched picture is kept between redraws, made for the part the surface shows on
+    // the white sheet; only the rest of the surface is whitened.
+    if (device && box.isValid() && painter.transform().isIdentity()) {
+        const QRect visible = box & whole;
+        const QImage part = pictureCache().sheetBackground(document.bgFile, box, visible);
+        const QRect covered = part.isNull() ? QRect() : visible;
+        if (!part.isNull())
+            painter.drawImage(visible.topLeft(), part);
+        for (const QRect& rest : QRegion(whole).subtracted(covered))
+            painter.fillRect(rest, view_colors::sheet);
+        return;
+    }
+    painter.fillRect(whole, view_colors::sheet);
+    const QImage picture = pictureCache().picture(document.bgFile);
+    if (!picture.isNull())
+        painter.drawImage(target.rect(), picture);
 }
 
 // The outline pen of an object: dark red and two pixels wide for what the cutter cuts,
@@ -114,11 +133,7 @@ std::optional<ObjectListContent> Draw(QPaintDevice& canvas, Tobject& document, b
 
 std::optional<ObjectListContent> Draw(QPainter& painter, Tobject& document, bool refreshList)
 {
-    // The whole surface, however large the label at the chosen zoom, so that nothing of an
-    // earlier drawing is left beyond a fixed area.
-    if (const QPaintDevice* device = painter.device())
-        painter.fillRect(QRect(0, 0, device->width(), device->height()), view_colors::sheet);
-    drawBackground(painter, document);
+    drawSheet(painter, document);
 
     ObjectListContent list;
     int lastSelected = -1;
@@ -130,7 +145,7 @@ std::optional<ObjectListContent> Draw(QPainter& painter, Tobject& document, bool
         if (shape.Selected) {
             lastSelected = static_cast<int>(i);
             drawSelectionMarks(painter, pixelBoxOf(shape), view_colors::selection, view_colors::selection,
-                               document.handleSize);
+                               kHandleSize);
         }
         painter.setPen(outlinePen(shape));
         painter.setBrush(Qt::NoBrush);
@@ -141,7 +156,7 @@ std::optional<ObjectListContent> Draw(QPainter& painter, Tobject& document, bool
 
     if (document.current >= 0 && document.current < document.objects.size()) {
         drawSelectionMarks(painter, pixelBoxOf(document.objects[document.current]), view_colors::currentFrame,
-                           view_colors::currentHandles, document.handleSize);
+                           view_colors::currentHandles, kHandleSize);
     }
     if (!refreshList)
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -43,11 +44,11 @@ PictureCache::Entry* PictureCache::entryFor(const QString& fileName)
     const qsizetype cost = 2 * kilobytesOf(image);
     if (cost > entries.maxCost()) {
         // Larger than the whole cache: kept aside until another such picture is shown.
-        oversize = Entry{size, modified, std::move(image), {}};
+        oversize = Entry{size, modified, std::move(image), {}, {}, {}, {}};
         oversizeName = fileName;
         return &oversize;
     }
-    entries.insert(fileName, new Entry{size, modified, std::move(image), {}}, cost);
+    entries.insert(fileName, new Entry{size, modified, std::move(image), {}, {}, {}, {}}, cost);
     return entries.object(fileName);
 }
 
@@ -65,6 +66,24 @@ QImage PictureCache::pictureWhiteTransparent(const QString& fileName)
     if (entry->whiteTransparent.isNull())
         entry->whiteTransparent = withWhiteTransparent(entry->plain);
     return entry->whiteTransparent;
+}
+
+QImage PictureCache::sheetBackground(const QString& fileName, const QRect& target, const QRect& visible)
+{
+    Entry* entry = entryFor(fileName);
+    if (!entry || visible.isEmpty())
+        return {};
+    if (entry->stretched.isNull() || entry->stretchedTarget != target || entry->stretchedVisible != visible) {
+        QImage part(visible.size(), QImage::Format_RGB32);
+        part.fill(Qt::white);
+        QPainter painter(&part);
+        painter.drawImage(QRectF(target.translated(-visible.topLeft())), entry->plain);
+        painter.end();
+        entry->stretched = std::move(part);
+        entry->stretchedTarget = target;
+        entry->stretchedVisible = visible;
+    }
+    return entry->stretched;
 }
 
 void PictureCache::clear()

@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QDateTime>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // Pictures the label view shows (the background and picture objects), by file. The label
@@ -20,6 +21,10 @@ public:
     // The same picture with its white (255,255,255) pixels made transparent, as picture
     // objects are laid over what lies beneath them.
     QImage pictureWhiteTransparent(const QString& fileName);
+    // The part within visible of the picture stretched over target on the white sheet, as the
+    // label's background shows. Stretching it anew on every redraw would make dragging on a
+    // large label stutter, so the last part made is kept while the file and the place stay.
+    QImage sheetBackground(const QString& fileName, const QRect& target, const QRect& visible);
 
     void clear();
 
@@ -32,6 +37,10 @@ private:
         QDateTime modified;
         QImage plain;
         QImage whiteTransparent; // made on first use
+        // The last part of the picture stretched over the sheet, and where.
+        QRect stretchedTarget;
+        QRect stretchedVisible;
+        QImage stretched;
     };
 
     Entry* entryFor(const QString& fileName);

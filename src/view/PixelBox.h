@@ -5,6 +5,10 @@
 #include <QPointF>
 #include <QRectF>
 
+// Half the side of the handles drawn at the corners of a selected or current object, and
+// how near a corner or outline (in pixels) the pointer must be to grab it.
+inline constexpr int kHandleSize = 4;
+
 // A box on the label surface from (left, top) to (right, bottom), in pixels: the form in
 // which objects keep their place on screen (Tshape's Left, Top, Right, Bottom).
 struct PixelBox {

@@ -24,15 +24,40 @@ QSize measureTextExtent(const QString& text, const QString& fontName, int points
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
+namespace {
+
+// The font of a text's preview and the upright size of the text in it; empty below a pixel.
+struct PreviewText {
+    QFont font;
+    QSize extent;
+};
+
+PreviewText previewText(const Tshape& text, float fontSize, int dpi)
+{
+    const int cellHeight = truncToInt(static_cast<long double>(fontSize) * dpi / 72);
+    PreviewText preview{logicalFont(text.fontName, cellHeight, text.bold ? QFont::Bold : QFont::Normal,
+                                    text.italic, text.underLine, text.strikeOut),
+                        QSize(0, 0)};
+    if (cellHeight >= 1) {
+        const QFontMetrics metrics(preview.font);
+        preview.extent = {metrics.horizontalAdvance(text.str), metrics.height()};
+    }
+    return preview;
+}
+
+} // namespace
+
+QSize previewTextExtent(const Tshape& text, float fontSize, int dpi)
+{
+    return previewText(text, fontSize, dpi).extent;
+}
+
 void drawPrintString(QPainter& painter, Tshape& text, const Tobject& document)
 {
-    const int cellHeight = truncToInt(static_cast<long double>(text.fontSize) * document.dpi / 72);
-    const QFont font = logicalFont(text.fontName, cellHeight, text.bold ? QFont::Bold : QFont::Normal,
-                                   text.italic, text.underLine, text.strikeOut);
-    const QFontMetrics metrics(font);
-    const bool visible = cellHeight >= 1;
-    const int width = visible ? metrics.horizontalAdvance(text.str) : 0;
-    const int height = visible ? metrics.height() : 0;
+    const PreviewText preview = previewText(text, text.fontSize, document.dpi);
+    const bool visible = !preview.extent.isEmpty();
+    const int width = preview.extent.width();
+    const int height = preview.extent.height();
 
     const long double px = document.ToPixels(text.printLeft);
     const long double py = document.ToPixels(text.printTop);
@@ -58,6 +83,6 @@ void drawPrintString(QPainter& painter, Tshape& text, const Tobject& document)
     }
     setPixelBox(text, box);
     if (visible)
-        drawStretchedText(painter, text.str, font, 0, QSizeF(width, height), text.direction, box.rect(),
+        drawStretchedText(painter, text.str, preview.font, 0, QSizeF(width, height), text.direction, box.rect(),
                           textColor(text.ifPrint));
 }

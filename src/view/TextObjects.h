@@ -17,6 +17,10 @@ class QPainter;
 QSize measureTextExtent(const QString& text, const QString& fontName, int points, int charExtra,
                         const QPaintDevice& surface);
 
+// The upright size (pixels) of a text object's preview with a display font size of fontSize
+// (points x zoom) on a screen of dpi: what drawPrintString stretches by the text's factors.
+QSize previewTextExtent(const Tshape& text, float fontSize, int dpi);
+
 // Draws a text object turned by its rotation and stretched by its factors, in black, or
 // grey when the jobs skip it, and rewrites its pixel box with the area it covers. The
 // preview leaves out the character gap, which only the printed text applies.

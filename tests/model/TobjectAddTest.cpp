@@ -162,5 +162,5 @@ TEST(Tobject, ResetEmptiesTheLabelButKeepsItForUndo)
     EXPECT_EQ(document.labelHeight, 400);
     EXPECT_EQ(document.dpi, 120);
     EXPECT_FLOAT_EQ(document.zoom, 1.5f);
-    EXPECT_EQ(document.current, 0);
+    EXPECT_EQ(document.current, -1) << "an empty label has no current object";
 }

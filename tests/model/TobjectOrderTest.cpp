@@ -146,3 +146,28 @@ TEST(Tobject, DeleteAllKeepsTheObjectsForUndo)
     EXPECT_TRUE(document.modified);
     EXPECT_EQ(document.undoList.size(), 3);
 }
+
+TEST(Tobject, PositionsNeverOutliveARemovalOrReorder)
+{
+    const struct {
+        const char* name;
+        void (*operation)(Tobject&);
+        int kept; // -1: both positions are forgotten; otherwise they stay at 2
+    } cases[] = {
+        {"delete", [](Tobject& d) { d.DeleteSelected(); }, -1},
+        {"delete with nothing selected", [](Tobject& d) { d.SelectAll(false); d.DeleteSelected(); }, 2},
+        {"delete all", [](Tobject& d) { d.DeleteAll(); }, -1},
+        {"undo", [](Tobject& d) { d.TakeSnapshot(); d.Undo(); }, -1},
+        {"move to the end", [](Tobject& d) { d.MoveSelectedToEnd(); }, -1},
+        {"move in the list", [](Tobject& d) { d.MoveSelectedTo(0); }, -1},
+        {"a new label", [](Tobject& d) { d.Reset(100, 100, 96, 1); }, -1},
+        {"paste appends", [](Tobject& d) { d.CopyToClipboard(); d.PasteFromClipboard(); }, 2},
+    };
+    for (const auto& c : cases) {
+        Tobject document = numbered(4, {2});
+        document.current = document.lastClicked = 2;
+        c.operation(document);
+        EXPECT_EQ(document.current, c.kept) << c.name;
+        EXPECT_EQ(document.lastClicked, c.kept) << c.name;
+    }
+}

@@ -40,4 +40,14 @@ Tshape placedShape(ShapeKind kind, int left, int top, int right, int bottom)
     return shape;
 }
 
+Tshape boxedShape(ShapeKind kind, int left, int top, int right, int bottom)
+{
+    Tshape shape = placedShape(kind, left, top, right, bottom);
+    shape.Left = left;
+    shape.Top = top;
+    shape.Right = right;
+    shape.Bottom = bottom;
+    return shape;
+}
+
 } // namespace testing_support

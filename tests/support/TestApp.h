@@ -24,5 +24,8 @@ QStringList messageTexts(const RecordingMessageService& messages);
 
 // A fresh record of a kind with its model box (or anchor) set.
 Tshape placedShape(ShapeKind kind, int left, int top, int right = 0, int bottom = 0);
+// The same with the pixel box at the same numbers, as on a screen of 254 dots per inch at
+// 100 %, where one pixel is one tenth of a millimetre.
+Tshape boxedShape(ShapeKind kind, int left, int top, int right, int bottom);
 
 } // namespace testing_support

@@ -1,5 +1,6 @@
 #include "view/LabelRenderer.h"
 
+#include "support/TestApp.h"
 #include "view/PictureCache.h"
 
 #include "ViewTestSupport.h"
@@ -22,15 +23,7 @@ Tobject plainDocument()
     return document;
 }
 
-Tshape boxed(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.printLeft = shape.Left = left;
-    shape.printTop = shape.Top = top;
-    shape.printRight = shape.Right = right;
-    shape.printBottom = shape.Bottom = bottom;
-    return shape;
-}
+using testing_support::boxedShape;
 
 QImage render(Tobject& document, std::optional<ObjectListContent>* list = nullptr)
 {
@@ -113,7 +106,7 @@ TEST(LabelRenderer, CutOutlinesAreTwoPixelsWideInTheirColour)
     };
     for (const Case& c : {Case{"enabled", true, kDarkRed}, Case{"disabled", false, kGrey}}) {
         Tobject document = plainDocument();
-        Tshape rect = boxed(ShapeKind::CutRect, 100, 100, 300, 200);
+        Tshape rect = boxedShape(ShapeKind::CutRect, 100, 100, 300, 200);
         rect.ifPrint = c.enabled;
         document.objects = {rect};
         const QImage surface = render(document);
@@ -127,7 +120,7 @@ TEST(LabelRenderer, SelectionAndCurrentMarks)
 {
     const PixelBox box{100, 100, 300, 200};
     Tobject document = plainDocument();
-    document.objects = {boxed(ShapeKind::CutRect, 100, 100, 300, 200)};
+    document.objects = {boxedShape(ShapeKind::CutRect, 100, 100, 300, 200)};
 
     document.objects[0].Selected = true;
     QImage surface = render(document);
@@ -146,7 +139,7 @@ TEST(LabelRenderer, SelectionAndCurrentMarks)
 TEST(LabelRenderer, SelectedMarksLieUnderTheObject)
 {
     Tobject document = plainDocument();
-    Tshape solid = boxed(ShapeKind::PrintRect, 100, 100, 300, 200);
+    Tshape solid = boxedShape(ShapeKind::PrintRect, 100, 100, 300, 200);
     solid.isSolid = 1;
     solid.Selected = true;
     document.objects = {solid};
@@ -159,7 +152,7 @@ TEST(LabelRenderer, JointGapMarkerOnlyForAnEdge)
 {
     for (const int gapPos : {0, 1, 2, 3, 4, 5}) {
         Tobject document = plainDocument();
-        Tshape round = boxed(ShapeKind::CutRoundRect, 100, 100, 300, 200);
+        Tshape round = boxedShape(ShapeKind::CutRoundRect, 100, 100, 300, 200);
         round.gapPos = gapPos;
         round.gapDistance = 50;
         round.R = 10;
@@ -184,7 +177,7 @@ TEST(LabelRenderer, ChevronsFollowTheCuttingDirection)
     for (const int direction : {0, 1}) {
         Tobject document = plainDocument();
         document.zoom = 2; // chevrons 10 pixels long; the model box is 200-400
-        Tshape round = boxed(ShapeKind::CutRoundRect, 50, 50, 150, 150);
+        Tshape round = boxedShape(ShapeKind::CutRoundRect, 50, 50, 150, 150);
         round.gapPos = 1;
         round.direction = direction;
         document.objects = {round};
@@ -206,7 +199,7 @@ TEST(LabelRenderer, ArcOfAFullTurnIsTheEllipseOfItsBox)
     };
     for (const Case c : {Case{0, 360}, Case{360, 0}, Case{10, 800}}) {
         Tobject document = plainDocument();
-        Tshape arc = boxed(ShapeKind::CutArc, 100, 100, 300, 300);
+        Tshape arc = boxedShape(ShapeKind::CutArc, 100, 100, 300, 300);
         arc.CenterX = arc.CenterY = 200;
         arc.Radiu = 100;
         arc.SAngle = c.start;
@@ -240,7 +233,7 @@ TEST(LabelRenderer, ArcRunsCounterClockwiseWithItsArrow)
 TEST(LabelRenderer, HalfCircleStandsOnItsBottomEdge)
 {
     Tobject document = plainDocument();
-    document.objects = {boxed(ShapeKind::CutHalfCircle, 100, 100, 300, 200)};
+    document.objects = {boxedShape(ShapeKind::CutHalfCircle, 100, 100, 300, 200)};
     const QImage surface = render(document);
     EXPECT_TRUE(view_test::hasInk(surface, {198, 98, 202, 102})) << "the top of the half ellipse";
     EXPECT_TRUE(view_test::hasInk(surface, {148, 198, 152, 202})) << "the closing bottom edge";
@@ -275,7 +268,7 @@ TEST(LabelRenderer, PrintLineRunsFromItsStartCorner)
     for (const Case& c : {Case{0, {150, 150}, {250, 150}}, Case{1, {250, 150}, {150, 150}},
                           Case{2, {150, 150}, {250, 150}}, Case{3, {250, 150}, {150, 150}}}) {
         Tobject document = plainDocument();
-        Tshape line = boxed(ShapeKind::PrintLine, 100, 100, 300, 300);
+        Tshape line = boxedShape(ShapeKind::PrintLine, 100, 100, 300, 300);
         line.direction = c.direction;
         line.lineWidth = 3;
         line.Left = 0;
@@ -290,7 +283,7 @@ TEST(LabelRenderer, PrintLineRunsFromItsStartCorner)
 TEST(LabelRenderer, MissingPictureShowsItsDiagonals)
 {
     Tobject document = plainDocument();
-    Tshape picture = boxed(ShapeKind::PrintImage, 100, 100, 300, 300);
+    Tshape picture = boxedShape(ShapeKind::PrintImage, 100, 100, 300, 300);
     picture.fileName = QStringLiteral("/nonexistent/picture.bmp");
     picture.Left = 7; // not written back: the pointer keeps the box it had
     document.objects = {picture};
@@ -322,7 +315,7 @@ TEST(LabelRenderer, PicturesAndBackgroundFromTheirFiles)
     document.bgY = 5;
     document.bgWidth = 10;
     document.bgHeight = 10;
-    Tshape object = boxed(ShapeKind::PrintImage, 100, 100, 300, 300);
+    Tshape object = boxedShape(ShapeKind::PrintImage, 100, 100, 300, 300);
     object.fileName = picturePath;
     object.Left = 0;
     document.objects = {object};
@@ -332,22 +325,26 @@ TEST(LabelRenderer, PicturesAndBackgroundFromTheirFiles)
     EXPECT_EQ(surface.pixel(120, 120), kBlue) << "the picture's white is transparent";
     EXPECT_EQ(surface.pixel(205, 205), kRed) << "its red middle, stretched tenfold";
     EXPECT_EQ(document.objects[0].Left, 100) << "box written back";
+
+    document.bgWidth = 40; // pixels 50 to 450, partly beyond the surface
+    const QImage widened = render(document);
+    EXPECT_EQ(widened.pixel(399, 60), kBlue) << "the background kept between redraws follows its place";
 }
 
 TEST(LabelRenderer, ObjectListRowsAndScroll)
 {
     Tobject document = plainDocument();
-    Tshape text = boxed(ShapeKind::PrintString, 10, 10, 20, 20);
+    Tshape text = boxedShape(ShapeKind::PrintString, 10, 10, 20, 20);
     text.str = QStringLiteral("品名");
     text.fontName = QStringLiteral("DejaVu Sans");
     text.fontSize = 9;
     text.widthFactor = text.heightFactor = 1;
-    Tshape outline = boxed(ShapeKind::CutImage, 10, 10, 20, 20);
+    Tshape outline = boxedShape(ShapeKind::CutImage, 10, 10, 20, 20);
     outline.fileName = QStringLiteral("/nonexistent/outline.bmp");
-    Tshape unknown = boxed(ShapeKind::CutRect, 10, 10, 20, 20);
+    Tshape unknown = boxedShape(ShapeKind::CutRect, 10, 10, 20, 20);
     unknown.Type = QStringLiteral("cutStar");
-    document.objects = {boxed(ShapeKind::CutRect, 10, 10, 20, 20), text, outline, unknown,
-                        boxed(ShapeKind::CutCircle, 10, 10, 20, 20)};
+    document.objects = {boxedShape(ShapeKind::CutRect, 10, 10, 20, 20), text, outline, unknown,
+                        boxedShape(ShapeKind::CutCircle, 10, 10, 20, 20)};
     document.objects[1].Selected = true;
     document.objects[3].Selected = true;
 
