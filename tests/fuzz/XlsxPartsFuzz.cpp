@@ -3,7 +3,7 @@
 // ending at a line "--part--".
 
 #include "FuzzTarget.h"
-#include "XlsxSupport.h"
+#include "SheetSupport.h"
 
 #include "data/XlsxTestPackage.h"
 

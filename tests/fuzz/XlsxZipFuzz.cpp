@@ -1,7 +1,7 @@
 // An .xlsx file's bytes: the zip package and everything in it, opened as a data source.
 
 #include "FuzzTarget.h"
-#include "XlsxSupport.h"
+#include "SheetSupport.h"
 
 #include <QFile>
 

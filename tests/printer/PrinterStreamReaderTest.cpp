@@ -58,6 +58,8 @@ TEST(PrinterStreamReader, ReportsWhatItCannotDraw)
          "头部不对", 1, 0},
         {"a line that lost its end", kHeader + "{LC;0010,0010,0100" + kIssue, "没有结尾", 1, 0},
         {"a line too wide", kHeader + "{LC;0010,0010,0100,0010,0,999|}" + kIssue, "格式不对", 1, 0},
+        {"a label whose rows end inside a byte, filled to its right edge",
+         "{D0200,0399,0200|}{C|}{XR;0000,0000,0399,0010,B|}" + kIssue, nullptr, 1, 319 * 8},
         {"a graphic beyond the edge", kHeader + graphic("{SG;0390,0010,0016,0001,1,", 2) + kIssue,
          "部分超出标签", 1, 8},
         {"a graphic on the bottom edge", kHeader + graphic("{SG;0010,0198,0016,0002,1,", 4) + kIssue, nullptr, 1, 32},
@@ -154,4 +156,25 @@ TEST(PrinterStreamReader, ALabelFloodIsToldNotHeld)
         labels += oneAtATime.read(issue);
     ASSERT_EQ(labels.size(), count);
     EXPECT_EQ(labels.last().dots, flood.first().dots);
+}
+
+// Each dot lands where its command puts it, the leftmost dot of a raster byte leftmost.
+TEST(PrinterStreamReader, ADotPrintsWhereItsCommandPutsIt)
+{
+    const struct {
+        const char* name;
+        QByteArray drawn;
+        QPoint printed;
+        QPoint blank;
+    } rows[] = {
+        {"the top bit of a raster byte", QByteArray("{SG;0000,0000,0016,0001,1,\x80\x01|}"), {0, 0}, {7, 0}},
+        {"the low bit of the next byte", QByteArray("{SG;0000,0000,0016,0001,1,\x80\x01|}"), {15, 0}, {8, 0}},
+        {"a filled area at the corner", "{XR;0000,0000,0005,0005,B|}", {3, 3}, {9, 0}},
+    };
+    for (const auto& row : rows) {
+        const PrintedLabel label = readLabelJob(kHeader + row.drawn + kIssue, 203);
+        ASSERT_FALSE(label.dots.isNull()) << row.name;
+        EXPECT_EQ(label.dots.pixelIndex(row.printed), 1) << row.name;
+        EXPECT_EQ(label.dots.pixelIndex(row.blank), 0) << row.name;
+    }
 }
