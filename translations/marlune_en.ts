@@ -1675,6 +1675,10 @@
 <context>
     <name>PrinterText</name>
     <message>
+        <source>打印张数为 0，打印机不会打印</source>
+        <translation>the number of copies is 0; the printer prints nothing</translation>
+    </message>
+    <message>
         <source>一次收到的标签太多，这张标签没有画出</source>
         <translation>too many labels arrived at once; this one is not drawn</translation>
     </message>

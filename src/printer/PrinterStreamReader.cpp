@@ -299,6 +299,8 @@ void PrinterStreamReader::issue(const PrinterCommand& command)
     setting(command, issueMeaning(copies, code));
     if (!m_cleared)
         setting(command, PrinterText::tr("这一任务没有清除图像缓冲区：打印机再打印一遍缓冲区里原有的内容"));
+    if (copies == 0)
+        problem(command, PrinterText::tr("打印张数为 0，打印机不会打印"));
     if (code[7] != '0')
         problem(command, PrinterText::tr("打印方向不是正常打印：打印出来的标签是转过或镜像的，预览按正常方向画出"));
     if (m_canvas.isNull())

@@ -74,6 +74,7 @@ TEST(PrinterStreamReader, ReportsWhatItCannotDraw)
         {"a symbol command cut short", kHeader + "{XB00;0010,0010,T,M,04=A1|}" + kIssue, "QR 码命令的格式不对", 1, 0},
         {"no issue command", kHeader + graphic("{SG;0010,0010,0016,0001,1,", 2), "打印机不会打印", 0, 16},
         {"turned printing", kHeader + "{XS;I,0001,0002C3211|}", "打印方向", 1, 0},
+        {"an issue of no copies", kHeader + "{XS;I,0000,0002C3201|}", "打印张数为 0", 0, 0},
         {"an issue with no number of copies", kHeader + "{XS;I,00-5,0002C3201|}", "打印命令的格式不对", 0, 0},
     };
     for (const auto& row : rows) {
