@@ -6,6 +6,7 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "job/JobWindow.h"
+#include "editor/ObjectListPanel.h"
 #include "editor/ToolWindowPanel.h"
 #include "files/LabelSetup.h"
 #include "model/JobSettings.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -51,6 +53,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     createToolBars();
     createLabelMenu();
     createPointerWiring();
+    createListWiring();
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
@@ -209,6 +212,8 @@ void TfrmMain::showObjectList(const std::optional<ObjectListContent>& content)
     if (!content)
         return;
     QTreeWidget* list = m_toolWindow->objectList();
+    // The rows come from the label: rebuilding them is no selection by the operator.
+    const QSignalBlocker quiet(list);
     list->setUpdatesEnabled(false);
     list->clear();
     QTreeWidgetItem* lastSelected = nullptr;
@@ -345,7 +350,3 @@ void TfrmMain::actionPrintBarExecute() {}
 void TfrmMain::actionPrintQRBarExecute() {}
 void TfrmMain::actionPrintDataMatrixExecute() {}
 void TfrmMain::actionPrintPdf417Execute() {}
-void TfrmMain::actionEditObjectExecute() {}
-void TfrmMain::actionIfPrintTrueExecute() {}
-void TfrmMain::actionIfPrintFalseExecute() {}
-void TfrmMain::actionListMoveExecute() {}
