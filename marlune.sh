@@ -4,6 +4,7 @@
 #   ./marlune.sh test       install, build and run every test
 #   ./marlune.sh bench      install, build (build-bench: release, no assertions) and run the benchmarks
 #   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
+#   ./marlune.sh package    install, build and make the Debian package build/marlune_*.deb
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
@@ -32,8 +33,15 @@ bench)
         "$program" "${@:2}"
     done
     ;;
+package)
+    scripts/setup.sh scripts/packaging-packages.txt
+    scripts/build.sh build -DMARLUNE_BUILD_BENCH=OFF
+    rm -f build/marlune_*.deb
+    (cd build && cpack -G DEB)
+    ls build/marlune_*.deb
+    ;;
 *)
-    echo "usage: ./marlune.sh [test|bench|sanitize]" >&2
+    echo "usage: ./marlune.sh [test|bench|sanitize|package]" >&2
     exit 2
     ;;
 esac

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt that are not installed yet.
+# setup.sh [LIST...]: installs the Debian packages of the lists (default scripts/packages.txt)
+# that are not installed yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+lists=("$@")
+[[ ${#lists[@]} -gt 0 ]] || lists=("$here/packages.txt")
 
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/packages.txt")
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)')
 missing=()
 for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -1,5 +1,7 @@
 #include "cutter/CutPathDrawing.h"
 
+#include "cutter/CutterText.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -74,11 +76,11 @@ QByteArray cutPathSvg(const CutPath& path)
                       .arg(box.y())
                       .arg(box.width())
                       .arg(box.height());
-    svg += QStringLiteral("<title>雕刻刀路（单位：雕刻机脉冲）</title>\n<desc>\n");
+    svg += QStringLiteral("<title>") + CutterText::tr("雕刻刀路（单位：雕刻机脉冲）") + QStringLiteral("</title>\n<desc>\n");
     for (const CutterSetting& setting : path.settings)
         svg += escaped(QString::fromLatin1(setting.command) + u'\t' + setting.meaning) + u'\n';
     for (const StreamProblem& problem : path.problems)
-        svg += escaped(QStringLiteral("没有画出：") + problem.describe()) + u'\n';
+        svg += escaped(CutterText::tr("没有画出：") + problem.describe()) + u'\n';
     svg += QStringLiteral("</desc>\n<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"white\"/>\n")
                .arg(box.x())
                .arg(box.y())

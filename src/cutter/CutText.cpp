@@ -1,6 +1,7 @@
 #include "cutter/CutText.h"
 
 #include "cutter/CutPaths.h"
+#include "cutter/CutterText.h"
 #include "cutter/TraceCache.h"
 #include "model/Convert.h"
 #include "model/NumberFormat.h"
@@ -121,7 +122,7 @@ CutText arcText(const Tshape& shape, const CutContext& c)
             ArcPath(c, truncToInt(shape.CenterX + c.offsetX), truncToInt(shape.CenterY + c.offsetY),
                     truncToInt(shape.Radiu), truncToInt(shape.SAngle), truncToInt(shape.EAngle));
         if (!path)
-            return {{}, QStringLiteral("The arc from %1° to %2° turns more than %3 degrees and cannot be cut.")
+            return {{}, CutterText::tr("从 %1° 到 %2° 的弧转过的角度超过 %3 度，无法雕刻。")
                             .arg(floatToStr(shape.SAngle), floatToStr(shape.EAngle))
                             .arg(kMaxArcSweep)};
         return {*path, {}};
@@ -206,8 +207,8 @@ CutText imageText(const Tshape& shape, const CutContext& c)
         return {{}, outline->error};
     if (outline->points.isEmpty())
         return {{},
-                QStringLiteral("No outline was found in the bitmap \"%1\": draw it as a black line "
-                               "one pixel wide that reaches the picture's middle row or lies below it.")
+                CutterText::tr("位图“%1”中找不到轮廓：请画一条一像素宽的黑线，"
+                               "到达图片中间一行或在它下面。")
                     .arg(shape.fileName)};
 
     const int left = ToPulses(shape.printLeft, c.ky);

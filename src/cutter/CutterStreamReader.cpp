@@ -1,5 +1,7 @@
 #include "cutter/CutterStreamReader.h"
 
+#include "cutter/CutterText.h"
+
 #include <QHash>
 #include <QList>
 
@@ -70,14 +72,14 @@ public:
         const QList<Token> tokens = tokensOf(stream);
         for (qsizetype i = 0; i < tokens.size(); ++i) {
             if (tokens[i].text == kAlternativeStart[0] && startsAlternative(tokens, i)) {
-                setting(tokens[i], QStringLiteral("开始（另一种开始文本）"));
+                setting(tokens[i], CutterText::tr("开始（另一种开始文本）"));
                 i += kAlternativeStart.size() - 1;
                 continue;
             }
             take(tokens[i]);
         }
         if (m_inSequence)
-            problem({stream.size(), {}}, QStringLiteral("数据流没有以“@”结束，雕刻机不会执行最后这组命令"));
+            problem({stream.size(), {}}, CutterText::tr("数据流没有以“@”结束，雕刻机不会执行最后这组命令"));
         return std::move(m_path);
     }
 
@@ -108,10 +110,10 @@ private:
         const QByteArray rest = text.mid(1);
         if (text == "#") {
             m_inSequence = true;
-            setting(token, QStringLiteral("开始"));
+            setting(token, CutterText::tr("开始"));
         } else if (text == "@") {
             m_inSequence = false;
-            setting(token, QStringLiteral("结束"));
+            setting(token, CutterText::tr("结束"));
         } else if (letter == 'K' && (rest == "1" || rest == "0")) {
             knife(rest == "1");
         } else if (letter == 'U' || letter == 'D') {
@@ -131,41 +133,41 @@ private:
         if (letter == 'Q' && count == 2 && (*values)[0] > 0 && (*values)[1] > 0) {
             m_path.pulsesPerMmY = (*values)[0];
             m_path.pulsesPerMmX = (*values)[1];
-            setting(token, QStringLiteral("每毫米脉冲数：纵 %1，横 %2").arg((*values)[0]).arg((*values)[1]));
+            setting(token, CutterText::tr("每毫米脉冲数：纵 %1，横 %2").arg((*values)[0]).arg((*values)[1]));
         } else if (letter == 'Y' && count == 4) {
-            setting(token, QStringLiteral("雕刻机走纸 %1 毫米%2")
+            setting(token, CutterText::tr("雕刻机走纸 %1 毫米%2")
                                .arg((*values)[0])
-                               .arg((*values)[3] == 1 ? QStringLiteral("，按黑标") : QString()));
+                               .arg((*values)[3] == 1 ? CutterText::tr("，按黑标") : QString()));
         } else if (token.text == "N") {
-            setting(token, QStringLiteral("在这里回传应答"));
+            setting(token, CutterText::tr("在这里回传应答"));
         } else if (letter == 'H' && count == 1) {
-            static const QStringList limits{QStringLiteral("小车回左限位"), QStringLiteral("小车回后限位"),
-                                            QStringLiteral("小车回右限位"), QStringLiteral("小车回前限位")};
+            static const QStringList limits{CutterText::tr("小车回左限位"), CutterText::tr("小车回后限位"),
+                                            CutterText::tr("小车回右限位"), CutterText::tr("小车回前限位")};
             const int which = int((*values)[0]);
             if (which >= 1 && which <= 4)
                 setting(token, limits[which - 1]);
             else if (which == 7)
-                setting(token, QStringLiteral("回到雕刻前的位置"));
+                setting(token, CutterText::tr("回到雕刻前的位置"));
             else
-                problem(token, QStringLiteral("不认识的雕刻命令"));
+                problem(token, CutterText::tr("不认识的雕刻命令"));
         } else if (letter == 'C' && count == 1) {
-            setting(token, QStringLiteral("雕刻速度代码 %1").arg(number));
+            setting(token, CutterText::tr("雕刻速度代码 %1").arg(number));
         } else if (letter == 'S' && count == 1) {
-            setting(token, QStringLiteral("空走速度代码 %1").arg(number));
+            setting(token, CutterText::tr("空走速度代码 %1").arg(number));
         } else if (letter == 'F' && count == 1) {
-            setting(token, rest == "200" ? QStringLiteral("雕刻前找黑标") : QStringLiteral("走纸 %1").arg(number));
+            setting(token, rest == "200" ? CutterText::tr("雕刻前找黑标") : CutterText::tr("走纸 %1").arg(number));
         } else if (token.text == "F") {
-            setting(token, QStringLiteral("走纸（另一种结束文本）"));
+            setting(token, CutterText::tr("走纸（另一种结束文本）"));
         } else if (letter == 'X' && count == 2) {
-            setting(token, QStringLiteral("雕刻后小车移动 %1 毫米").arg((*values)[1]));
+            setting(token, CutterText::tr("雕刻后小车移动 %1 毫米").arg((*values)[1]));
         } else if (letter == 'W' && count == 1) {
-            setting(token, QStringLiteral("数量 %1").arg(number));
+            setting(token, CutterText::tr("数量 %1").arg(number));
         } else if (letter == 'B' && count == 1) {
-            setting(token, QStringLiteral("停止命令 B%1（打印故障时发送）").arg(number));
+            setting(token, CutterText::tr("停止命令 B%1（打印故障时发送）").arg(number));
         } else if (token.text == "I") {
-            setting(token, QStringLiteral("停顿"));
+            setting(token, CutterText::tr("停顿"));
         } else {
-            problem(token, QStringLiteral("不认识的雕刻命令，没有画出"));
+            problem(token, CutterText::tr("不认识的雕刻命令，没有画出"));
         }
     }
 
@@ -201,7 +203,7 @@ private:
             return; // a bare "U" lifts the knife where it stands (the alternative texts)
         }
         if (!values || values->size() % 2 != 0) {
-            problem(token, QStringLiteral("路径点的格式不对，没有画出"));
+            problem(token, CutterText::tr("路径点的格式不对，没有画出"));
             return;
         }
         m_down = down || m_held;
@@ -213,7 +215,7 @@ private:
     {
         if (m_path.pulsesPerMmX > 0 && m_path.pulsesPerMmY > 0)
             return true;
-        problem(token, QStringLiteral("之前没有每毫米脉冲数命令“Q”，毫米坐标无法换算，没有画出"));
+        problem(token, CutterText::tr("之前没有每毫米脉冲数命令“Q”，毫米坐标无法换算，没有画出"));
         return false;
     }
 
@@ -227,7 +229,7 @@ private:
         static const QHash<char, qsizetype> fieldCounts{{'M', 2}, {'O', 11}, {'E', 4}, {'A', 8}};
         const std::optional<QList<double>> values = numbersOf(token.text.mid(1));
         if (!values || values->size() != fieldCounts.value(letter)) {
-            problem(token, QStringLiteral("雕刻命令的参数不对，没有画出"));
+            problem(token, CutterText::tr("雕刻命令的参数不对，没有画出"));
             return;
         }
         if (!hasFactors(token))
@@ -350,7 +352,7 @@ private:
         else if (v[7] != 1 && sweep < 0)
             sweep += 360;
         if (std::abs(sweep) > kLongestSweep) {
-            problem(token, QStringLiteral("圆弧转的圈数太多，没有画出"));
+            problem(token, CutterText::tr("圆弧转的圈数太多，没有画出"));
             return;
         }
         const QPointF centre = pulses(v[0], v[1]);

@@ -1,5 +1,6 @@
 #include "cutter/DxfImport.h"
 
+#include "cutter/CutterText.h"
 #include "cutter/DxfReader.h"
 
 #include <QFile>
@@ -91,7 +92,7 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
             tooMany = true;
     });
     if (tooMany) {
-        result.error = QStringLiteral("DXF文件中的图元超过%1个，无法导入。").arg(kMaxEntities);
+        result.error = CutterText::tr("DXF文件中的图元超过%1个，无法导入。").arg(kMaxEntities);
         return result;
     }
     addEntities(document, entities);
@@ -102,7 +103,7 @@ DxfImportResult importDxf(Tobject& document, QIODevice& device)
         if (stop->line > 0)
             result.stop = stop;
     } else if (entities.isEmpty()) {
-        result.warnings.append(QStringLiteral("DXF文件中没有可导入的直线、圆弧、圆或椭圆。"));
+        result.warnings.append(CutterText::tr("DXF文件中没有可导入的直线、圆弧、圆或椭圆。"));
     }
     return result;
 }
@@ -112,7 +113,7 @@ DxfImportResult importDxf(Tobject& document, const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         DxfImportResult result;
-        result.error = QStringLiteral("无法打开DXF文件“%1”：%2").arg(fileName, file.errorString());
+        result.error = CutterText::tr("无法打开DXF文件“%1”：%2").arg(fileName, file.errorString());
         return result;
     }
     return importDxf(document, file);

@@ -1,5 +1,6 @@
 #include "cutter/DxfReader.h"
 
+#include "cutter/CutterText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 
@@ -85,13 +86,13 @@ float DxfReader::number(double scale) const
     const std::optional<double> value = parseNumber(m_pair.value);
     const QString text = QString::fromLatin1(m_pair.value);
     if (!value) {
-        throw ConversionError(QStringLiteral("DXF文件第%2行的“%1”不是数字")
+        throw ConversionError(CutterText::tr("DXF文件第%2行的“%1”不是数字")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }
     const double scaled = *value * scale;
     if (std::abs(scaled) > std::numeric_limits<float>::max()) {
-        throw ConversionError(QStringLiteral("DXF文件第%2行的数值“%1”超出范围")
+        throw ConversionError(CutterText::tr("DXF文件第%2行的数值“%1”超出范围")
                                   .arg(text)
                                   .arg(m_lines.lineNumber()));
     }
@@ -101,7 +102,7 @@ float DxfReader::number(double scale) const
 std::optional<DxfReadStop> DxfReader::read(const EntitySink& sink)
 {
     if (m_device.peek(kBinarySentinel.size()) == kBinarySentinel) {
-        return DxfReadStop{0, QStringLiteral("这是二进制格式的DXF文件，无法导入；"
+        return DxfReadStop{0, CutterText::tr("这是二进制格式的DXF文件，无法导入；"
                                              "请在CAD程序中另存为文本格式（ASCII）的DXF文件。")};
     }
     bool sawEntities = false;
@@ -126,9 +127,9 @@ std::optional<DxfReadStop> DxfReader::read(const EntitySink& sink)
     // Every DXF drawing is made of sections; a file without one is some other file, and
     // importing it as an empty drawing would hide the mistake.
     if (!sawSection)
-        return DxfReadStop{0, QStringLiteral("不是DXF图形文件")};
+        return DxfReadStop{0, CutterText::tr("不是DXF图形文件")};
     if (sawEntities && (!m_haveMinX || !m_haveMaxY))
-        m_warnings.append(QStringLiteral("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"
+        m_warnings.append(CutterText::tr("DXF文件头中没有图形范围（$EXTMIN或$EXTMAX），"
                                          "缺少的偏移按0计算。"));
     return std::nullopt;
 }
@@ -209,7 +210,7 @@ void DxfReader::readEntity(EntityType type, const EntitySink& sink)
     const bool hasSecondPoint = type == EntityType::Line || type == EntityType::Ellipse;
     while (true) {
         if (!readPair()) {
-            m_warnings.append(QStringLiteral("DXF文件在第%1行意外结束，最后一个%2图元没有导入。")
+            m_warnings.append(CutterText::tr("DXF文件在第%1行意外结束，最后一个%2图元没有导入。")
                                   .arg(m_lines.lineNumber())
                                   .arg(entityName(static_cast<int>(type))));
             return;

@@ -1,5 +1,6 @@
 #include "cutter/ManualCutter.h"
 
+#include "cutter/CutterText.h"
 #include "cutter/TCom232.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
@@ -12,12 +13,6 @@ namespace {
 
 // The mark may lie up to one gap and one label away; the rest is room to find it.
 constexpr int kBlackMarkSpareMm = 10;
-
-const QString& hintCaption()
-{
-    static const QString caption = QStringLiteral("提示");
-    return caption;
-}
 
 void reportLineFailure(const QString& text)
 {
@@ -56,7 +51,7 @@ std::optional<int> blackMarkDistance(const QString& gapText, int height)
 {
     const int gap = tenthsOfMillimetre(gapText);
     if (gap < 0) {
-        showMessage(hintCaption(), QStringLiteral("标签间隙不能小于0！"), MessageIcon::Warning);
+        showMessage(hintCaption(), CutterText::tr("标签间隙不能小于0！"), MessageIcon::Warning);
         return std::nullopt;
     }
     return gap / 10 + height / 10 + kBlackMarkSpareMm;
@@ -77,9 +72,9 @@ ManualCommandEnd runKnifeTest(const std::function<bool(const QByteArray&)>& writ
     const bool up = write(QByteArrayLiteral("# K0 @"));
     if (!up) {
         reportLineFailure(
-            QStringLiteral("写雕刻端口错误：抬刀命令没有送到雕刻机（%1），刀可能还在下面，请检查雕刻机！").arg(portName));
+            CutterText::tr("写雕刻端口错误：抬刀命令没有送到雕刻机（%1），刀可能还在下面，请检查雕刻机！").arg(portName));
     } else if (!down) {
-        reportLineFailure(QStringLiteral("写雕刻端口错误：下刀命令没有全部送到雕刻机（%1），已发送抬刀命令。").arg(portName));
+        reportLineFailure(CutterText::tr("写雕刻端口错误：下刀命令没有全部送到雕刻机（%1），已发送抬刀命令。").arg(portName));
     }
     return down && up ? ManualCommandEnd::Sent : ManualCommandEnd::WriteFailed;
 }
@@ -87,11 +82,11 @@ ManualCommandEnd runKnifeTest(const std::function<bool(const QByteArray&)>& writ
 bool ManualCutter::refuses(bool runInProgress) const
 {
     if (runInProgress) {
-        showMessage(hintCaption(), QStringLiteral("正在打印雕刻，请先停止再手动操作雕刻机！"), MessageIcon::Warning);
+        showMessage(hintCaption(), CutterText::tr("正在打印雕刻，请先停止再手动操作雕刻机！"), MessageIcon::Warning);
         return true;
     }
     if (m_testingKnife) {
-        showMessage(hintCaption(), QStringLiteral("正在测试下刀，请等刀抬起后再操作！"), MessageIcon::Warning);
+        showMessage(hintCaption(), CutterText::tr("正在测试下刀，请等刀抬起后再操作！"), MessageIcon::Warning);
         return true;
     }
     return false;
@@ -114,7 +109,7 @@ ManualCommandEnd ManualCutter::send(const CutterPort& port, const QByteArray& co
 ManualCommandEnd ManualCutter::sendTyped(const CutterPort& port, const QString& text, bool runInProgress)
 {
     if (text.isEmpty()) {
-        showMessage(hintCaption(), QStringLiteral("请输入雕刻命令！"), MessageIcon::Warning);
+        showMessage(hintCaption(), CutterText::tr("请输入雕刻命令！"), MessageIcon::Warning);
         return ManualCommandEnd::Refused;
     }
     return send(port, gbk::encode(text), runInProgress);

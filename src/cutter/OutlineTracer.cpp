@@ -1,5 +1,6 @@
 #include "cutter/OutlineTracer.h"
 
+#include "cutter/CutterText.h"
 #include "model/BitmapFile.h"
 
 #include <algorithm>
@@ -194,7 +195,7 @@ TracedOutline TraceOutline(const QString& fileName)
     try {
         result.points = traceImageOutline(picture);
     } catch (const std::bad_alloc&) {
-        result.error = QStringLiteral("There is not enough memory to trace the bitmap \"%1\" (%2 × %3 pixels).")
+        result.error = CutterText::tr("内存不足，无法描出位图“%1”（%2 × %3 像素）的轮廓。")
                            .arg(fileName)
                            .arg(picture.width())
                            .arg(picture.height());

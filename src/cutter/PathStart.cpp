@@ -1,5 +1,6 @@
 #include "cutter/PathStart.h"
 
+#include "cutter/CutterText.h"
 #include "model/MessageService.h"
 #include "model/Tobject.h"
 
@@ -82,7 +83,7 @@ bool setPathStart(Tobject& document)
 {
     const int selected = document.FirstSelected();
     if (document.SelectedCount() != 1 || !isPiece(document.objects[selected])) {
-        showMessage(QStringLiteral("提示"), QStringLiteral("请先选择一条直线或弧线！"),
+        showMessage(hintCaption(), CutterText::tr("请先选择一条直线或弧线！"),
                     MessageIcon::Information);
         return false;
     }

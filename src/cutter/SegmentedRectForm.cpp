@@ -1,5 +1,6 @@
 #include "cutter/SegmentedRectForm.h"
 
+#include "cutter/CutterText.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
 
@@ -14,20 +15,20 @@ QString distanceMessage(RectSide side)
 {
     switch (side) {
     case RectSide::Left:
-        return QStringLiteral(" 左边线必须大于圆角，小于高度与圆角之差！");
+        return CutterText::tr(" 左边线必须大于圆角，小于高度与圆角之差！");
     case RectSide::Bottom:
-        return QStringLiteral(" 下边线必须大于圆角，小于宽度与圆角之差！");
+        return CutterText::tr(" 下边线必须大于圆角，小于宽度与圆角之差！");
     case RectSide::Right:
-        return QStringLiteral(" 右边线必须大于圆角，小于高度与圆角之差！");
+        return CutterText::tr(" 右边线必须大于圆角，小于高度与圆角之差！");
     case RectSide::Top:
         break;
     }
-    return QStringLiteral(" 上边线必须大于圆角，小于宽度与圆角之差！");
+    return CutterText::tr(" 上边线必须大于圆角，小于宽度与圆角之差！");
 }
 
 std::optional<SegmentedRect> refuse(const QString& message)
 {
-    showMessage(QStringLiteral("提示"), message, MessageIcon::Information);
+    showMessage(hintCaption(), message, MessageIcon::Information);
     return std::nullopt;
 }
 
@@ -63,15 +64,15 @@ const QString& sideDistance(const SegmentedRectForm& form)
 std::optional<SegmentedRect> acceptSegmentedRectForm(const SegmentedRectForm& form)
 {
     if (strToInt(form.delayms) < 0)
-        return refuse(QStringLiteral("雕刻延时必须大于等于0！"));
+        return refuse(CutterText::tr("雕刻延时必须大于等于0！"));
     const double gapOffset = strToFloat(form.gapOffset);
     if (gapOffset < -10 || gapOffset > 10)
-        return refuse(QStringLiteral(" 接头偏移必须在-10--10之间！"));
+        return refuse(CutterText::tr(" 接头偏移必须在-10--10之间！"));
     const double radius = strToFloat(form.radius);
     const double height = strToFloat(form.height);
     const double width = strToFloat(form.width);
     if (radius < 0 || radius > height * 0.5 || radius > width * 0.5)
-        return refuse(QStringLiteral(" 圆角必须大于0，小于高度的一半，小于宽度的一半！"));
+        return refuse(CutterText::tr(" 圆角必须大于0，小于高度的一半，小于宽度的一半！"));
     // The start side's length: the height for the left and right sides, else the width.
     const double length = isVertical(form.side) ? height : width;
     const double distance = strToFloat(sideDistance(form));
@@ -79,8 +80,8 @@ std::optional<SegmentedRect> acceptSegmentedRectForm(const SegmentedRectForm& fo
         return refuse(distanceMessage(form.side));
     const double joint = strToFloat(form.jointLength);
     if (joint < 0 || joint > length) {
-        return refuse(isVertical(form.side) ? QStringLiteral("接头必须大于等于0，小于高度！")
-                                            : QStringLiteral("接头必须大于等于0，小于宽度！"));
+        return refuse(isVertical(form.side) ? CutterText::tr("接头必须大于等于0，小于高度！")
+                                            : CutterText::tr("接头必须大于等于0，小于宽度！"));
     }
 
     // The position is converted here too, so a mistyped one is reported while the dialog

@@ -1,5 +1,6 @@
 #include "cutter/TCom232.h"
 
+#include "cutter/CutterText.h"
 #include "model/MessageService.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr qsizetype kJudgedFrom = 5;
 
 void reportCommandNotSent(const QString& portName)
 {
-    showMessage(QStringLiteral("Comm Error"), QStringLiteral("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(portName),
+    showMessage(QStringLiteral("Comm Error"), CutterText::tr("写雕刻端口错误：雕刻机（%1）没有收到全部命令。").arg(portName),
                 MessageIcon::Warning);
 }
 
@@ -21,7 +22,7 @@ TCom232::TCom232(QObject* parent)
 
 void TCom232::Configure(const QString& baudText)
 {
-    if (!openLine(baudText, QStringLiteral("雕刻时，打开通信端口错误!!")))
+    if (!openLine(baudText, CutterText::tr("雕刻时，打开通信端口错误!!")))
         return;
     received.clear();
     status = CutterStatus::Waiting;

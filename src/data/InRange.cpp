@@ -1,5 +1,6 @@
 #include "data/InRange.h"
 
+#include "data/DataText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 
@@ -10,7 +11,7 @@ namespace {
 int readRecordNumber(QStringView item)
 {
     if (!item.isEmpty() && item.back().isSpace())
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(item));
+        throw ConversionError(DataText::tr("“%1”不是有效的整数").arg(item));
     return strToInt(item.toString());
 }
 

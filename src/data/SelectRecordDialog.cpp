@@ -52,7 +52,7 @@ public:
     {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
             return {};
-        return section == 0 ? tr("序号") : m_records.fields.value(section - 1);
+        return section == 0 ? TfrmSelectRecord::tr("序号") : m_records.fields.value(section - 1);
     }
 
 private:

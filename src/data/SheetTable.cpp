@@ -1,6 +1,7 @@
 #include "data/SheetTable.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ void CellBudget::spend(qint64 cells)
 {
     m_spent += cells;
     if (m_spent > kMaxCells)
-        throw DataSourceError(QStringLiteral("工作表“%1”太大：超过 %2 个单元格，无法读取。")
+        throw DataSourceError(DataText::tr("工作表“%1”太大：超过 %2 个单元格，无法读取。")
                                   .arg(m_sheetName)
                                   .arg(kMaxCells));
 }

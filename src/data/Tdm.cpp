@@ -2,6 +2,7 @@
 
 #include "data/ConnectionString.h"
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/InRange.h"
 #include "data/Workbook.h"
 #include "model/ConversionError.h"
@@ -98,12 +99,12 @@ int Tdm::recordCount() const
 const CellValue& Tdm::field(const QString& column) const
 {
     if (!m_table)
-        throw DataSourceError(QStringLiteral("没有打开的工作表。"));
+        throw DataSourceError(DataText::tr("没有打开的工作表。"));
     const int index = m_table->fieldIndex(column);
     if (index < 0)
-        throw DataSourceError(QStringLiteral("工作表中找不到列“%1”。").arg(column));
+        throw DataSourceError(DataText::tr("工作表中找不到列“%1”。").arg(column));
     if (m_current < 0 || m_current >= recordCount())
-        throw DataSourceError(QStringLiteral("没有第 %1 条记录。").arg(recordNumber()));
+        throw DataSourceError(DataText::tr("没有第 %1 条记录。").arg(recordNumber()));
     return m_table->cell(m_current, index);
 }
 
@@ -120,6 +121,6 @@ QDateTime Tdm::fieldDateTime(const QString& column) const
     const QDateTime moment = value.dateTime();
     if (!moment.isValid())
         throw ConversionError(
-            QStringLiteral("'%1' is not a valid date and time").arg(value.displayText()));
+            DataText::tr("“%1”不是有效的日期和时间").arg(value.displayText()));
     return moment;
 }

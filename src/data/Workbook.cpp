@@ -1,6 +1,7 @@
 #include "data/Workbook.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 
 namespace {
 
@@ -28,6 +29,6 @@ SheetTable Workbook::readTable(const QString& name)
 {
     const int index = sheetIndex(name);
     if (index < 0)
-        throw DataSourceError(QStringLiteral("找不到工作表“%1”。").arg(name));
+        throw DataSourceError(DataText::tr("找不到工作表“%1”。").arg(name));
     return SheetTable::fromRows(readSheet(index));
 }

@@ -1,6 +1,7 @@
 #include "data/XlsReaderOutput.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsReaderProtocol.h"
 
 #include <cstring>
@@ -88,16 +89,16 @@ CellValue cellValue(OutputReader& reader)
 {
     switch (failure) {
     case Failure::FileNotFound:
-        throw DataSourceError(QStringLiteral("找不到文件“%1”。").arg(workbook));
+        throw DataSourceError(DataText::tr("找不到文件“%1”。").arg(workbook));
     case Failure::OutOfMemory:
-        throw DataSourceError(QStringLiteral("工作簿“%1”太大，内存不足，无法读取。").arg(workbook));
+        throw DataSourceError(DataText::tr("工作簿“%1”太大，内存不足，无法读取。").arg(workbook));
     case Failure::NotAWorkbook:
         throw DataSourceError(
-            QStringLiteral("文件“%1”不是Excel工作簿，或已加密，无法读取。").arg(workbook));
+            DataText::tr("文件“%1”不是Excel工作簿，或已加密，无法读取。").arg(workbook));
     case Failure::Encrypted:
-        throw DataSourceError(QStringLiteral("工作簿“%1”已加密，无法读取。").arg(workbook));
+        throw DataSourceError(DataText::tr("工作簿“%1”已加密，无法读取。").arg(workbook));
     case Failure::Damaged:
-        throw DataSourceError(QStringLiteral("工作簿“%1”已损坏，无法读取（FreeXL 错误 %2）。")
+        throw DataSourceError(DataText::tr("工作簿“%1”已损坏，无法读取（FreeXL 错误 %2）。")
                                   .arg(workbook)
                                   .arg(code));
     }
@@ -141,7 +142,7 @@ private:
 
 QString damagedXlsMessage(const QString& workbook)
 {
-    return QStringLiteral("工作簿“%1”已损坏，无法读取。").arg(workbook);
+    return DataText::tr("工作簿“%1”已损坏，无法读取。").arg(workbook);
 }
 
 XlsReaderOutput parseXlsReaderOutput(const QByteArray& output, const QString& workbook,

@@ -1,6 +1,7 @@
 #include "data/XlsReaderProcess.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsReaderOutput.h"
 
 #include <QCoreApplication>
@@ -24,13 +25,16 @@ QString XlsReaderRun::installedProgram()
 {
     const QString name = QStringLiteral("marlune-xls-reader");
     const QDir here(QCoreApplication::applicationDirPath());
-    // Beside the program; programs built into a folder of their own (the benchmarks) find
-    // it in the build's bin folder next to that folder.
+    // Beside the program in the build; in the installed programs' own folder for helpers
+    // (libexec) when installed; programs built into a folder of their own (the benchmarks)
+    // find it in the build's bin folder next to that folder.
     const QString beside = here.filePath(name);
-    const QString inBin = here.filePath(QStringLiteral("../bin/") + name);
-    return QFileInfo(beside).isExecutable() || !QFileInfo(inBin).isExecutable()
-        ? beside
-        : QDir::cleanPath(inBin);
+    for (const QString& folder : {QStringLiteral(MARLUNE_READER_FROM_BIN), QStringLiteral("../bin")}) {
+        const QString candidate = QDir::cleanPath(here.filePath(folder + u'/' + name));
+        if (!QFileInfo(beside).isExecutable() && QFileInfo(candidate).isExecutable())
+            return candidate;
+    }
+    return beside;
 }
 
 QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
@@ -40,7 +44,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(run.program, run.arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
-        throw DataSourceError(QStringLiteral("无法启动读取程序“%1”，无法读取工作簿“%2”。")
+        throw DataSourceError(DataText::tr("无法启动读取程序“%1”，无法读取工作簿“%2”。")
                                   .arg(run.program, workbook));
 
     const QDeadlineTimer deadline(run.timeoutMs);
@@ -49,7 +53,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
         if (deadline.hasExpired()) {
             stop(process);
             throw DataSourceError(
-                QStringLiteral("读取工作簿“%1”超时（%2 秒），文件可能已损坏。")
+                DataText::tr("读取工作簿“%1”超时（%2 秒），文件可能已损坏。")
                     .arg(workbook)
                     .arg(run.timeoutMs / 1000.0));
         }
@@ -59,7 +63,7 @@ QByteArray runXlsReader(const XlsReaderRun& run, const QString& workbook)
         output += process.readAllStandardOutput();
         if (output.size() > run.outputLimit) {
             stop(process);
-            throw DataSourceError(QStringLiteral("工作簿“%1”太大（超过 %2 MB），无法读取。")
+            throw DataSourceError(DataText::tr("工作簿“%1”太大（超过 %2 MB），无法读取。")
                                       .arg(workbook)
                                       .arg(run.outputLimit >> 20));
         }

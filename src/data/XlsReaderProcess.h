@@ -12,7 +12,8 @@ struct XlsReaderRun {
     int timeoutMs = 120'000; // generous: a large sheet reads in a few seconds
     qint64 outputLimit = qint64(1) << 30;
 
-    // The reader installed beside the running program (or in the build's bin folder).
+    // The reader beside the running program, in its installed helpers folder
+    // (libexec/marlune) or in the build's bin folder.
     static QString installedProgram();
 };
 

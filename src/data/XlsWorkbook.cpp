@@ -1,6 +1,7 @@
 #include "data/XlsWorkbook.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsReaderOutput.h"
 
 #include <QFileInfo>
@@ -10,7 +11,7 @@ XlsWorkbook::XlsWorkbook(const QString& path, const QString& reader)
     , m_reader(reader)
 {
     if (QFileInfo(path).size() > kMaxFileBytes)
-        throw DataSourceError(QStringLiteral("工作簿“%1”太大（超过 %2 MB），无法读取。")
+        throw DataSourceError(DataText::tr("工作簿“%1”太大（超过 %2 MB），无法读取。")
                                   .arg(path)
                                   .arg(kMaxFileBytes >> 20));
     m_sheetNames = parseXlsReaderOutput(runReader({}), m_path, QString()).sheetNames;
@@ -33,7 +34,7 @@ SheetRows XlsWorkbook::readSheet(int index)
 {
     const QString sheetName = m_sheetNames.value(index);
     if (index < 0 || index >= m_sheetNames.size())
-        throw DataSourceError(QStringLiteral("找不到工作表“%1”。").arg(index + 1));
+        throw DataSourceError(DataText::tr("找不到工作表“%1”。").arg(index + 1));
     XlsReaderOutput output =
         parseXlsReaderOutput(runReader({QString::number(index)}), m_path, sheetName);
     // The file may have been replaced since it was opened.

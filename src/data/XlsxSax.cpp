@@ -1,6 +1,7 @@
 #include "data/XlsxSax.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsxXml.h"
 
 #include <libxml/SAX2.h>
@@ -97,7 +98,7 @@ void parseSax(const PartSource& source, SaxHandler& handler, const QString& work
     ParseState state{&handler, nullptr, nullptr};
     state.parser = xmlCreatePushParserCtxt(&sax, &state, nullptr, 0, nullptr);
     if (!state.parser)
-        throw DataSourceError(QStringLiteral("内存不足，无法读取工作簿“%1”。").arg(workbook));
+        throw DataSourceError(DataText::tr("内存不足，无法读取工作簿“%1”。").arg(workbook));
     // The parser goes with this call, also when the source throws.
     const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> owner(state.parser,
                                                                           xmlFreeParserCtxt);
@@ -121,7 +122,7 @@ void parseSax(const PartSource& source, SaxHandler& handler, const QString& work
     if (result != 0 || !state.parser->wellFormed)
         throwDamaged(workbook, partName, error ? error->line : 0,
                      error && error->message ? QString::fromUtf8(error->message).trimmed()
-                                             : QStringLiteral("XML 格式错误"));
+                                             : DataText::tr("XML 格式错误"));
 }
 
 PartSource piecesOf(const QByteArray& part, qsizetype piece)

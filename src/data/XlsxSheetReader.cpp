@@ -1,5 +1,6 @@
 #include "data/XlsxSheetReader.h"
 
+#include "data/DataText.h"
 #include "data/XlsxSax.h"
 #include "data/XlsxXml.h"
 
@@ -164,7 +165,7 @@ private:
         else if (parseNumber(number, row) && row >= 1 && row <= kMaxRows)
             m_row = row - 1;
         else
-            damaged(QStringLiteral("行号“%1”无效").arg(qstring(number)));
+            damaged(DataText::tr("行号“%1”无效").arg(qstring(number)));
         m_column = -1;
     }
 
@@ -175,13 +176,13 @@ private:
         const std::string_view referenceText = attributes.value("r");
         CellReference reference = parseReference(referenceText);
         if (!referenceText.empty() && reference.column < 0)
-            damaged(QStringLiteral("单元格引用“%1”无效").arg(qstring(referenceText)));
+            damaged(DataText::tr("单元格引用“%1”无效").arg(qstring(referenceText)));
         if (reference.row < 0)
             reference.row = std::max(m_row, 0);
         if (reference.column < 0)
             reference.column = m_column + 1;
         if (reference.row >= kMaxRows || reference.column >= kMaxColumns)
-            damaged(QStringLiteral("单元格引用“%1”超出工作表").arg(qstring(referenceText)));
+            damaged(DataText::tr("单元格引用“%1”超出工作表").arg(qstring(referenceText)));
         m_row = reference.row;
         m_column = reference.column;
         m_type = valueType(attributes.value("t"));
@@ -208,7 +209,7 @@ private:
             int index = -1;
             if (!parseNumber(m_text, index) || index < 0
                 || index >= m_context.sharedStrings.size())
-                damaged(QStringLiteral("共享字符串“%1”不存在").arg(qstring(m_text)));
+                damaged(DataText::tr("共享字符串“%1”不存在").arg(qstring(m_text)));
             return CellValue::fromText(m_context.sharedStrings.at(index));
         }
         case ValueType::Boolean: {

@@ -1,6 +1,7 @@
 #include "data/XlsxWorkbook.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 #include "data/XlsxRelationships.h"
 #include "data/XlsxSharedStrings.h"
 #include "data/XlsxStyles.h"
@@ -89,7 +90,7 @@ SheetRows XlsxWorkbook::readSheet(int index)
 {
     const QString part = m_sheetParts.value(index);
     if (part.isEmpty())
-        throw DataSourceError(QStringLiteral("工作簿“%1”已损坏：工作表“%2”没有数据。")
+        throw DataSourceError(DataText::tr("工作簿“%1”已损坏：工作表“%2”没有数据。")
                                   .arg(m_path, m_sheetNames.value(index)));
     if (!m_context)
         loadSharedParts();

@@ -1,6 +1,7 @@
 #include "data/XlsxXml.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 
 namespace xlsx {
 
@@ -15,7 +16,7 @@ QStringView attribute(const QXmlStreamAttributes& attributes, QLatin1StringView 
 
 void throwDamaged(const QString& workbook, const QString& part, qint64 line, const QString& what)
 {
-    throw DataSourceError(QStringLiteral("工作簿“%1”已损坏：“%2”第 %3 行：%4")
+    throw DataSourceError(DataText::tr("工作簿“%1”已损坏：“%2”第 %3 行：%4")
                               .arg(workbook, part)
                               .arg(line)
                               .arg(what));

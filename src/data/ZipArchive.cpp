@@ -1,6 +1,7 @@
 #include "data/ZipArchive.h"
 
 #include "data/DataSourceError.h"
+#include "data/DataText.h"
 
 #include <QFile>
 
@@ -15,13 +16,12 @@ constexpr int kChunk = 1 << 18;
 
 } // namespace
 
-ZipArchive::ZipArchive(const QString& path)
+ZipArchive::ZipArchive(const QString& path, const QString& expected)
     : m_path(path)
     , m_zip(unzOpen64(QFile::encodeName(path).constData()))
 {
     if (!m_zip)
-        throw DataSourceError(
-            QStringLiteral("文件“%1”不是Excel工作簿（.xlsx），或已损坏，无法读取。").arg(path));
+        throw DataSourceError(DataText::tr("文件“%1”不是%2，或已损坏，无法读取。").arg(path, expected));
 }
 
 ZipArchive::~ZipArchive()
@@ -47,17 +47,17 @@ QByteArray ZipArchive::read(const QString& name, qint64 limit) const
 void ZipArchive::stream(const QString& name, qint64 limit, const ChunkSink& sink) const
 {
     const auto damaged = [&] {
-        return DataSourceError(QStringLiteral("工作簿“%1”已损坏：无法读取其中的“%2”。")
+        return DataSourceError(DataText::tr("工作簿“%1”已损坏：无法读取其中的“%2”。")
                                    .arg(m_path, name));
     };
     if (!contains(name))
         throw DataSourceError(
-            QStringLiteral("工作簿“%1”已损坏：缺少“%2”。").arg(m_path, name));
+            DataText::tr("工作簿“%1”已损坏：缺少“%2”。").arg(m_path, name));
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         throw damaged();
     if (info.flag & 1)
-        throw DataSourceError(QStringLiteral("工作簿“%1”已加密，无法读取。").arg(m_path));
+        throw DataSourceError(DataText::tr("工作簿“%1”已加密，无法读取。").arg(m_path));
     if (unzOpenCurrentFile(m_zip) != UNZ_OK)
         throw damaged();
     // The part stays open only while this call runs, whatever ends it.
@@ -72,7 +72,7 @@ void ZipArchive::stream(const QString& name, qint64 limit, const ChunkSink& sink
         // The declared size is only a hint: a hostile file may lie about it.
         total += got;
         if (total > limit)
-            throw DataSourceError(QStringLiteral("工作簿“%1”中的“%2”太大（超过 %3 MB），无法读取。")
+            throw DataSourceError(DataText::tr("工作簿“%1”中的“%2”太大（超过 %3 MB），无法读取。")
                                       .arg(m_path, name)
                                       .arg(limit >> 20));
         if (!sink(QByteArrayView(chunk.get(), got)))

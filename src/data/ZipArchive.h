@@ -1,15 +1,20 @@
 #pragma once
 
+#include "data/DataText.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
 
-// Read access to the parts of an Open XML package. Every part is inflated with a limit of
-// its own, so a zip bomb ends with a message instead of eating memory.
+// Read access to the parts of a zip package (an Open XML workbook, an OpenDocument
+// spreadsheet). Every part is inflated with a limit of its own, so a zip bomb ends with a
+// message instead of eating memory.
 class ZipArchive {
 public:
-    explicit ZipArchive(const QString& path); // throws DataSourceError
+    // Throws DataSourceError naming the kind of file expected when the file is no package.
+    explicit ZipArchive(const QString& path,
+                        const QString& expected = DataText::tr("Excel工作簿（.xlsx）"));
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;

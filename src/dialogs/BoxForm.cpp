@@ -1,20 +1,10 @@
 #include "dialogs/BoxForm.h"
 
+#include "dialogs/ObjectFormText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 #include "model/NumberFormat.h"
 #include "model/Tobject.h"
-
-#include <QCoreApplication>
-
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ObjectForms", text);
-}
-
-} // namespace
 
 BoxValues boxValues(const BoxForm& form)
 {
@@ -62,29 +52,29 @@ QString boxFieldsProblem(double left, double top, double width, double height, d
 {
     // A copy may touch the label's left or top edge, so 0 is accepted as a position.
     if (left < 0)
-        return tr("横坐标必须大于0！");
+        return ObjectFormText::tr("横坐标必须大于0！");
     if (top < 0)
-        return tr("纵坐标必须大于0！");
+        return ObjectFormText::tr("纵坐标必须大于0！");
     if (width <= 0)
-        return tr("宽度必须大于0！");
+        return ObjectFormText::tr("宽度必须大于0！");
     if (height <= 0)
-        return tr("高度必须大于0！");
+        return ObjectFormText::tr("高度必须大于0！");
     if (columnGap < 0)
-        return tr("水平间距必须大于等于0！");
+        return ObjectFormText::tr("水平间距必须大于等于0！");
     if (rowGap < 0)
-        return tr("垂直间距必须大于等于0！");
+        return ObjectFormText::tr("垂直间距必须大于等于0！");
     return {};
 }
 
 QString radiusProblem(int radius, int width, int height)
 {
     if (radius < 0)
-        return tr("圆角必须大于0！");
+        return ObjectFormText::tr("圆角必须大于0！");
     if (height < width) {
         if (radius > height / 2)
-            return tr("圆角不能大于高度的一半！");
+            return ObjectFormText::tr("圆角不能大于高度的一半！");
     } else if (radius > width / 2) {
-        return tr("圆角不能大于宽度的一半！");
+        return ObjectFormText::tr("圆角不能大于宽度的一半！");
     }
     return {};
 }
@@ -141,7 +131,7 @@ void writeEditedBox(const BoxForm& form, Tshape& shape, const Tobject& document)
 
 QString wrongDataMessage()
 {
-    return tr("请输入正确的数据！");
+    return ObjectFormText::tr("请输入正确的数据！");
 }
 
 QString problemOrWrongData(const std::function<QString()>& check)

@@ -11,10 +11,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Tf_labelset", text);
-}
+class LabelSetupText {
+    Q_DECLARE_TR_FUNCTIONS(Tf_labelset)
+};
 
 struct Background {
     int x = 0;
@@ -54,15 +53,15 @@ QString labelSetupProblem(const LabelSetupForm& form)
         // A size below a tenth of a millimetre would be stored as 0 and leave a label the
         // view cannot fit, so it counts as zero here.
         if (tenthsOfMillimetre(form.width) <= 0)
-            return tr("宽度必须大于0！");
+            return LabelSetupText::tr("宽度必须大于0！");
         if (tenthsOfMillimetre(form.height) <= 0)
-            return tr("高度必须大于0！");
+            return LabelSetupText::tr("高度必须大于0！");
         // Checked before the dialog closes so that a mistyped background field cannot end
         // the setup half applied.
         if (form.useBackground)
             backgroundOf(form);
     } catch (const ConversionError&) {
-        return tr("请输入正确的数据！");
+        return LabelSetupText::tr("请输入正确的数据！");
     }
     return {};
 }

@@ -1,23 +1,17 @@
 #include "dialogs/LineForms.h"
 
 #include "dialogs/BoxForm.h"
+#include "dialogs/ObjectFormText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
 #include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
 #include <numbers>
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ObjectForms", text);
-}
 
 struct CutLineValues {
     float startX, startY, endX, endY;
@@ -135,17 +129,17 @@ QString printLineProblem(const PrintLineForm& form, const LabelSettings& label)
         const PrintLineValues line = printLineValues(form);
         const double lineWidth = strToFloat(form.lineWidth);
         if (!within(line.x1, label.Width))
-            return tr("起点X必须大于0并小于标签宽度！");
+            return ObjectFormText::tr("起点X必须大于0并小于标签宽度！");
         if (!within(line.y1, label.Height))
-            return tr("起点Y必须大于0并小于标签高度！");
+            return ObjectFormText::tr("起点Y必须大于0并小于标签高度！");
         if (!within(line.x2, label.Width))
-            return tr("终点X必须大于0并小于标签宽度！");
+            return ObjectFormText::tr("终点X必须大于0并小于标签宽度！");
         if (!within(line.y2, label.Height))
-            return tr("终点Y必须大于0并小于标签高度！");
+            return ObjectFormText::tr("终点Y必须大于0并小于标签高度！");
         if (lineWidth < 0.1)
-            return tr("线宽必须大于等于0.1！");
+            return ObjectFormText::tr("线宽必须大于等于0.1！");
         if (lineWidth > 0.9)
-            return tr("线宽必须小于等于0.9！");
+            return ObjectFormText::tr("线宽必须小于等于0.9！");
         return {};
     });
 }
@@ -181,7 +175,7 @@ QString cutArcProblem(const CutArcForm& form)
     return problemOrWrongData([&]() -> QString {
         const CutArcValues arc = cutArcValues(form);
         if (!(arc.startAngle < arc.endAngle))
-            return tr("弧结束角度必须大于开始角度！");
+            return ObjectFormText::tr("弧结束角度必须大于开始角度！");
         return {};
     });
 }

@@ -1,6 +1,7 @@
 #include "dialogs/ObjectDialog.h"
 
 #include "dialogs/DialogButtons.h"
+#include "dialogs/DialogChoiceList.h"
 #include "model/MessageService.h"
 
 #include <QCheckBox>
@@ -67,11 +68,7 @@ QLineEdit* ObjectDialog::lineEdit(const QString& name)
 
 QComboBox* ObjectDialog::comboBox(const QString& name, const QStringList& entries, bool editable)
 {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name);
-    list->setEditable(editable);
-    list->addItems(entries);
-    return list;
+    return choiceList(this, name, entries, editable);
 }
 
 QCheckBox* ObjectDialog::checkBox(const QString& name, const QString& caption)

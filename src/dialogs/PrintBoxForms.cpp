@@ -1,26 +1,20 @@
 #include "dialogs/PrintBoxForms.h"
 
+#include "dialogs/ObjectFormText.h"
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
 #include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ObjectForms", text);
-}
 
 // The corner and the line of a rectangle that is not solid; the line width in millimetres.
 QString frameProblem(int radius, double lineWidth, const BoxValues& box)
 {
     if (radius < 0)
-        return tr("圆角必须大于0！");
+        return ObjectFormText::tr("圆角必须大于0！");
     if (!(lineWidth > 0.1 && lineWidth <= 0.9))
-        return tr("线宽必须在0.1-0.9之间！");
+        return ObjectFormText::tr("线宽必须在0.1-0.9之间！");
     return radiusProblem(radius, box.width, box.height);
 }
 

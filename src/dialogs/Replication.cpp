@@ -1,18 +1,8 @@
 #include "dialogs/Replication.h"
 
+#include "dialogs/ObjectFormText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
-
-#include <QCoreApplication>
-
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ObjectForms", text);
-}
-
-} // namespace
 
 qint64 gridExtent(int offset, int count, int size, int gap)
 {
@@ -27,22 +17,22 @@ bool exceedsLabel(qint64 extent, int labelSize, FitEdge edge)
 
 QString widthFitMessage()
 {
-    return tr("设置的横向距离大于标签宽度！");
+    return ObjectFormText::tr("设置的横向距离大于标签宽度！");
 }
 
 QString heightFitMessage()
 {
-    return tr("设置的纵向距离大于标签高度！");
+    return ObjectFormText::tr("设置的纵向距离大于标签高度！");
 }
 
 QString gridCountProblem(int rows, int columns)
 {
     if (rows < 1)
-        return tr("行数必须大于0！");
+        return ObjectFormText::tr("行数必须大于0！");
     if (columns < 1)
-        return tr("列数必须大于0！");
+        return ObjectFormText::tr("列数必须大于0！");
     if (qint64(rows) * columns > maxGridObjects)
-        return tr("复制的对象总数（行数×列数）不能超过10000个！");
+        return ObjectFormText::tr("复制的对象总数（行数×列数）不能超过10000个！");
     return {};
 }
 
@@ -57,10 +47,10 @@ std::optional<bool> gapEnabledForCount(const QString& count)
 
 QString columnCountMessage()
 {
-    return tr("每行几列必须输入正整数！");
+    return ObjectFormText::tr("每行几列必须输入正整数！");
 }
 
 QString rowCountMessage()
 {
-    return tr("每页几行必须输入正整数！");
+    return ObjectFormText::tr("每页几行必须输入正整数！");
 }

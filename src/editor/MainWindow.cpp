@@ -334,7 +334,6 @@ void TfrmMain::actionAboutExecute()
         m_about->exec();
 }
 
-// Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
 void TfrmMain::actionPrintExecute()
 {
     if (!m_jobWindow || !m_jobWindow->Execute(m_document.objects))
@@ -344,9 +343,3 @@ void TfrmMain::actionPrintExecute()
     m_document.modified = true;
     redraw(true);
 }
-void TfrmMain::actionDBSetExecute() {}
-void TfrmMain::actionPrintStringExecute() {}
-void TfrmMain::actionPrintBarExecute() {}
-void TfrmMain::actionPrintQRBarExecute() {}
-void TfrmMain::actionPrintDataMatrixExecute() {}
-void TfrmMain::actionPrintPdf417Execute() {}

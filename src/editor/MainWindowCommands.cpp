@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 struct Command {
@@ -158,8 +160,13 @@ void TfrmMain::createToolBars()
         bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         fill(bar, entries);
         for (QAction* entry : entries) {
-            if (entry)
-                bar->widgetForAction(entry)->setFixedSize(button);
+            if (!entry)
+                continue;
+            // A translated caption longer than the Chinese one widens its button instead of
+            // being cut short.
+            QWidget* widget = bar->widgetForAction(entry);
+            const int caption = widget->fontMetrics().horizontalAdvance(entry->iconText()) + 6;
+            widget->setFixedSize(std::max(button.width(), caption), button.height());
         }
         addToolBar(area, bar);
         return bar;

@@ -13,10 +13,9 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Transform", text);
-}
+class TransformText {
+    Q_DECLARE_TR_FUNCTIONS(Transform)
+};
 
 void placeRelative(const Tobject& document, Tshape& shape, float dx, float dy)
 {
@@ -139,7 +138,7 @@ void Transform(Tobject& document, float dx, float dy, Placement placement, Trans
     if (document.objects.isEmpty())
         return;
     if (placement == Placement::Absolute && (dx < 0 || dy < 0)) {
-        showMessage(translated("提示"), dx < 0 ? translated("水平位置必须大于0！") : translated("垂直位置必须大于0！"),
+        showMessage(hintCaption(), dx < 0 ? TransformText::tr("水平位置必须大于0！") : TransformText::tr("垂直位置必须大于0！"),
                     MessageIcon::Information);
         return;
     }

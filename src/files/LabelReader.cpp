@@ -1,4 +1,6 @@
 #include "files/FileError.h"
+
+#include "files/FileText.h"
 #include "files/LabelFile.h"
 #include "files/LabelFormat.h"
 #include "files/LabelSetup.h"
@@ -106,7 +108,7 @@ void checkZoom(const SettingField& field, const QString& text)
     float zoom = 0;
     parseValue(text, field.form, zoom);
     if (!(zoom > 0))
-        throw ConversionError(QStringLiteral("'%1' is not a usable zoom").arg(text));
+        throw ConversionError(FileText::tr("“%1”不是可用的缩放比例").arg(text));
 }
 
 // A label file's root is "Object". Files whose root the program never wrote under that name
@@ -128,11 +130,11 @@ bool isLabelRoot(const xmlNode* root, const xmlNode* first)
 
 QString LabelReadStop::describe() const
 {
-    const QString what = reason == u"missing" ? QStringLiteral("'%1' is missing").arg(field)
-                                              : QStringLiteral("'%1': %2").arg(field, reason);
+    const QString what = reason == u"missing" ? FileText::tr("缺少“%1”").arg(field)
+                                              : FileText::tr("“%1”：%2").arg(field, reason);
     if (object == 0)
-        return QStringLiteral("settings read up to %1").arg(what);
-    return QStringLiteral("reading stopped at object %1 (%2): %3; it and the objects after it were not loaded")
+        return FileText::tr("设置只读到：%1").arg(what);
+    return FileText::tr("读到第 %1 个对象（%2）时停止：%3；它和它后面的对象都没有读入")
         .arg(object)
         .arg(element, what);
 }
@@ -144,9 +146,9 @@ LabelLoadResult readLabel(const QByteArray& bytes, const QString& sourceName, co
     const bool interned = root && root->doc->dict != nullptr;
     const xmlNode* first = firstChildElement(root);
     if (root && !isLabelRoot(root, first))
-        throw FileError(QStringLiteral("%1: 不是标签文件").arg(sourceName));
+        throw FileError(FileText::tr("%1: 不是标签文件").arg(sourceName));
     if (!first)
-        throw FileError(QStringLiteral("%1: the root element holds no label").arg(sourceName));
+        throw FileError(FileText::tr("%1: 根元素中没有标签").arg(sourceName));
 
     LabelLoadResult result;
     LabelSettings& label = target.label;
@@ -197,7 +199,7 @@ LabelLoadResult LoadLabel(const QString& path, const LabelTarget& target, Recent
 {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        showMessage(QStringLiteral("提示"), QStringLiteral("文件不存在！"), MessageIcon::Warning);
+        showMessage(hintCaption(), FileText::tr("文件不存在！"), MessageIcon::Warning);
         LabelLoadResult missing;
         missing.fileFound = false;
         return missing;
@@ -212,12 +214,12 @@ LabelLoadResult LoadLabel(const QString& path, const LabelTarget& target, Recent
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        throw FileError(FileText::tr("无法打开 %1：%2").arg(path, file.errorString()));
     if (file.size() > kMaxFileSize)
-        throw FileError(QStringLiteral("%1: %2 bytes is far too large for a label file").arg(path).arg(file.size()));
+        throw FileError(FileText::tr("%1: %2 字节，太大，不是标签文件").arg(path).arg(file.size()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw FileError(FileText::tr("无法读取 %1：%2").arg(path, file.errorString()));
     LabelLoadResult result = readLabel(bytes, path, target);
     result.recentFilesError = recentFilesError;
     return result;

@@ -1,5 +1,6 @@
 #include "files/LabelValues.h"
 
+#include "files/FileText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 #include "model/NumberFormat.h"
@@ -11,7 +12,7 @@ namespace {
 
 [[noreturn]] void doesNotFit(const QString& text, const char* what)
 {
-    throw ConversionError(QStringLiteral("'%1' is out of range for %2").arg(text, QLatin1StringView(what)));
+    throw ConversionError(FileText::tr("“%1”超出 %2 的范围").arg(text, QLatin1StringView(what)));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "files/FileError.h"
+
+#include "files/FileText.h"
 #include "files/LabelFile.h"
 #include "files/LabelFormat.h"
 #include "files/XmlDocument.h"
@@ -29,6 +31,6 @@ void SaveLabel(const QString& path, Tobject& document, const LabelSettings& labe
     const QByteArray bytes = labelFileBytes(document, label, job);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QStringLiteral("Cannot save the label to %1: %2").arg(path, file.errorString()));
+        throw FileError(FileText::tr("无法把标签保存到 %1：%2").arg(path, file.errorString()));
     document.modified = false;
 }

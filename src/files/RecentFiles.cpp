@@ -1,17 +1,16 @@
 #include "files/RecentFiles.h"
 
 #include "files/FileError.h"
+#include "files/FileText.h"
+#include "model/SettingsFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
 const QString kSection = QStringLiteral("RecentOpenFile");
-const QString kFileName = QStringLiteral("setting.ini");
 
 QString keyOf(int position)
 {
@@ -25,19 +24,9 @@ RecentFiles::RecentFiles(QString iniPath)
 {
 }
 
-QString RecentFiles::defaultLocation(const QString& programFolder)
-{
-    const QString besideProgram = QDir(programFolder).filePath(kFileName);
-    const QFileInfo file(besideProgram);
-    const bool writable = file.exists() ? file.isWritable() : QFileInfo(programFolder).isWritable();
-    if (writable)
-        return besideProgram;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName);
-}
-
 RecentFiles RecentFiles::forProgram()
 {
-    return RecentFiles(defaultLocation(QCoreApplication::applicationDirPath()));
+    return RecentFiles(programSettingsFile());
 }
 
 QStringList RecentFiles::entries() const
@@ -64,5 +53,5 @@ void RecentFiles::add(const QString& path)
         ini.setValue(keyOf(position), list.at(position - 1));
     ini.sync();
     if (ini.status() != QSettings::NoError)
-        throw FileError(QStringLiteral("Cannot write the recent-file list to %1").arg(m_iniPath));
+        throw FileError(FileText::tr("无法把最近文件列表写入 %1").arg(m_iniPath));
 }

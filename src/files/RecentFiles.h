@@ -11,10 +11,7 @@ public:
 
     explicit RecentFiles(QString iniPath);
 
-    // "setting.ini" beside the program when its folder (or the file) can be written, as on
-    // the machine's own computer; otherwise, as for a program installed for all users, the
-    // same file in the user's configuration folder.
-    static QString defaultLocation(const QString& programFolder);
+    // The list in the running program's settings file (see SettingsFile.h).
     static RecentFiles forProgram();
 
     const QString& iniPath() const { return m_iniPath; }

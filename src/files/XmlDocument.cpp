@@ -1,6 +1,7 @@
 #include "files/XmlDocument.h"
 
 #include "files/FileError.h"
+#include "files/FileText.h"
 
 #include <libxml/encoding.h>
 #include <libxml/parser.h>
@@ -78,11 +79,11 @@ XmlDocument XmlDocument::parse(const QByteArray& bytes, const QString& sourceNam
 {
     installGbkAlias();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw FileError(QStringLiteral("%1: far too large for a label file").arg(sourceName));
+        throw FileError(FileText::tr("%1: 文件太大，不是标签文件").arg(sourceName));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> context(xmlNewParserCtxt(),
                                                                          &xmlFreeParserCtxt);
     if (!context)
-        throw FileError(QStringLiteral("%1: out of memory").arg(sourceName));
+        throw FileError(FileText::tr("%1: 内存不足").arg(sourceName));
     // No XML_PARSE_NOENT, DTDLOAD or HUGE: entities stay unexpanded, nothing is fetched, and
     // libxml2 keeps its limits on depth, text size and entity amplification.
     constexpr int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
@@ -92,15 +93,15 @@ XmlDocument XmlDocument::parse(const QByteArray& bytes, const QString& sourceNam
     if (!doc || !context->wellFormed) {
         const xmlError* error = xmlCtxtGetLastError(context.get());
         QString reason = error && error->message ? QString::fromUtf8(error->message).trimmed()
-                                                 : QStringLiteral("not well-formed XML");
+                                                 : FileText::tr("XML 格式错误");
         const int line = error ? error->line : 0;
-        throw FileError(QStringLiteral("%1: not a readable XML file (line %2: %3)")
+        throw FileError(FileText::tr("%1: 不是可读的 XML 文件（第 %2 行：%3）")
                             .arg(sourceName)
                             .arg(line)
                             .arg(reason));
     }
     if (doc->intSubset || doc->extSubset)
-        throw FileError(QStringLiteral("%1: holds a document type declaration, which a label file never has")
+        throw FileError(FileText::tr("%1: 含有文档类型声明，标签文件从不含有")
                             .arg(sourceName));
     return result;
 }
@@ -134,7 +135,7 @@ QByteArray XmlDocument::toGb2312() const
     int size = 0;
     xmlDocDumpFormatMemoryEnc(m_doc.get(), &memory, &size, "GB2312", 0);
     if (!memory)
-        throw FileError(QStringLiteral("the label could not be encoded as GB2312"));
+        throw FileError(FileText::tr("标签无法按 GB2312 编码"));
     QByteArray bytes(reinterpret_cast<const char*>(memory), size);
     xmlFree(memory);
     return bytes;

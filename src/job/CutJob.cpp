@@ -1,6 +1,7 @@
 #include "job/CutJob.h"
 
 #include "cutter/TCom232.h"
+#include "job/JobText.h"
 #include "model/MessageService.h"
 #include "ports/WaitPumping.h"
 #include "printer/Tcom.h"
@@ -24,7 +25,7 @@ CutJobResult writeCutFile(const CutStream& stream, const QString& portText)
     // A file left incomplete is not committed: the previous content stays.
     written = written && file.Close();
     if (!written) {
-        showMessage(QStringLiteral("错误"), QStringLiteral("写入雕刻文件错误：%1").arg(result.file),
+        showMessage(JobText::tr("错误"), JobText::tr("写入雕刻文件错误：%1").arg(result.file),
                     MessageIcon::Warning);
         result.end = CutJobEnd::FileFailed;
         return result;

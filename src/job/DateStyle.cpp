@@ -1,5 +1,6 @@
 #include "job/DateStyle.h"
 
+#include "job/JobText.h"
 #include "model/ConversionError.h"
 
 #include <QRegularExpression>
@@ -107,5 +108,5 @@ QDateTime parseRecordDateTime(const QString& text)
     } else if (const QDateTime iso = QDateTime::fromString(trimmed, Qt::ISODate); iso.isValid()) {
         return iso;
     }
-    throw ConversionError(QStringLiteral("“%1”不是有效的日期").arg(text));
+    throw ConversionError(JobText::tr("“%1”不是有效的日期").arg(text));
 }

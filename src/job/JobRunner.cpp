@@ -4,16 +4,19 @@
 #include "data/InRange.h"
 #include "data/Tdm.h"
 #include "job/CutJob.h"
+#include "job/JobText.h"
 #include "job/LabelProgramSession.h"
 #include "job/PrintLabel.h"
 #include "job/PrinterUtilities.h"
 #include "job/TableRecord.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
+#include "ports/PortNames.h"
 #include "ports/WaitPumping.h"
 #include "printer/TReadThread.h"
 
 #include <QScopeGuard>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,12 +27,6 @@ namespace {
 
 // Tells the cutter that the printer failed, so that it does not wait for a label to cut.
 const QByteArray kPrinterFaultCommand = QByteArrayLiteral("# B6 @");
-
-const QString& hintCaption()
-{
-    static const QString caption = QStringLiteral("提示");
-    return caption;
-}
 
 // The spreadsheet a record run walks: the data module pointed at the label's workbook and
 // sheet for the run, and closed when the run leaves it, also when a step fails or the
@@ -127,7 +124,7 @@ RunEnd JobRunner::printRecords()
 RunEnd JobRunner::cut()
 {
     if (!HasCutObjects()) {
-        showMessage(hintCaption(), QStringLiteral("目前没有雕刻对象！"), MessageIcon::Information);
+        showMessage(hintCaption(), JobText::tr("目前没有雕刻对象！"), MessageIcon::Information);
         return RunEnd::Refused;
     }
     const DisabledButton guard(m_controls, RunButton::Cut);
@@ -156,16 +153,16 @@ RunEnd JobRunner::startPrintAndCut()
     const QString cutPort = m_controls.cutter().cmbCutPort.trimmed();
     const PrintControls printer = m_controls.printer();
     if (cutPort == printer.cmbPrintStatusPort) {
-        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与回传端口相同！"));
+        showMessage(hintCaption(), JobText::tr("雕刻端口不能与回传端口相同！"));
         return RunEnd::Refused;
     }
     if (cutPort == printer.cmbPrintPort) {
-        showMessage(hintCaption(), QStringLiteral("雕刻端口不能与打印端口相同！"));
+        showMessage(hintCaption(), JobText::tr("雕刻端口不能与打印端口相同！"));
         return RunEnd::Refused;
     }
     const int quantity = number(RunText::Quantity);
     if (quantity <= 0) {
-        showMessage(hintCaption(), QStringLiteral("数量必须大于0！"));
+        showMessage(hintCaption(), JobText::tr("数量必须大于0！"));
         return RunEnd::Refused;
     }
     if (m_controls.cutter().chbCutFeed)
@@ -225,16 +222,23 @@ bool JobRunner::SendCutterFeed()
 EchoCycleEnd JobRunner::RunEchoCycle(const QString& record)
 {
     const bool useRecord = m_controls.isTicked(RunSwitch::IfDB);
-    std::unique_ptr<TReadThread> reader = listenForEcho();
-    const bool printed = holdingStops([this, useRecord, &record] {
-        return m_controls.isTicked(RunSwitch::PrintFile) ? printThroughProgram(useRecord ? record : QString())
-                                                         : printLabel(1, useRecord);
+    const bool throughProgram = m_controls.isTicked(RunSwitch::PrintFile);
+    std::unique_ptr<TReadThread> reader = listenForEcho(throughProgram);
+    std::unique_ptr<QTcpSocket> printerConnection;
+    const bool printed = holdingStops([this, throughProgram, useRecord, &record, &printerConnection] {
+        return throughProgram ? printThroughProgram(useRecord ? record : QString())
+                              : printLabel(1, useRecord, &printerConnection);
     });
     // No echo comes for a label that never reached the printer: the run ends here rather
     // than wait for it until the operator stops.
     if (!printed)
         return EchoCycleEnd::PrinterError;
 
+    // A printer on the network reports over the connection that carried the label.
+    if (printerConnection) {
+        reader->portName = m_controls.printer().cmbPrintPort;
+        reader->adoptConnection(std::move(printerConnection));
+    }
     const Echo echo = awaitEcho(std::move(reader));
     if (echo == Echo::Stopped)
         return EchoCycleEnd::StoppedAtEcho;
@@ -355,10 +359,11 @@ void JobRunner::holdPrintDelay()
     holdingStops([delay] { delayHoldingInput(delay); });
 }
 
-bool JobRunner::printLabel(int quantity, bool useRecord)
+bool JobRunner::printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection)
 {
     const PrintControls controls = m_controls.printer();
-    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation};
+    const PrintJobContext job{m_document.objects, m_document.settings, controls, m_document.label.Rotation,
+                              echoConnection};
     std::optional<TableRecord> record;
     if (useRecord)
         record.emplace(dm());
@@ -378,11 +383,15 @@ bool JobRunner::printThroughProgram(const QString& record)
 }
 
 // The status reader opens the status port before the label goes out, so that a report the
-// line still holds from an earlier label is discarded while the echo of this one is kept.
-std::unique_ptr<TReadThread> JobRunner::listenForEcho()
+// line still holds from an earlier label is discarded while the echo of this one is kept. A
+// printer on the network reports over the connection that will carry the label, new for each
+// label: the status port is not used.
+std::unique_ptr<TReadThread> JobRunner::listenForEcho(bool throughProgram)
 {
     const PrintControls controls = m_controls.printer();
     auto reader = std::make_unique<TReadThread>();
+    if (!throughProgram && isNetworkPortName(controls.cmbPrintPort))
+        return reader;
     reader->portName = controls.cmbPrintStatusPort;
     reader->Configure(controls.cmbPrintBaud.trimmed());
     return reader;
@@ -485,6 +494,6 @@ int JobRunner::sheetRecordCount() const
 LabelProgramSession& JobRunner::program()
 {
     if (!m_program || !m_program->hasFormat())
-        throw LabelProgramError(QStringLiteral("外部标签程序没有打开格式文件，不能通过它打印。"));
+        throw LabelProgramError(JobText::tr("外部标签程序没有打开格式文件，不能通过它打印。"));
     return *m_program;
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class LabelProgramSession;
+class QTcpSocket;
 class TReadThread;
 
 // How a run started from one of the job window's buttons ended.
@@ -108,9 +109,9 @@ private:
 
     RunEnd startPrintAndCut();
     RunEnd printRecords();
-    bool printLabel(int quantity, bool useRecord);
+    bool printLabel(int quantity, bool useRecord, std::unique_ptr<QTcpSocket>* echoConnection = nullptr);
     bool printThroughProgram(const QString& record);
-    std::unique_ptr<TReadThread> listenForEcho();
+    std::unique_ptr<TReadThread> listenForEcho(bool throughProgram);
     Echo awaitEcho(std::unique_ptr<TReadThread> reader);
     bool cutLabel(CutJobMode mode);
     CutJobResult cutJob(CutJobMode mode);

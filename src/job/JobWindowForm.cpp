@@ -7,10 +7,9 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TfrmOstrel", text);
-}
+class JobWindowText {
+    Q_DECLARE_TR_FUNCTIONS(TfrmOstrel)
+};
 
 int flag(bool ticked)
 {
@@ -23,12 +22,12 @@ MarginCheck checkMargin(const QString& text, int limit, const char* control, con
     try {
         check.tenths = tenthsOfMillimetre(text);
     } catch (const ConversionError&) {
-        check.problem = {tr("请输入正确的数值！"), QString::fromLatin1(control)};
+        check.problem = {JobWindowText::tr("请输入正确的数值！"), QString::fromLatin1(control)};
         return check;
     }
     // The limit itself lies outside the cutter's reach.
     if (check.tenths >= limit)
-        check.problem = {tr(tooLarge), QString::fromLatin1(control)};
+        check.problem = {JobWindowText::tr(tooLarge), QString::fromLatin1(control)};
     return check;
 }
 
@@ -52,12 +51,14 @@ JobWindowForm jobWindowForm(const JobSettings& settings, const QString& recordRa
 MarginCheck checkLeftMargin(const QString& text, const JobSettings& settings)
 {
     // A left margin too large pushes the drawing past the cutter's right limit.
-    return checkMargin(text, settings.cutMaxWidth, "txtCutLeftMargin", "雕刻右边距的数值太大了！");
+    return checkMargin(text, settings.cutMaxWidth, "txtCutLeftMargin",
+                       QT_TRANSLATE_NOOP("TfrmOstrel", "雕刻右边距的数值太大了！"));
 }
 
 MarginCheck checkTopMargin(const QString& text, const JobSettings& settings)
 {
-    return checkMargin(text, settings.cutMaxHeight, "txtCutTopMargin", "雕刻下边距的数值太大了！");
+    return checkMargin(text, settings.cutMaxHeight, "txtCutTopMargin",
+                       QT_TRANSLATE_NOOP("TfrmOstrel", "雕刻下边距的数值太大了！"));
 }
 
 FormProblem storeJobWindowForm(const JobWindowForm& form, JobSettings& settings)
@@ -123,6 +124,6 @@ FormProblem storeJobWindowForm(const JobWindowForm& form, JobSettings& settings)
 QString dataSourceProblem(const JobSettings& settings)
 {
     if (settings.dbName.isEmpty() || settings.tableName.isEmpty())
-        return tr("请先进行数据库设置！");
+        return JobWindowText::tr("请先进行数据库设置！");
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "job/JobControls.h"
 #include "job/PrintControls.h"
+#include "model/FormProblem.h"
 #include "model/JobSettings.h"
 
 #include <QString>
@@ -26,15 +27,6 @@ struct JobWindowForm {
 // The controls as the window shows the settings when it opens. The record range keeps the
 // text the window held last.
 JobWindowForm jobWindowForm(const JobSettings& settings, const QString& recordRange = QStringLiteral("1"));
-
-// Why the window cannot take a text back (the message and the control that takes the focus),
-// or an empty message.
-struct FormProblem {
-    QString message;
-    QString control; // objectName
-
-    bool operator==(const FormProblem&) const = default;
-};
 
 // Closing the window: every control converted first, then every setting stored, so that a
 // text which is no number (ConversionError) or a margin the cutter cannot reach (the

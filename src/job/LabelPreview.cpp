@@ -4,8 +4,9 @@
 #include "data/InRange.h"
 #include "data/Tdm.h"
 #include "job/CutStream.h"
-#include "job/PrintLabel.h"
+#include "job/JobText.h"
 #include "job/LabelJob.h"
+#include "job/PrintLabel.h"
 #include "job/TableRecord.h"
 #include "printer/PrintCommands.h"
 #include "printer/Tcom.h"
@@ -26,7 +27,7 @@ QByteArray printerStream(const PreviewInputs& inputs, QStringList& problems)
     try {
         writeLabelJob(link, inputs.objects, job, inputs.settings, 1, inputs.settings.ifFeed != 0);
     } catch (const MessageError& error) {
-        problems.append(QStringLiteral("打印：打印任务在这里中断，标签不会打印：%1").arg(error.message()));
+        problems.append(JobText::tr("打印：打印任务在这里中断，标签不会打印：%1").arg(error.message()));
     }
     return link.memory();
 }
@@ -49,7 +50,7 @@ CutStreamAndPlace cutterStream(const PreviewInputs& inputs, QStringList& problem
         if (const std::optional<CutStream> stream = buildCutStream(CutJobMode::CurrentLabel, job))
             result.stream = stream->whole();
     } catch (const MessageError& error) {
-        problems.append(QStringLiteral("雕刻：雕刻任务什么也不会发送：%1").arg(error.message()));
+        problems.append(JobText::tr("雕刻：雕刻任务什么也不会发送：%1").arg(error.message()));
     }
     return result;
 }
@@ -87,14 +88,14 @@ LabelPreview previewLabel(const PreviewInputs& inputs)
     const int dpi = printerDpi(inputs.settings.printDpi);
     preview.printed = readLabelJob(preview.printerStream, dpi);
     for (const StreamProblem& problem : preview.printed.problems)
-        preview.problems.append(QStringLiteral("打印：") + problem.describe());
+        preview.problems.append(JobText::tr("打印：") + problem.describe());
     preview.picture = labelPicture(inputs, preview.printed);
     if (preview.cutterStream.isEmpty())
         return preview;
 
     preview.cut = readCutterStream(preview.cutterStream);
     for (const StreamProblem& problem : preview.cut.problems)
-        preview.problems.append(QStringLiteral("雕刻：") + problem.describe());
+        preview.problems.append(JobText::tr("雕刻：") + problem.describe());
     if (preview.cut.pulsesPerMmX > 0 && preview.cut.pulsesPerMmY > 0) {
         QPainter painter(&preview.picture);
         drawCutPath(painter, preview.cut, pulsesToDots(preview.cut, cut.context, dpi));

@@ -1,5 +1,7 @@
 #include "job/LabelProgram.h"
 
+#include "job/JobText.h"
+
 namespace {
 
 LabelProgramServer* g_installed = nullptr;
@@ -9,7 +11,7 @@ LabelProgramServer* g_installed = nullptr;
 std::unique_ptr<LabelProgramApplication>
 UnavailableLabelProgramServer::create(const QString& programmaticId)
 {
-    throw LabelProgramError(QStringLiteral("无法创建自动化对象“%1”：本系统不支持自动化调用")
+    throw LabelProgramError(JobText::tr("无法创建自动化对象“%1”：本系统不支持自动化调用")
                                 .arg(programmaticId));
 }
 

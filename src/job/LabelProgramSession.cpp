@@ -1,5 +1,6 @@
 #include "job/LabelProgramSession.h"
 
+#include "job/JobText.h"
 #include "model/JobSettings.h"
 #include "model/MessageService.h"
 
@@ -55,7 +56,7 @@ bool LabelProgramSession::selectFile(const QString& path, JobSettings& settings)
     if (path.isEmpty())
         return false;
     if (!isLabelProgramFormatFile(path)) {
-        showMessage(QStringLiteral("提示"), QStringLiteral("选择的文件必须是BarTender文件！"),
+        showMessage(hintCaption(), JobText::tr("选择的文件必须是BarTender文件！"),
                     MessageIcon::Information);
         return false;
     }
@@ -68,7 +69,7 @@ bool LabelProgramSession::selectFile(const QString& path, JobSettings& settings)
 LabelProgramFormat& LabelProgramSession::format()
 {
     if (!m_format)
-        throw LabelProgramError(QStringLiteral("未打开标签格式文件"));
+        throw LabelProgramError(JobText::tr("未打开标签格式文件"));
     return *m_format;
 }
 

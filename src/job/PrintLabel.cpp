@@ -1,24 +1,28 @@
 #include "job/PrintLabel.h"
 
+#include "job/JobText.h"
 #include "job/LabelJob.h"
 #include "job/SerialNumber.h"
 #include "model/MessageService.h"
 #include "printer/PrintCommands.h"
 #include "printer/Tcom.h"
 
+#include <QTcpSocket>
+
 void reportPortNotOpened(const QString& hint)
 {
-    QString text = QStringLiteral("打开打印端口错误");
+    QString text = JobText::tr("打开打印端口错误");
     if (!hint.isEmpty())
         text += u'\n' + hint;
-    showMessage(QStringLiteral("错误"), text, MessageIcon::Error);
+    showMessage(JobText::tr("错误"), text, MessageIcon::Error);
 }
 
-void reportWriteFailed(const QString& portName)
+void reportWriteFailed(const QString& portName, const QString& reason)
 {
-    showMessage(QStringLiteral("错误"),
-                QStringLiteral("写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。").arg(portName),
-                MessageIcon::Error);
+    QString text = JobText::tr("写打印端口错误：打印机（%1）没有收到全部打印命令，这张标签没有计入。").arg(portName);
+    if (!reason.isEmpty())
+        text += u'\n' + reason;
+    showMessage(JobText::tr("错误"), text, MessageIcon::Error);
 }
 
 bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, const JobSettings& settings,
@@ -53,9 +57,11 @@ PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int o
         return PrintOutcome::PortNotOpened;
     }
     bool delivered = writeLabelJob(link, job.objects, label, settings, quantity, feedMode);
+    if (delivered && job.echoConnection)
+        *job.echoConnection = link.takeConnection();
     delivered = link.Close() && delivered;
     if (!delivered) {
-        reportWriteFailed(settings.printPort);
+        reportWriteFailed(settings.printPort, link.writeFailureReason());
         return PrintOutcome::WriteFailed;
     }
     AdvanceSerials(job.objects);

@@ -4,6 +4,9 @@
 #include "model/JobSettings.h"
 #include "model/Tshape.h"
 
+#include <memory>
+
+class QTcpSocket;
 class RecordFields;
 class Tcom;
 struct LabelJob;
@@ -22,6 +25,9 @@ struct PrintJobContext {
     JobSettings& settings;
     const PrintControls& controls;
     int rotation = 0;
+    // Where a printer on the network leaves its connection, still open, after a label it
+    // took whole: its status echo comes back over it. Null: the connection closes with the job.
+    std::unique_ptr<QTcpSocket>* echoConnection = nullptr;
 };
 
 // Writes one label job to an open link: the header, every printed object's commands (none in
@@ -39,7 +45,7 @@ bool writeLabelJob(Tcom& link, const ShapeList& objects, const LabelJob& label, 
 PrintOutcome PrintLabel(const PrintJobContext& job, int width, int height, int offsetX, int offsetY, int quantity,
                         const RecordFields* record);
 
-// The message of a port that does not open, with the reason when it is a missing permission.
+// The message of a port that does not open, with the reason when it is known.
 void reportPortNotOpened(const QString& hint);
-// The message of a port that stopped taking the job's bytes.
-void reportWriteFailed(const QString& portName);
+// The message of a port that stopped taking the job's bytes, with the reason when it is known.
+void reportWriteFailed(const QString& portName, const QString& reason = QString());

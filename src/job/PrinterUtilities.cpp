@@ -1,5 +1,6 @@
 #include "job/PrinterUtilities.h"
 
+#include "job/JobText.h"
 #include "model/Convert.h"
 #include "model/MessageService.h"
 #include "model/TextCodec.h"
@@ -10,12 +11,6 @@ namespace {
 
 constexpr int kConfirmAbove = 10;
 constexpr int kMostLabels = 9999;
-
-const QString& hintCaption()
-{
-    static const QString caption = QStringLiteral("提示");
-    return caption;
-}
 
 // Opens the port, writes each part and closes it, telling the operator when it fails.
 PrintOutcome deliver(const QString& portName, const QString& baudText, const QList<QByteArray>& parts)
@@ -30,7 +25,7 @@ PrintOutcome deliver(const QString& portName, const QString& baudText, const QLi
         delivered = delivered && link.Write(part);
     delivered = link.Close() && delivered;
     if (!delivered) {
-        reportWriteFailed(portName);
+        reportWriteFailed(portName, link.writeFailureReason());
         return PrintOutcome::WriteFailed;
     }
     return PrintOutcome::Printed;
@@ -41,7 +36,7 @@ PrintOutcome deliver(const QString& portName, const QString& baudText, const QLi
 bool confirmQuantity(int quantity)
 {
     return quantity <= kConfirmAbove
-           || askQuestion(QStringLiteral("提示"), QStringLiteral("打印数量大于10，您确定要打印吗？"))
+           || askQuestion(hintCaption(), JobText::tr("打印数量大于10，您确定要打印吗？"))
                   == MessageAnswer::Yes;
 }
 
@@ -49,7 +44,7 @@ std::optional<int> blankFeedQuantity(const QString& quantityText)
 {
     const int quantity = strToIntDef(quantityText, 0);
     if (quantity < 1 || quantity > kMostLabels) {
-        showMessage(hintCaption(), QStringLiteral("打印数量必须是1到9999之间的整数！"), MessageIcon::Warning);
+        showMessage(hintCaption(), JobText::tr("打印数量必须是1到9999之间的整数！"), MessageIcon::Warning);
         return std::nullopt;
     }
     return quantity;
@@ -90,7 +85,7 @@ QStringList defaultPrintCommandLines()
 PrintOutcome SendPrintCommands(const QString& portName, const QString& baudText, const QString& boxText)
 {
     if (boxText.trimmed().isEmpty()) {
-        showMessage(hintCaption(), QStringLiteral("请输入打印命令！"), MessageIcon::Warning);
+        showMessage(hintCaption(), JobText::tr("请输入打印命令！"), MessageIcon::Warning);
         return PrintOutcome::Refused;
     }
     // A box ending in a line break has no empty line after it, and a pasted line keeps no

@@ -1,11 +1,12 @@
 #include "job/RecordFields.h"
 
 #include "job/DateStyle.h"
+#include "job/JobText.h"
 #include "model/ConversionError.h"
 
 RecordFieldError RecordFieldError::missingColumn(const QString& column)
 {
-    return RecordFieldError(QStringLiteral("找不到字段“%1”").arg(column));
+    return RecordFieldError(JobText::tr("找不到字段“%1”").arg(column));
 }
 
 MemoryRecord::MemoryRecord(std::initializer_list<std::pair<QString, QVariant>> fields)

@@ -2,6 +2,7 @@
 
 #include "cutter/CutPathDrawing.h"
 #include "cutter/CutterStreamReader.h"
+#include "job/JobText.h"
 
 #include <QBuffer>
 #include <QSaveFile>
@@ -32,7 +33,7 @@ void RunPictures::printerBytes(const QByteArray& bytes)
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (label.dots.isNull() || !label.dots.save(&buffer, "PNG"))
-            m_messages.append(name + QStringLiteral(": 没有可画的标签"));
+            m_messages.append(name + JobText::tr(": 没有可画的标签"));
         else
             write(name, png);
         report(name, label.problems);
@@ -61,7 +62,7 @@ void RunPictures::write(const QString& name, const QByteArray& content)
 {
     QSaveFile file(m_folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        m_messages.append(QStringLiteral("%1: 写不进 %2：%3").arg(name, m_folder.path(), file.errorString()));
+        m_messages.append(JobText::tr("%1: 写不进 %2：%3").arg(name, m_folder.path(), file.errorString()));
 }
 
 void RunPictures::report(const QString& name, const QList<StreamProblem>& problems)

@@ -1,5 +1,6 @@
 #include "job/VariableData.h"
 
+#include "job/JobText.h"
 #include "job/RecordFields.h"
 #include "model/ConversionError.h"
 #include "view/BarcodeTables.h"
@@ -13,7 +14,7 @@ QString recordDate(const RecordFields& record, const QString& column, int style,
 {
     const QDateTime value = record.dateTime(column);
     if (!value.isValid())
-        throw ConversionError(QStringLiteral("字段“%1”不是有效的日期").arg(column));
+        throw ConversionError(JobText::tr("字段“%1”不是有效的日期").arg(column));
     return formatDateStyle(value, style, dateSeparator);
 }
 

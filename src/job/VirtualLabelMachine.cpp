@@ -1,10 +1,13 @@
 #include "job/VirtualLabelMachine.h"
 
+#include "job/JobText.h"
 #include "job/RunPictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <cerrno>
@@ -69,14 +72,14 @@ bool VirtualLabelMachine::start(QString* error)
         log = new QFile(path, this);
         if (log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return true;
-        *error = QStringLiteral("cannot open the log %1: %2").arg(path, log->errorString());
+        *error = JobText::tr("无法打开日志 %1：%2").arg(path, log->errorString());
         return false;
     };
     if (!openLog(m_options.printerLog, m_printerLog) || !openLog(m_options.cutterLog, m_cutterLog))
         return false;
     if (!m_options.renderFolder.isEmpty()) {
         if (!QDir().mkpath(m_options.renderFolder)) {
-            *error = QStringLiteral("cannot make the picture folder %1").arg(m_options.renderFolder);
+            *error = JobText::tr("无法建立图片文件夹 %1").arg(m_options.renderFolder);
             return false;
         }
         m_pictures = std::make_unique<RunPictures>(m_options.renderFolder, m_options.renderDpi);
@@ -87,12 +90,55 @@ bool VirtualLabelMachine::start(QString* error)
         const Port port = static_cast<Port>(i);
         connect(m_terminals[i].notifier, &QSocketNotifier::activated, this, [this, port] { readFrom(port); });
     }
-    return true;
+    return m_options.tcpPort < 0 || listen(error);
 }
 
 QString VirtualLabelMachine::path(Port port) const
 {
     return m_terminals[static_cast<int>(port)].path;
+}
+
+QString VirtualLabelMachine::networkName() const
+{
+    if (!m_server || !m_server->isListening())
+        return {};
+    return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server->serverPort());
+}
+
+// The loopback address only: the virtual printer is for this computer's own programs.
+bool VirtualLabelMachine::listen(QString* error)
+{
+    m_server = new QTcpServer(this);
+    if (!m_server->listen(QHostAddress::LocalHost, quint16(m_options.tcpPort))) {
+        *error = JobText::tr("无法在 127.0.0.1:%1 上监听：%2").arg(m_options.tcpPort).arg(m_server->errorString());
+        return false;
+    }
+    connect(m_server, &QTcpServer::newConnection, this, &VirtualLabelMachine::acceptConnections);
+    return true;
+}
+
+void VirtualLabelMachine::acceptConnections()
+{
+    while (QTcpSocket* connection = m_server->nextPendingConnection()) {
+        m_connectionPending.emplace(connection, QByteArray());
+        connect(connection, &QIODevice::readyRead, this, [this, connection] { readFrom(connection); });
+        // Queued: a hang-up closes the connection while its commands are being taken.
+        connect(connection, &QAbstractSocket::disconnected, this, [this, connection] {
+            m_connectionPending.erase(connection);
+            connection->deleteLater();
+        }, Qt::QueuedConnection);
+    }
+}
+
+void VirtualLabelMachine::readFrom(QTcpSocket* connection)
+{
+    const QByteArray bytes = connection->readAll();
+    drawPictures(Port::Printer, bytes);
+    if (m_printerLog)
+        m_printerLog->write(bytes);
+    QByteArray& pending = m_connectionPending[connection];
+    pending += bytes;
+    takePrinterCommands(pending, {true, connection});
 }
 
 bool VirtualLabelMachine::openTerminal(Terminal& t, QString* error)
@@ -151,7 +197,7 @@ void VirtualLabelMachine::readFrom(Port port)
         }
     }
     if (port == Port::Printer)
-        takePrinterCommands();
+        takePrinterCommands(t.pending, {});
     else if (port == Port::Cutter)
         takeCutterCommands();
 }
@@ -169,9 +215,8 @@ void VirtualLabelMachine::drawPictures(Port port, const QByteArray& bytes)
 }
 
 // Issue commands are "{XS;" … "|}"; one whose last field ends in "1" asks for a report.
-void VirtualLabelMachine::takePrinterCommands()
+void VirtualLabelMachine::takePrinterCommands(QByteArray& pending, const ReportLine& line)
 {
-    QByteArray& pending = terminal(Port::Printer).pending;
     for (;;) {
         const qsizetype start = pending.indexOf(kIssueStart);
         if (start < 0) {
@@ -188,7 +233,7 @@ void VirtualLabelMachine::takePrinterCommands()
         const bool wantsReport = end > start + kIssueStart.size() && pending.at(end - 1) == '1';
         pending.remove(0, end + kCommandEnd.size());
         if (wantsReport)
-            statusRequested();
+            statusRequested(line);
     }
 }
 
@@ -207,52 +252,56 @@ void VirtualLabelMachine::takeCutterCommands()
         pending.clear();
 }
 
-void VirtualLabelMachine::statusRequested()
+void VirtualLabelMachine::statusRequested(const ReportLine& line)
 {
     const int label = ++m_statusRequests;
-    if (hangUpAt(label, Port::Status))
+    if (hangUpAt(label, Port::Status, line))
         return;
     int after = m_options.printMs;
     if (m_options.interim) {
-        send(Port::Status, reportInterim(), after);
+        send(Port::Status, line, reportInterim(), after);
         after += qMax(m_options.printMs, kPieceGapMs);
     }
     const QByteArray& report = label == m_options.faultAt ? reportFault() : reportPrinted();
-    answer(Port::Status, report, after);
+    answer(Port::Status, line, report, after);
 }
 
 void VirtualLabelMachine::cutterRequested()
 {
     const int label = ++m_cutterRequests;
-    if (hangUpAt(label, Port::Cutter) || m_options.cutterSilent)
+    if (hangUpAt(label, Port::Cutter, {}) || m_options.cutterSilent)
         return;
-    answer(Port::Cutter, m_options.cutterReply, m_options.cutMs);
+    answer(Port::Cutter, {}, m_options.cutterReply, m_options.cutMs);
 }
 
-bool VirtualLabelMachine::hangUpAt(int label, Port port)
+// A label that came over the network has its connection closed, as a printer that drops it.
+bool VirtualLabelMachine::hangUpAt(int label, Port port, const ReportLine& line)
 {
     if (m_hungUp || label != m_options.hangupAt)
         return false;
     m_hungUp = true;
-    closeTerminal(terminal(port));
+    if (!line.network)
+        closeTerminal(terminal(port));
+    else if (line.connection)
+        line.connection->disconnectFromHost();
     return true;
 }
 
 // The answer to one request, with the noise and the split asked for; counts once sent.
-void VirtualLabelMachine::answer(Port port, const QByteArray& bytes, int afterMs)
+void VirtualLabelMachine::answer(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs)
 {
     int at = afterMs;
     if (m_options.flood) {
-        send(port, QByteArray(kFloodBytes, '#'), at);
+        send(port, line, QByteArray(kFloodBytes, '#'), at);
         at += kFloodGapMs;
     }
     const qsizetype firstPiece = port == Port::Status ? 7 : 2;
     if (m_options.split && bytes.size() > firstPiece) {
-        send(port, bytes.left(firstPiece), at);
+        send(port, line, bytes.left(firstPiece), at);
         at += kPieceGapMs;
-        send(port, bytes.mid(firstPiece), at);
+        send(port, line, bytes.mid(firstPiece), at);
     } else {
-        send(port, bytes, at);
+        send(port, line, bytes, at);
     }
     QTimer::singleShot(at, this, [this, port] {
         ++(port == Port::Status ? m_reportsSent : m_repliesSent);
@@ -260,9 +309,15 @@ void VirtualLabelMachine::answer(Port port, const QByteArray& bytes, int afterMs
     });
 }
 
-void VirtualLabelMachine::send(Port port, const QByteArray& bytes, int afterMs)
+void VirtualLabelMachine::send(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs)
 {
-    QTimer::singleShot(qMax(0, afterMs), this, [this, port, bytes] {
+    QTimer::singleShot(qMax(0, afterMs), this, [this, port, line, bytes] {
+        if (line.network) {
+            // A connection the program closed meanwhile loses the answer.
+            if (line.connection && line.connection->state() == QAbstractSocket::ConnectedState)
+                line.connection->write(bytes);
+            return;
+        }
         const int master = terminal(port).master;
         if (master < 0)
             return;

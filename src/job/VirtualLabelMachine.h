@@ -2,13 +2,17 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 class QFile;
 class QSocketNotifier;
+class QTcpServer;
+class QTcpSocket;
 class RunPictures;
 
 // How the virtual machine behaves; the defaults answer every request correctly.
@@ -25,6 +29,8 @@ struct VirtualMachineOptions {
     bool flood = false;       // 300 bytes of line noise come before each answer
     int hangupAt = 0;         // at this label the port that receives it is closed (0: never)
     int labels = 0;           // after this many reports and replies the machine stops (0: never)
+    int tcpPort = -1;         // the printer also listens on 127.0.0.1 at this port (0: any free
+                              // one) and reports over the connection; -1: not on the network
     QString renderFolder;     // each label printed and each cut stream is drawn into it (empty: none)
     int renderDpi = 305;      // the printer's resolution for those pictures
 };
@@ -32,7 +38,8 @@ struct VirtualMachineOptions {
 // A label machine on three pseudo-terminals for tests and for operators without hardware.
 // It listens like the printer (its command port and its status port) and like the cutter:
 //   - after each printer issue command that asks for a status report ("{XS;…1|}"), a
-//     13-character report holding "4020000" goes out on the status port;
+//     13-character report holding "4020000" goes out on the status port, or back over the
+//     network connection that carried the command;
 //   - after each cutter command sequence that holds the reply command " N" and ends with
 //     "@", the cutter answers "{000}".
 // Faults are produced on request (see VirtualMachineOptions).
@@ -48,6 +55,8 @@ public:
     bool start(QString* error);
     // The device path a link opens for each port.
     QString path(Port port) const;
+    // The printer's network port name, "tcp://127.0.0.1:PORT"; empty when not listening.
+    QString networkName() const;
 
     int reportsSent() const { return m_reportsSent; }
     int repliesSent() const { return m_repliesSent; }
@@ -63,6 +72,12 @@ signals:
     void pictureProblems(const QStringList& lines);
 
 private:
+    // Where a report goes: the status terminal, or the connection that carried the request.
+    struct ReportLine {
+        bool network = false;
+        QPointer<QTcpSocket> connection;
+    };
+
     struct Terminal {
         int master = -1;
         int slave = -1; // held open so that the line stays up between jobs
@@ -73,14 +88,17 @@ private:
 
     bool openTerminal(Terminal& terminal, QString* error);
     void closeTerminal(Terminal& terminal);
+    bool listen(QString* error);
+    void acceptConnections();
     void readFrom(Port port);
-    void takePrinterCommands();
+    void readFrom(QTcpSocket* connection);
+    void takePrinterCommands(QByteArray& pending, const ReportLine& line);
     void takeCutterCommands();
-    void statusRequested();
+    void statusRequested(const ReportLine& line);
     void cutterRequested();
-    bool hangUpAt(int label, Port port);
-    void send(Port port, const QByteArray& bytes, int afterMs);
-    void answer(Port port, const QByteArray& bytes, int afterMs);
+    bool hangUpAt(int label, Port port, const ReportLine& line);
+    void send(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs);
+    void answer(Port port, const ReportLine& line, const QByteArray& bytes, int afterMs);
     void checkFinished();
     void drawPictures(Port port, const QByteArray& bytes);
     Terminal& terminal(Port port) { return m_terminals[static_cast<int>(port)]; }
@@ -89,6 +107,8 @@ private:
     std::array<Terminal, 3> m_terminals;
     QFile* m_printerLog = nullptr;
     QFile* m_cutterLog = nullptr;
+    QTcpServer* m_server = nullptr;
+    std::unordered_map<QTcpSocket*, QByteArray> m_connectionPending;
     std::unique_ptr<RunPictures> m_pictures;
     int m_statusRequests = 0;
     int m_cutterRequests = 0;

@@ -1,5 +1,7 @@
 #include "model/BitmapFile.h"
 
+#include "model/ModelText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -42,30 +44,29 @@ QImage loadBitmap(const QString& fileName, QString& error)
 {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        error = QStringLiteral("The bitmap file \"%1\" does not exist.").arg(fileName);
+        error = ModelText::tr("位图文件“%1”不存在。").arg(fileName);
         return {};
     }
     QFile file(fileName);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("The bitmap file \"%1\" cannot be opened: %2")
-                    .arg(fileName, info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
+        error = ModelText::tr("无法打开位图文件“%1”：%2")
+                    .arg(fileName, info.isDir() ? ModelText::tr("这是文件夹") : file.errorString());
         return {};
     }
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
-        error = QStringLiteral("\"%1\" is not a bitmap (BMP) file.").arg(fileName);
+        error = ModelText::tr("“%1”不是位图（BMP）文件。").arg(fileName);
         return {};
     }
     QImage picture = reader.read();
     const QSize size = picture.isNull() ? declaredSize(file) : picture.size();
     if (picture.isNull() && size.isValid())
-        error = QStringLiteral("The bitmap file \"%1\" (%2 × %3 pixels) cannot be loaded: it is damaged "
-                               "or too large.")
+        error = ModelText::tr("位图文件“%1”（%2 × %3 像素）已损坏或太大，无法读入。")
                     .arg(fileName)
                     .arg(size.width())
                     .arg(size.height());
     else if (picture.isNull())
-        error = QStringLiteral("The bitmap file \"%1\" is damaged.").arg(fileName);
+        error = ModelText::tr("位图文件“%1”已损坏。").arg(fileName);
     return picture;
 }

@@ -1,6 +1,7 @@
 #include "model/Convert.h"
 
 #include "model/ConversionError.h"
+#include "model/ModelText.h"
 
 #include <QRegularExpression>
 
@@ -43,7 +44,7 @@ int strToInt(const QString& text)
 {
     int result = 0;
     if (!parseInt(text, result))
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConversionError(ModelText::tr("“%1”不是有效的整数").arg(text));
     return result;
 }
 
@@ -59,7 +60,7 @@ double strToFloat(const QString& text)
     bool ok = false;
     const double value = trimmed.toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ConversionError(ModelText::tr("“%1”不是有效的数值").arg(text));
     return value;
 }
 
@@ -81,7 +82,7 @@ TypedDecimal typedDecimal(const QString& text)
         QStringLiteral(R"(^([+-]?)([0-9]*)(?:\.([0-9]*))?(?:[eE]([+-]?[0-9]+))?$)"));
     const QRegularExpressionMatch match = number.match(text.trimmed());
     if (!match.hasMatch())
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ConversionError(ModelText::tr("“%1”不是有效的数值").arg(text));
     // Far beyond any length of a label; keeps the arithmetic below in range.
     constexpr qint64 kExponentLimit = 1000;
     bool ok = false;

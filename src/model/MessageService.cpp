@@ -1,6 +1,7 @@
 #include "model/MessageService.h"
 
 #include "model/MessageError.h"
+#include "model/ModelText.h"
 
 #include <QCoreApplication>
 
@@ -60,6 +61,11 @@ void showMessage(const QString& caption, const QString& text, MessageIcon icon)
 MessageAnswer askQuestion(const QString& caption, const QString& text, MessageButtons buttons)
 {
     return messageService().show({caption, text, MessageIcon::Question, buttons, nullptr});
+}
+
+QString hintCaption()
+{
+    return ModelText::tr("提示");
 }
 
 void showStandardError(const QString& text)

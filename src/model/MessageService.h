@@ -41,6 +41,8 @@ void showMessage(const QString& caption, const QString& text,
                  MessageIcon icon = MessageIcon::Information);
 MessageAnswer askQuestion(const QString& caption, const QString& text,
                           MessageButtons buttons = MessageButtons::YesNo);
+// "提示", the caption of most messages the operator can correct, in the interface language.
+QString hintCaption();
 // The application's standard error box for a failure that ended a command: the program's
 // name as caption and the error icon.
 void showStandardError(const QString& text);

@@ -1,5 +1,7 @@
 #include "model/StreamProblem.h"
 
+#include "model/ModelText.h"
+
 namespace {
 
 // Commands can carry raw raster bytes and long symbol data; a report shows their start only,
@@ -26,6 +28,6 @@ QString shown(const QByteArray& command)
 QString StreamProblem::describe() const
 {
     if (command.isEmpty())
-        return QStringLiteral("第 %1 字节：%2").arg(offset).arg(reason);
-    return QStringLiteral("第 %1 字节 “%2”：%3").arg(offset).arg(shown(command), reason);
+        return ModelText::tr("第 %1 字节：%2").arg(offset).arg(reason);
+    return ModelText::tr("第 %1 字节 “%2”：%3").arg(offset).arg(shown(command), reason);
 }

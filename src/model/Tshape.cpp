@@ -1,5 +1,7 @@
 #include "model/Tshape.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -7,25 +9,25 @@ namespace {
 struct KindEntry {
     ShapeKind kind;
     const char* type;
-    const char* listText;
+    const char* listText; // shown in the object list, translated there
 };
 
 constexpr std::array<KindEntry, 15> kKinds{{
-    {ShapeKind::CutRect, "cutRect", "雕刻矩形"},
-    {ShapeKind::CutRoundRect, "cutRoundRect", "雕刻矩形"},
-    {ShapeKind::CutCircle, "cutCircle", "雕刻圆形"},
-    {ShapeKind::CutHalfCircle, "cutHalfCircle", "雕刻半圆形"},
-    {ShapeKind::CutArc, "cutArc", "雕刻弧形"},
-    {ShapeKind::CutLine, "cutLine", "雕刻直线"},
-    {ShapeKind::CutImage, "cutImage", "雕刻异形"},
-    {ShapeKind::PrintRect, "printRect", "打印矩形"},
-    {ShapeKind::PrintLine, "printLine", "打印直线"},
-    {ShapeKind::PrintString, "printString", "字符 "},
-    {ShapeKind::PrintBar, "printBar", "打印条码"},
-    {ShapeKind::PrintQRBar, "printQRBar", "打印QR二维码"},
-    {ShapeKind::PrintDataMatrix, "printDataMatrix", "打印DM二维码"},
-    {ShapeKind::PrintPdf417Bar, "printPdf417Bar", "打印PDF417二维码"},
-    {ShapeKind::PrintImage, "printImage", "打印图形"},
+    {ShapeKind::CutRect, "cutRect", QT_TRANSLATE_NOOP("ObjectList", "雕刻矩形")},
+    {ShapeKind::CutRoundRect, "cutRoundRect", QT_TRANSLATE_NOOP("ObjectList", "雕刻矩形")},
+    {ShapeKind::CutCircle, "cutCircle", QT_TRANSLATE_NOOP("ObjectList", "雕刻圆形")},
+    {ShapeKind::CutHalfCircle, "cutHalfCircle", QT_TRANSLATE_NOOP("ObjectList", "雕刻半圆形")},
+    {ShapeKind::CutArc, "cutArc", QT_TRANSLATE_NOOP("ObjectList", "雕刻弧形")},
+    {ShapeKind::CutLine, "cutLine", QT_TRANSLATE_NOOP("ObjectList", "雕刻直线")},
+    {ShapeKind::CutImage, "cutImage", QT_TRANSLATE_NOOP("ObjectList", "雕刻异形")},
+    {ShapeKind::PrintRect, "printRect", QT_TRANSLATE_NOOP("ObjectList", "打印矩形")},
+    {ShapeKind::PrintLine, "printLine", QT_TRANSLATE_NOOP("ObjectList", "打印直线")},
+    {ShapeKind::PrintString, "printString", QT_TRANSLATE_NOOP("ObjectList", "字符 ")},
+    {ShapeKind::PrintBar, "printBar", QT_TRANSLATE_NOOP("ObjectList", "打印条码")},
+    {ShapeKind::PrintQRBar, "printQRBar", QT_TRANSLATE_NOOP("ObjectList", "打印QR二维码")},
+    {ShapeKind::PrintDataMatrix, "printDataMatrix", QT_TRANSLATE_NOOP("ObjectList", "打印DM二维码")},
+    {ShapeKind::PrintPdf417Bar, "printPdf417Bar", QT_TRANSLATE_NOOP("ObjectList", "打印PDF417二维码")},
+    {ShapeKind::PrintImage, "printImage", QT_TRANSLATE_NOOP("ObjectList", "打印图形")},
 }};
 
 const KindEntry* entryOf(ShapeKind kind)
@@ -90,7 +92,7 @@ QString objectListText(const Tshape& shape)
     const KindEntry* entry = entryOf(shape.kind());
     if (!entry)
         return QString();
-    QString text = QString::fromUtf8(entry->listText);
+    QString text = QCoreApplication::translate("ObjectList", entry->listText);
     if (entry->kind == ShapeKind::PrintString)
         text += shape.str;
     return text;

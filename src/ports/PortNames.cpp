@@ -1,11 +1,14 @@
 #include "ports/PortNames.h"
 
-#include <QCoreApplication>
+#include "model/SettingsFile.h"
+#include "ports/PortText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QUrl>
 
 #include <cerrno>
 #include <unistd.h>
@@ -54,6 +57,8 @@ QString parallelPath(int number)
 
 PortTarget resolvePortName(const QString& name, const QString& settingsPath)
 {
+    if (isNetworkPortName(name))
+        return {PortKind::Network, name};
     if (name.startsWith(QLatin1StringView("/dev/")))
         return {PortKind::Device, name};
     if (const int com = numberAfter(name, QLatin1StringView("com"))) {
@@ -74,7 +79,7 @@ PortTarget resolvePortName(const QString& name)
 
 QString portSettingsPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/setting.ini");
+    return programSettingsFile();
 }
 
 bool writePortMapping(const QString& name, const QString& device, const QString& settingsPath)
@@ -98,6 +103,37 @@ QStringList parallelPrinterDevices()
     return devices;
 }
 
+QString NetworkAddress::text() const
+{
+    // An IPv6 address is bracketed, so that its colons are not taken for the port's.
+    const QString shownHost = host.contains(u':') ? u'[' + host + u']' : host;
+    return QStringLiteral("%1:%2").arg(shownHost).arg(port);
+}
+
+bool isNetworkPortName(const QString& name)
+{
+    return name.trimmed().startsWith(QLatin1StringView("tcp://"), Qt::CaseInsensitive);
+}
+
+std::optional<NetworkAddress> networkAddress(const QString& name, QString* problem)
+{
+    const QString typed = name.trimmed();
+    const QUrl url(typed, QUrl::StrictMode);
+    const bool bare = url.userInfo().isEmpty() && !url.hasQuery() && !url.hasFragment()
+        && (url.path().isEmpty() || url.path() == u"/");
+    if (!isNetworkPortName(typed) || !url.isValid() || url.host().isEmpty() || !bare || url.port() == 0) {
+        *problem = PortText::tr("“%1”不是网络打印端口：应写作 tcp://主机:端口，端口是 1 到 65535 的数（不写时为 %2）")
+                       .arg(typed)
+                       .arg(NetworkAddress::kRawPrintingPort);
+        return std::nullopt;
+    }
+    NetworkAddress address;
+    address.host = url.host();
+    if (url.port() > 0)
+        address.port = quint16(url.port());
+    return address;
+}
+
 qint32 baudRateFromText(const QString& baudText)
 {
     static const char* const rates[] = {"2400", "4800", "9600", "19200", "38400", "115200"};
@@ -116,7 +152,7 @@ QString permissionHint(const PortTarget& target, bool permissionDenied)
         || target.path.startsWith(QLatin1StringView("/dev/lp"))
         || target.path.startsWith(QLatin1StringView("/dev/usb/lp"));
     const QString group = parallel ? QStringLiteral("lp") : QStringLiteral("dialout");
-    return QStringLiteral("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
+    return PortText::tr("没有使用 %1 的权限：请把当前用户加入 %2 组（sudo usermod -aG %2 用户名），然后重新登录。")
         .arg(target.path, group);
 }
 

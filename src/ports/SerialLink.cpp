@@ -1,10 +1,13 @@
 #include "ports/SerialLink.h"
 
 #include "model/MessageService.h"
+#include "ports/NetworkLine.h"
 #include "ports/PortNames.h"
+#include "ports/PortText.h"
 #include "ports/SerialLine.h"
 
 #include <QSerialPort>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <poll.h>
@@ -36,13 +39,13 @@ SerialLink::~SerialLink() = default;
 
 bool SerialLink::isOpen() const
 {
-    return m_port && m_port->isOpen();
+    return m_line && m_line->isOpen();
 }
 
 bool SerialLink::openLine(const QString& baudText, const QString& failureText)
 {
-    delete m_port;
-    m_port = nullptr;
+    delete m_line;
+    m_line = nullptr;
     const PortTarget target = resolvePortName(portName);
     auto* port = new QSerialPort(this);
     bool opened = false;
@@ -62,19 +65,40 @@ bool SerialLink::openLine(const QString& baudText, const QString& failureText)
     // What the line holds already answers an earlier label or cut (one nobody waited for, or
     // one the operator stopped waiting for): taken now, it would pass for this job's answer.
     port->clear(QSerialPort::Input);
-    m_port = port;
-    connect(port, &QSerialPort::readyRead, this, [this] {
-        if (m_resumed)
-            Poll();
-    });
+    m_line = port;
+    watchArrivals();
     // A line that hangs up keeps reporting errors (often as a refused control) on every
     // turn of the event loop. Queued: the line is closed and the operator told outside the
     // port's own notification.
-    connect(port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error != QSerialPort::NoError && isOpen() && lineHungUp(m_port->handle()))
+    connect(port, &QSerialPort::errorOccurred, this, [this, port](QSerialPort::SerialPortError error) {
+        if (error != QSerialPort::NoError && isOpen() && lineHungUp(port->handle()))
             lineFailed();
     }, Qt::QueuedConnection);
     return true;
+}
+
+void SerialLink::adoptConnection(std::unique_ptr<QTcpSocket> connection)
+{
+    delete m_line;
+    m_line = nullptr;
+    if (!connection)
+        return;
+    QTcpSocket* socket = connection.release();
+    socket->setParent(this);
+    m_line = socket;
+    watchArrivals();
+    connect(socket, &QAbstractSocket::disconnected, this, &SerialLink::connectionClosed, Qt::QueuedConnection);
+    // A printer that went away before the link took the connection over.
+    if (socket->state() != QAbstractSocket::ConnectedState)
+        QTimer::singleShot(0, this, &SerialLink::connectionClosed);
+}
+
+void SerialLink::watchArrivals()
+{
+    connect(m_line, &QIODevice::readyRead, this, [this] {
+        if (m_resumed)
+            Poll();
+    });
 }
 
 // The device went away under the link (cable pulled, adapter unplugged). A hung-up line
@@ -84,16 +108,32 @@ void SerialLink::lineFailed()
 {
     if (!isOpen())
         return;
-    m_port->close();
-    showMessage(commErrorCaption(), QStringLiteral("通信端口 %1 已断开").arg(portName),
+    m_line->close();
+    showMessage(commErrorCaption(), PortText::tr("通信端口 %1 已断开").arg(portName),
                 MessageIcon::Warning);
+}
+
+// The printer closed its connection. What it sent before closing is still taken, and only a
+// printer that closed without answering has failed the job.
+void SerialLink::connectionClosed()
+{
+    if (!isOpen())
+        return;
+    if (m_resumed && m_line->bytesAvailable() > 0)
+        Poll();
+    const bool failed = awaitsAnswer();
+    const QString reason = network_line::failure(*static_cast<QTcpSocket*>(m_line));
+    m_line->close();
+    if (failed)
+        showMessage(PortText::tr("错误"), PortText::tr("没有收到打印机的状态回传：%1").arg(reason),
+                    MessageIcon::Warning);
 }
 
 void SerialLink::Resume()
 {
     m_resumed = true;
     // Data that arrived while suspended is waiting already: poll once it is our turn.
-    if (isOpen() && m_port->bytesAvailable() > 0)
+    if (isOpen() && m_line->bytesAvailable() > 0)
         QTimer::singleShot(0, this, [this] {
             if (m_resumed)
                 Poll();
@@ -109,21 +149,23 @@ QByteArray SerialLink::takeArrival()
 {
     if (!isOpen())
         return {};
-    if (m_port->bytesAvailable() >= kDiscardThreshold) {
-        m_port->readAll();
-        m_port->clear(QSerialPort::Input);
+    if (m_line->bytesAvailable() >= kDiscardThreshold) {
+        m_line->readAll();
+        if (auto* serial = qobject_cast<QSerialPort*>(m_line))
+            serial->clear(QSerialPort::Input);
         return {};
     }
-    QByteArray bytes = m_port->readAll();
+    QByteArray bytes = m_line->readAll();
     bytes.removeIf([](char c) { return c == '\0'; });
     return bytes;
 }
 
 bool SerialLink::writeLine(const QByteArray& bytes)
 {
-    if (!isOpen())
+    auto* serial = qobject_cast<QSerialPort*>(m_line);
+    if (!serial || !serial->isOpen())
         return false;
     if (bytes.isEmpty())
         return true;
-    return m_port->write(bytes) == bytes.size() && drainSerialWrites(*m_port);
+    return serial->write(bytes) == bytes.size() && drainSerialWrites(*serial);
 }

@@ -4,13 +4,17 @@
 #include <QObject>
 #include <QString>
 
-class QSerialPort;
+#include <memory>
 
-// What the cutter link and the status reader share: a serial line that one link owns from
-// its configuration to its destruction, and a poll step that runs on the main thread each
-// time data arrives while the link is resumed.
+class QIODevice;
+class QTcpSocket;
+
+// What the cutter link and the status reader share: a line (a serial port, or the
+// connection of a printer on the network) that one link owns from its configuration to its
+// destruction, and a poll step that runs on the main thread each time data arrives while
+// the link is resumed.
 //
-// Each link owns its own port: a link that is destroyed closes only its own line, so a
+// Each link owns its own line: a link that is destroyed closes only its own line, so a
 // nested job started from the window while another link waits cannot cut that link off.
 class SerialLink : public QObject {
     Q_OBJECT
@@ -25,6 +29,10 @@ public:
     void Resume();
     void Suspend();
 
+    // Reads over a network printer's open connection instead of opening portName: the
+    // printer sends its status echo back over the connection that carried the label.
+    void adoptConnection(std::unique_ptr<QTcpSocket> connection);
+
 protected:
     explicit SerialLink(QObject* parent = nullptr);
 
@@ -36,14 +44,20 @@ protected:
     // nothing arrived, the line is closed, or 256 bytes or more were waiting (then they are
     // discarded unread, as line noise).
     QByteArray takeArrival();
-    // Whether the line took every byte; false on a closed line.
+    // Writes to a serial line, as the line drains. Whether the line took every byte; false on
+    // a closed line.
     bool writeLine(const QByteArray& bytes);
 
     virtual void Poll() = 0;
+    // Whether the link still waits for the machine's answer; a printer that closes its
+    // connection once it has answered has not failed.
+    virtual bool awaitsAnswer() const { return true; }
 
 private:
+    void watchArrivals();
     void lineFailed();
+    void connectionClosed();
 
-    QSerialPort* m_port = nullptr;
+    QIODevice* m_line = nullptr;
     bool m_resumed = false;
 };

@@ -2,6 +2,7 @@
 
 #include "printer/DotCanvas.h"
 #include "printer/ObjectCommands.h"
+#include "printer/PrinterText.h"
 #include "view/BarcodeTables.h"
 #include "view/SymbolCache.h"
 
@@ -129,7 +130,7 @@ public:
     {
         const std::optional<SymbolFields> split = splitSymbol(m_command.body);
         if (!split || split->fields.size() < 3)
-            return refuse(QStringLiteral("条码命令的格式不对"));
+            return refuse(PrinterText::tr("条码命令的格式不对"));
         m_fields = split->fields;
         m_data = split->data;
         const QByteArray& type = m_fields[2];
@@ -166,7 +167,7 @@ private:
         request.showHrt = 0;
         BarcodeSymbol symbol = generateSymbol(request);
         if (symbol.isEmpty()) {
-            refuse(QStringLiteral("条码数据无法按这种码制编码，打印机不会打印这个条码"));
+            refuse(PrinterText::tr("条码数据无法按这种码制编码，打印机不会打印这个条码"));
             return std::nullopt;
         }
         return symbol;
@@ -174,7 +175,7 @@ private:
 
     std::optional<PrintedSymbol> tooLarge()
     {
-        return refuse(QStringLiteral("条码大得超出任何标签，没有画出"));
+        return refuse(PrinterText::tr("条码大得超出任何标签，没有画出"));
     }
 
     std::optional<PrintedSymbol> placed(DotMask mask, int rotation, bool turnsBack)
@@ -182,7 +183,7 @@ private:
         const std::optional<int> x = number(0, -9999, 99999);
         const std::optional<int> y = number(1, -9999, 99999);
         if (!x || !y)
-            return refuse(QStringLiteral("条码位置不是数字"));
+            return refuse(PrinterText::tr("条码位置不是数字"));
         // Data Matrix and PDF417 codes turn the other way from linear symbols and QR codes
         // for the same rotation code.
         return PrintedSymbol{std::move(mask), QPoint(*x, *y), turnsBack ? (4 - rotation) % 4 : rotation};
@@ -201,21 +202,21 @@ private:
     {
         const std::optional<LinearSymbolType> type = linearTypeOfCode(m_fields[2]);
         if (!type)
-            return refuse(QStringLiteral("条码类型“%1”未知").arg(QString::fromLatin1(m_fields[2])));
+            return refuse(PrinterText::tr("条码类型“%1”未知").arg(QString::fromLatin1(m_fields[2])));
         const int rotationField = type->wideForm ? 9 : 5;
         const int heightField = rotationField + 1;
         const int lineField = type->wideForm ? 12 : 9;
         const std::optional<int> rotation = number(rotationField, 0, 3);
         const std::optional<int> height = number(heightField, 1, 9999);
         if (!hasFields(type->wideForm ? 14 : 11) || !rotation || !height)
-            return refuse(QStringLiteral("条码命令的格式不对"));
+            return refuse(PrinterText::tr("条码命令的格式不对"));
 
         std::vector<int> widths;
         if (type->wideForm) {
             std::array<std::optional<int>, 4> w{number(4, 1, kLargestModule), number(5, 1, kLargestModule),
                                                 number(6, 1, kLargestModule), number(7, 1, kLargestModule)};
             if (!w[0] || !w[1] || !w[2] || !w[3])
-                return refuse(QStringLiteral("条码的窄条或宽条宽度不对"));
+                return refuse(PrinterText::tr("条码的窄条或宽条宽度不对"));
             SymbolRequest request;
             request.symbology = barSymbology(type->barType);
             const std::optional<BarcodeSymbol> symbol = encoded(request);
@@ -230,7 +231,7 @@ private:
         } else {
             const std::optional<int> module = number(4, 1, kLargestModule);
             if (!module)
-                return refuse(QStringLiteral("条码的模块宽度不对"));
+                return refuse(PrinterText::tr("条码的模块宽度不对"));
             SymbolRequest request;
             request.symbology = barSymbology(type->barType);
             const std::optional<BarcodeSymbol> symbol = encoded(request);
@@ -246,7 +247,7 @@ private:
         if (!fitsLabel(length, barHeight))
             return tooLarge();
         if (number(lineField, 0, 1).value_or(0) == 1)
-            refuse(QStringLiteral("打印机在条码旁打印的可读字符行用它自己的字体，预览中没有画出"));
+            refuse(PrinterText::tr("打印机在条码旁打印的可读字符行用它自己的字体，预览中没有画出"));
         return placed(barMask(widths, barHeight), *rotation, false);
     }
 
@@ -257,7 +258,7 @@ private:
         const std::optional<int> rotation = number(6, 0, 3);
         const qsizetype level = levels.indexOf(m_fields.value(3));
         if (!hasFields(8) || !cell || !rotation || (level < 0 && !m_fields[3].isEmpty()))
-            return refuse(QStringLiteral("QR 码命令的格式不对"));
+            return refuse(PrinterText::tr("QR 码命令的格式不对"));
         SymbolRequest request;
         request.symbology = symbology::QrCode;
         request.option1 = level < 0 ? -1 : int(level) + 1;
@@ -273,7 +274,7 @@ private:
         const std::optional<int> cell = number(4, 1, kLargestModule);
         const std::optional<int> rotation = number(6, 0, 3);
         if (!hasFields(7) || !cell || !rotation)
-            return refuse(QStringLiteral("Data Matrix 码命令的格式不对"));
+            return refuse(PrinterText::tr("Data Matrix 码命令的格式不对"));
         SymbolRequest request;
         request.symbology = symbology::DataMatrix;
         request.option3 = DM_SQUARE;
@@ -291,7 +292,7 @@ private:
         const std::optional<int> rotation = number(6, 0, 3);
         const std::optional<int> rowHeight = number(7, 0, 9999);
         if (!hasFields(8) || !level || !module || !columns || !rotation || !rowHeight)
-            return refuse(QStringLiteral("PDF417 码命令的格式不对"));
+            return refuse(PrinterText::tr("PDF417 码命令的格式不对"));
         SymbolRequest request;
         request.symbology = symbology::Pdf417;
         request.option1 = *level;

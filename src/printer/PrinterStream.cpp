@@ -1,5 +1,7 @@
 #include "printer/PrinterStream.h"
 
+#include "printer/PrinterText.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -102,7 +104,7 @@ std::optional<PrinterCommand> PrinterStreamScanner::next(QList<StreamProblem>& p
             return std::nullopt;
         if (rest[0] != '{') {
             const qsizetype next = rest.indexOf('{');
-            skip(next < 0 ? rest.size() : next, QStringLiteral("命令之外的字节，打印机不会理会"), problems);
+            skip(next < 0 ? rest.size() : next, PrinterText::tr("命令之外的字节，打印机不会理会"), problems);
             continue;
         }
         if (rest.startsWith("{SG")) {
@@ -116,13 +118,13 @@ std::optional<PrinterCommand> PrinterStreamScanner::next(QList<StreamProblem>& p
         if (end < 0) {
             if (rest.size() <= kLongestCommand)
                 return std::nullopt;
-            skip(nextStart(), QStringLiteral("命令没有结尾“|}”"), problems);
+            skip(nextStart(), PrinterText::tr("命令没有结尾“|}”"), problems);
             continue;
         }
         // Only symbol data may hold a "{"; any other command that does has lost its own end,
         // and the command after it must not be swallowed with it.
         if (const qsizetype inner = rest.indexOf('{', 1); inner > 0 && inner < end && !rest.startsWith("{XB")) {
-            skip(inner, QStringLiteral("命令没有结尾“|}”"), problems);
+            skip(inner, PrinterText::tr("命令没有结尾“|}”"), problems);
             continue;
         }
         PrinterCommand command;
@@ -150,7 +152,7 @@ std::optional<PrinterCommand> PrinterStreamScanner::graphic(QList<StreamProblem>
         height = commandNumber(fields[3]);
     }
     if (!placed || !width || !height || *width < 0 || *height < 0 || *width % 8 != 0) {
-        skip(nextStart(), QStringLiteral("图形命令的头部不对，图形无法读出"), problems);
+        skip(nextStart(), PrinterText::tr("图形命令的头部不对，图形无法读出"), problems);
         skipped = true;
         return std::nullopt;
     }
@@ -160,7 +162,7 @@ std::optional<PrinterCommand> PrinterStreamScanner::graphic(QList<StreamProblem>
         return std::nullopt;
     if (rest.sliced(kGraphicHeadLength + rasterBytes, kEnd.size()) != kEnd) {
         // The raster is longer or shorter than its head says: none of it is trusted.
-        problems.append({m_offset, head, QStringLiteral("图形数据的长度与头部不符，图形没有画出")});
+        problems.append({m_offset, head, PrinterText::tr("图形数据的长度与头部不符，图形没有画出")});
         consume(kGraphicHeadLength);
         skipped = true;
         return std::nullopt;
@@ -183,5 +185,5 @@ void PrinterStreamScanner::finish(QList<StreamProblem>& problems)
         ++blanks;
     consume(blanks);
     if (!pending().isEmpty())
-        skip(pending().size(), QStringLiteral("数据流在命令中间结束，这条命令不完整"), problems);
+        skip(pending().size(), PrinterText::tr("数据流在命令中间结束，这条命令不完整"), problems);
 }

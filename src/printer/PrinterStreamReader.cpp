@@ -1,6 +1,7 @@
 #include "printer/PrinterStreamReader.h"
 
 #include "printer/PrintedSymbols.h"
+#include "printer/PrinterText.h"
 
 #include <QHash>
 #include <QPainter>
@@ -41,18 +42,34 @@ QString millimetres(int tenths)
 // What the letters of the issue command's last field ask for.
 QString issueMeaning(int copies, const QByteArray& code)
 {
-    static const char* const sensors[] = {"无探头", "黑标模式", "穿透模式", "预印刷穿透模式", "手动阀值黑标模式"};
-    static const char* const ribbons[] = {"不用碳带", "节省碳带", "用碳带", "打印头抬起"};
-    static const char* const directions[] = {"正常打印", "旋转打印", "镜像打印", "镜像旋转打印"};
+    static const char* const sensors[] = {
+        QT_TRANSLATE_NOOP("PrinterText", "无探头"),
+        QT_TRANSLATE_NOOP("PrinterText", "黑标模式"),
+        QT_TRANSLATE_NOOP("PrinterText", "穿透模式"),
+        QT_TRANSLATE_NOOP("PrinterText", "预印刷穿透模式"),
+        QT_TRANSLATE_NOOP("PrinterText", "手动阀值黑标模式"),
+    };
+    static const char* const ribbons[] = {
+        QT_TRANSLATE_NOOP("PrinterText", "不用碳带"),
+        QT_TRANSLATE_NOOP("PrinterText", "节省碳带"),
+        QT_TRANSLATE_NOOP("PrinterText", "用碳带"),
+        QT_TRANSLATE_NOOP("PrinterText", "打印头抬起"),
+    };
+    static const char* const directions[] = {
+        QT_TRANSLATE_NOOP("PrinterText", "正常打印"),
+        QT_TRANSLATE_NOOP("PrinterText", "旋转打印"),
+        QT_TRANSLATE_NOOP("PrinterText", "镜像打印"),
+        QT_TRANSLATE_NOOP("PrinterText", "镜像旋转打印"),
+    };
     const auto pick = [](const char* const* names, int count, char digit) {
         const int index = digit - '0';
-        return index >= 0 && index < count ? QString::fromUtf8(names[index])
-                                           : QStringLiteral("代码 %1").arg(QChar::fromLatin1(digit));
+        return index >= 0 && index < count ? PrinterText::tr(names[index])
+                                           : PrinterText::tr("代码 %1").arg(QChar::fromLatin1(digit));
     };
-    return QStringLiteral("打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7")
-        .arg(QString::number(copies), code.left(3) == "000" ? QStringLiteral("不用") : QStringLiteral("每张后切"),
+    return PrinterText::tr("打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7")
+        .arg(QString::number(copies), code.left(3) == "000" ? PrinterText::tr("不用") : PrinterText::tr("每张后切"),
              pick(sensors, 5, code[3]), QString(QChar::fromLatin1(code[5])), pick(ribbons, 4, code[6]),
-             pick(directions, 4, code[7]), code[8] == '1' ? QStringLiteral("，打印后回报状态") : QString());
+             pick(directions, 4, code[7]), code[8] == '1' ? PrinterText::tr("，打印后回报状态") : QString());
 }
 
 } // namespace
@@ -84,7 +101,7 @@ std::optional<PrintedLabel> PrinterStreamReader::finish()
     m_scanner.finish(m_label.problems);
     if (!m_started && m_label.problems.size() == problems)
         return std::nullopt;
-    m_label.problems.append({m_scanner.position(), {}, QStringLiteral("数据流没有以打印命令“{XS;…|}”结束，打印机不会打印这张标签")});
+    m_label.problems.append({m_scanner.position(), {}, PrinterText::tr("数据流没有以打印命令“{XS;…|}”结束，打印机不会打印这张标签")});
     return takeLabel(0);
 }
 
@@ -102,7 +119,7 @@ void PrinterStreamReader::take(const PrinterCommand& command)
     if (const Handler handler = handlers.value(command.name))
         (this->*handler)(command);
     else
-        problem(command, QStringLiteral("不认识的打印命令，没有画出"));
+        problem(command, PrinterText::tr("不认识的打印命令，没有画出"));
 }
 
 void PrinterStreamReader::problem(const PrinterCommand& command, const QString& reason)
@@ -119,7 +136,7 @@ bool PrinterStreamReader::hasLabel(const PrinterCommand& command)
 {
     if (!m_canvas.isNull())
         return true;
-    problem(command, QStringLiteral("之前没有标签尺寸命令“{D…|}”，没有画出"));
+    problem(command, PrinterText::tr("之前没有标签尺寸命令“{D…|}”，没有画出"));
     return false;
 }
 
@@ -132,62 +149,62 @@ void PrinterStreamReader::checkInside(const PrinterCommand& command, const QRect
 {
     if (m_canvas.rect().contains(dots))
         return;
-    problem(command, m_canvas.rect().intersects(dots) ? QStringLiteral("部分超出标签，超出的部分打印不出来")
-                                                      : QStringLiteral("完全在标签之外，打印不出来"));
+    problem(command, m_canvas.rect().intersects(dots) ? PrinterText::tr("部分超出标签，超出的部分打印不出来")
+                                                      : PrinterText::tr("完全在标签之外，打印不出来"));
 }
 
 void PrinterStreamReader::labelSize(const PrinterCommand& command)
 {
     const QList<std::optional<int>> values = numbers(command.body);
     if (!command.prefix.isEmpty() || !allNumbers(values, 3) || *values[1] <= 0 || *values[2] <= 0) {
-        problem(command, QStringLiteral("标签尺寸命令的格式不对"));
+        problem(command, PrinterText::tr("标签尺寸命令的格式不对"));
         return;
     }
     const int width = dotsOf(*values[1], m_dpi);
     const int length = dotsOf(*values[2], m_dpi);
     if (qint64(width) * length > kLargestLabelDots || width > 32767 || length > 32767) {
-        problem(command, QStringLiteral("标签大得超出任何打印机，无法预览"));
+        problem(command, PrinterText::tr("标签大得超出任何打印机，无法预览"));
         return;
     }
     // A label of another size starts from a blank buffer; one of the same size keeps it.
     if (m_canvas.size() != QSize(width, length))
         m_canvas = DotCanvas(width, length);
-    setting(command, QStringLiteral("标签宽 %1 毫米、长 %2 毫米，每张送纸 %3 毫米")
+    setting(command, PrinterText::tr("标签宽 %1 毫米、长 %2 毫米，每张送纸 %3 毫米")
                          .arg(millimetres(*values[1]), millimetres(*values[2]), millimetres(*values[0])));
 }
 
 void PrinterStreamReader::clearBuffer(const PrinterCommand& command)
 {
     if (!command.prefix.isEmpty() || !command.body.isEmpty()) {
-        problem(command, QStringLiteral("不认识的打印命令，没有画出"));
+        problem(command, PrinterText::tr("不认识的打印命令，没有画出"));
         return;
     }
     m_cleared = true;
     m_canvas.clear();
-    setting(command, QStringLiteral("清除图像缓冲区"));
+    setting(command, PrinterText::tr("清除图像缓冲区"));
 }
 
 void PrinterStreamReader::density(const PrinterCommand& command)
 {
     const QList<QByteArray> fields = command.body.split(',');
     if (fields.size() != 2 || !commandNumber(fields[0]) || (fields[1] != "0" && fields[1] != "1")) {
-        problem(command, QStringLiteral("浓度命令的格式不对"));
+        problem(command, PrinterText::tr("浓度命令的格式不对"));
         return;
     }
-    setting(command, QStringLiteral("浓度 %1，%2")
+    setting(command, PrinterText::tr("浓度 %1，%2")
                          .arg(QString::fromLatin1(fields[0]),
-                              fields[1] == "0" ? QStringLiteral("碳带打印") : QStringLiteral("热敏打印")));
+                              fields[1] == "0" ? PrinterText::tr("碳带打印") : PrinterText::tr("热敏打印")));
 }
 
 void PrinterStreamReader::feed(const PrinterCommand& command)
 {
     const QList<std::optional<int>> values = numbers(command.body);
     if ((command.prefix != "1" && command.prefix != "2") || !allNumbers(values, 2)) {
-        problem(command, QStringLiteral("进纸命令的格式不对"));
+        problem(command, PrinterText::tr("进纸命令的格式不对"));
         return;
     }
-    setting(command, QStringLiteral("%1 %2 毫米")
-                         .arg(command.prefix == "2" ? QStringLiteral("向前进纸") : QStringLiteral("向后退纸"),
+    setting(command, PrinterText::tr("%1 %2 毫米")
+                         .arg(command.prefix == "2" ? PrinterText::tr("向前进纸") : PrinterText::tr("向后退纸"),
                               millimetres(*values[0])));
 }
 
@@ -197,7 +214,7 @@ void PrinterStreamReader::solidArea(const PrinterCommand& command)
     const QByteArray mode = fields.size() == 5 ? fields.takeLast() : QByteArray();
     const QList<std::optional<int>> values = numbers(fields.join(','));
     if (mode != "B" || !allNumbers(values, 4)) {
-        problem(command, QStringLiteral("涂黑区域命令的格式不对，没有画出"));
+        problem(command, PrinterText::tr("涂黑区域命令的格式不对，没有画出"));
         return;
     }
     if (!hasLabel(command))
@@ -213,7 +230,7 @@ void PrinterStreamReader::lineOrBox(const PrinterCommand& command)
     const bool line = allNumbers(values, 6) && *values[4] == 0;
     const bool box = allNumbers(values, 7) && *values[4] == 1;
     if ((!line && !box) || *values[5] < 0 || *values[5] > kWidestLine || (box && *values[6] < 0)) {
-        problem(command, QStringLiteral("画线命令的格式不对，没有画出"));
+        problem(command, PrinterText::tr("画线命令的格式不对，没有画出"));
         return;
     }
     if (!hasLabel(command))
@@ -237,7 +254,7 @@ void PrinterStreamReader::graphic(const PrinterCommand& command)
 {
     const QList<std::optional<int>> values = numbers(command.body.chopped(1));
     if (!allNumbers(values, 5) || *values[4] != 1) {
-        problem(command, QStringLiteral("图形命令的方式不是 1，没有画出"));
+        problem(command, PrinterText::tr("图形命令的方式不是 1，没有画出"));
         return;
     }
     if (!hasLabel(command))
@@ -268,16 +285,16 @@ void PrinterStreamReader::issue(const PrinterCommand& command)
     const int copies = fields.size() == 3 ? commandNumber(fields[1]).value_or(-1) : -1;
     const QByteArray code = fields.value(2);
     if (fields.value(0) != "I" || copies < 0 || code.size() != 9 || code[4] != 'C') {
-        problem(command, QStringLiteral("打印命令的格式不对，打印机不会打印"));
+        problem(command, PrinterText::tr("打印命令的格式不对，打印机不会打印"));
         return;
     }
     setting(command, issueMeaning(copies, code));
     if (!m_cleared)
-        setting(command, QStringLiteral("这一任务没有清除图像缓冲区：打印机再打印一遍缓冲区里原有的内容"));
+        setting(command, PrinterText::tr("这一任务没有清除图像缓冲区：打印机再打印一遍缓冲区里原有的内容"));
     if (code[7] != '0')
-        problem(command, QStringLiteral("打印方向不是正常打印：打印出来的标签是转过或镜像的，预览按正常方向画出"));
+        problem(command, PrinterText::tr("打印方向不是正常打印：打印出来的标签是转过或镜像的，预览按正常方向画出"));
     if (m_canvas.isNull())
-        problem(command, QStringLiteral("之前没有标签尺寸命令“{D…|}”，打印机不知道标签多大"));
+        problem(command, PrinterText::tr("之前没有标签尺寸命令“{D…|}”，打印机不知道标签多大"));
     m_issued.append(takeLabel(copies));
 }
 
@@ -305,13 +322,13 @@ PrintedLabel readLabelJob(const QByteArray& stream, int dpi)
         PrintedLabel first = labels.takeFirst();
         for (const PrintedLabel& later : std::as_const(labels)) {
             if (later.copies > 0)
-                first.problems.append({0, {}, QStringLiteral("数据流里还有一张标签，这里只画出第一张")});
+                first.problems.append({0, {}, PrinterText::tr("数据流里还有一张标签，这里只画出第一张")});
             first.problems += later.problems;
         }
         return first;
     }
     PrintedLabel none;
     none.dpi = dpi;
-    none.problems.append({0, {}, QStringLiteral("数据流里没有打印命令")});
+    none.problems.append({0, {}, PrinterText::tr("数据流里没有打印命令")});
     return none;
 }

@@ -1,5 +1,6 @@
 #include "printer/RasterGraphic.h"
 
+#include "printer/PrinterText.h"
 #include "printer/Tcom.h"
 
 namespace {
@@ -16,7 +17,7 @@ bool fitsSize(int value)
 
 [[noreturn]] void throwRange(int x, int y, int width, int height)
 {
-    throw GraphicRangeError(QStringLiteral("图形超出打印机能接收的范围：位置 (%1, %2)，大小 %3 × %4 点。")
+    throw GraphicRangeError(PrinterText::tr("图形超出打印机能接收的范围：位置 (%1, %2)，大小 %3 × %4 点。")
                                 .arg(x)
                                 .arg(y)
                                 .arg(width)

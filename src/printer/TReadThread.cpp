@@ -1,5 +1,7 @@
 #include "printer/TReadThread.h"
 
+#include "printer/PrinterText.h"
+
 namespace {
 
 constexpr qsizetype kReportLength = 13;
@@ -22,7 +24,7 @@ TReadThread::TReadThread(QObject* parent)
 
 void TReadThread::Configure(const QString& baudText)
 {
-    if (!openLine(baudText, QStringLiteral("打码机读串口时，打开通信端口错误!!")))
+    if (!openLine(baudText, PrinterText::tr("打码机读串口时，打开通信端口错误!!")))
         return;
     received.clear();
     status = PrinterStatus::Waiting;

@@ -10,7 +10,8 @@ enum class PrinterStatus {
 };
 
 // The status reader: watches the printer's status port during a print-and-cut cycle and
-// turns the printer's report into the state the job runner acts on.
+// turns the printer's report into the state the job runner acts on. A printer on the
+// network reports over the connection that carried the label (adoptConnection).
 class TReadThread : public SerialLink {
     Q_OBJECT
 public:
@@ -24,6 +25,9 @@ public:
     void Configure(const QString& baudText);
     // Reads what has arrived; a report of 13 characters or more is classified and dropped.
     void Poll() override;
+
+protected:
+    bool awaitsAnswer() const override { return status == PrinterStatus::Waiting; }
 };
 
 // The classification of one report; an interim report classifies as Waiting and changes

@@ -1,11 +1,13 @@
 #include "printer/Tcom.h"
 
+#include "ports/NetworkLine.h"
 #include "ports/SerialLine.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QSerialPort>
+#include <QTcpSocket>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -81,6 +83,7 @@ bool Tcom::Open(const QString& baudText)
         return true;
     }
     m_target = resolvePortName(portName);
+    m_failure.clear();
     switch (m_target.kind) {
     case PortKind::Serial:
         m_device = openSerial(m_target.path, baudText);
@@ -92,11 +95,16 @@ bool Tcom::Open(const QString& baudText)
     case PortKind::Parallel:
         m_device = openDevice(m_target.path);
         break;
+    case PortKind::Network:
+        m_device = network_line::connect(portName, &m_failure);
+        break;
     case PortKind::File:
         m_device = openFile(m_target.path);
         break;
     }
-    m_denied = !m_device && m_target.kind != PortKind::File && accessDenied(m_target.path, false);
+    const bool onDevice = m_target.kind != PortKind::File && m_target.kind != PortKind::Network;
+    if (!m_device && onDevice)
+        m_failure = permissionHint(m_target, accessDenied(m_target.path, false));
     return m_device != nullptr;
 }
 
@@ -106,6 +114,8 @@ bool Tcom::Write(const QByteArray& text)
     if (!m_device)
         return false;
     written = qMax<qint64>(0, m_device->write(text));
+    if (auto* socket = qobject_cast<QTcpSocket*>(m_device.get()))
+        return written == text.size() && network_line::drain(*socket, &m_failure);
     if (auto* port = qobject_cast<QSerialPort*>(m_device.get()))
         return drainSerialWrites(*port) && written == text.size();
     return written == text.size();
@@ -118,6 +128,8 @@ bool Tcom::Close()
     bool completed = true;
     if (auto* file = qobject_cast<QSaveFile*>(m_device.get()))
         completed = file->commit();
+    else if (auto* socket = qobject_cast<QTcpSocket*>(m_device.get()))
+        network_line::close(*socket);
     else
         m_device->close();
     m_device.reset();
@@ -126,5 +138,19 @@ bool Tcom::Close()
 
 QString Tcom::openFailureHint() const
 {
-    return permissionHint(m_target, m_denied);
+    return m_failure;
+}
+
+QString Tcom::writeFailureReason() const
+{
+    return m_failure;
+}
+
+std::unique_ptr<QTcpSocket> Tcom::takeConnection()
+{
+    auto* socket = qobject_cast<QTcpSocket*>(m_device.get());
+    if (!socket)
+        return nullptr;
+    m_device.release();
+    return std::unique_ptr<QTcpSocket>(socket);
 }

@@ -1,9 +1,12 @@
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliHelp.h"
 #include "files/LabelFile.h"
 #include "support/CliRun.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -197,6 +200,33 @@ TEST(CliCommands, TheExampleLabelTakesTheExampleWorkbooksRecords)
     };
     EXPECT_TRUE(marked(pictures[0])) << "the current object's green handles";
     EXPECT_FALSE(marked(pictures[1]));
+    QDir::setCurrent(previous);
+}
+
+// The example the help and the manual page show for a command works as written, from a
+// folder that holds the examples (the repository, or the installed share/marlune). Those that
+// need the machine on a port are left to the port tests.
+TEST(CliCommands, TheHelpExamplesRun)
+{
+    QTemporaryDir dir;
+    const QDir examples(sourcePath(QStringLiteral("examples")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("examples")));
+    for (const QString& name : examples.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(examples.filePath(name), dir.filePath(QStringLiteral("examples/") + name)));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    static const QRegularExpression port(QStringLiteral("\\b(com|lpt)\\d"));
+    int ran = 0;
+    for (const CliCommand& command : cliCommands()) {
+        const QString example = cliExample(command);
+        ASSERT_FALSE(example.isEmpty()) << command.name;
+        if (port.match(example).hasMatch())
+            continue;
+        const auto result = runCli(example.split(u' ').mid(1));
+        EXPECT_EQ(result.exitCode, 0) << example.toStdString() << "\n" << result.err.toStdString();
+        ++ran;
+    }
+    EXPECT_GE(ran, 10);
     QDir::setCurrent(previous);
 }
 

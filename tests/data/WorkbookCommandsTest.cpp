@@ -16,7 +16,13 @@ struct CommandCase {
 TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
 {
     const QString book = testing_support::sourcePath(QStringLiteral("tests/fixtures/xls/basic.xls"));
+    const QString list = testing_support::sourcePath(QStringLiteral("tests/fixtures/csv/list.csv")); // GBK
+    const QString ods = testing_support::sourcePath(QStringLiteral("tests/fixtures/ods/names.ods"));
     const CommandCase cases[] = {
+        {{"sheets", list}, 0, "list\n", u""},
+        {{"records", list, "list"}, 0, "1\t绿茶, 特级\tA0001\t两行 备注\n2\t红茶\t007\t\n", u""},
+        {{"sheets", ods}, 0, "名单\nSheet2\n", u""},
+        {{"records", ods, "名单", "--range", "5"}, 0, "5\t王五\t-7\t\t\t\t同\t同\t同\t\t\t\t\t\t额外\n", u""},
         {{"sheets", book}, 0, "名单\nSheet2\n", u""},
         {{"fields", book, "名单"}, 0, "姓名\n数量\n日期\n备注\nF5\n编号\n", u""},
         {{"records", book, "Sheet2"}, 0, "1\t\n2\tafter\n", u""},
@@ -26,7 +32,7 @@ TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
          "4\t王五\t-7\t08:15:30\t\t\t123456789012\n",
          u""},
         {{"records", book, "名单$", "--range", "5-9"}, 1, "", u"--range: “5-9”在工作表“名单$”的 4 条记录中一条也没有选中"},
-        {{"records", book, "名单", "--range", "1,,3"}, 1, "", u"'' is not a valid integer value"},
+        {{"records", book, "名单", "--range", "1,,3"}, 1, "", u"“”不是有效的整数"},
         {{"records", book, "价目"}, 1, "", u"找不到工作表“价目”。"},
         {{"sheets", "/nonexistent/book.xlsx"}, 1, "", u"/nonexistent/book.xlsx: 文件不存在！"},
         {{"fields", book}, 1, "", u"SHEET: 缺少这个参数（用法：marlune-cli fields BOOK SHEET"},

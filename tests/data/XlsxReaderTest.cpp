@@ -249,18 +249,6 @@ TEST_F(XlsxReader, StopsInflatingAtThePartLimit)
     }
 }
 
-QList<QStringList> rowTexts(const SheetRows& rows)
-{
-    QList<QStringList> texts;
-    for (const QList<CellValue>& row : rows) {
-        QStringList cells;
-        for (const CellValue& cell : row)
-            cells.append(cell.displayText());
-        texts.append(cells);
-    }
-    return texts;
-}
-
 // The inflater cuts the part anywhere: inside a name, a number, a multi-byte character or
 // between a cell's text pieces. Every cut reads the same rows.
 TEST(XlsxSheetStream, ReadsTheSameWhereverThePartIsCut)
@@ -279,7 +267,7 @@ TEST(XlsxSheetStream, ReadsTheSameWhereverThePartIsCut)
         {"上海浦东", "12345.5", "一"}, {}, {"", "2024-03-05 12:00:00"}};
     for (const qsizetype piece : QList<qsizetype>{1, 2, 3, 5, 7, 64, part.size()}) {
         SCOPED_TRACE(piece);
-        EXPECT_EQ(rowTexts(xlsx::readSheetRows(xlsx::piecesOf(part, piece), context)), expected);
+        EXPECT_EQ(testing_support::sheetTexts(xlsx::readSheetRows(xlsx::piecesOf(part, piece), context)), expected);
     }
     EXPECT_THROW(xlsx::readSheetRows(xlsx::piecesOf(part.chopped(9), 4), context), DataSourceError);
 }

@@ -46,6 +46,18 @@ QMap<QString, QByteArray> readZip(const QString& path)
     return parts;
 }
 
+QList<QStringList> sheetTexts(const SheetRows& rows)
+{
+    QList<QStringList> texts;
+    for (const QList<CellValue>& row : rows) {
+        QStringList cells;
+        for (const CellValue& cell : row)
+            cells.append(cell.displayText());
+        texts.append(cells);
+    }
+    return texts;
+}
+
 QByteArray worksheet(const QByteArray& rows)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"

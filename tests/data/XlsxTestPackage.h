@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SheetTable.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -20,5 +22,8 @@ QMap<QString, QByteArray> minimalPackage(const QByteArray& sheetXml,
 
 // A worksheet part whose <sheetData> holds rows.
 QByteArray worksheet(const QByteArray& rows);
+
+// The rows of a sheet as the spreadsheet shows their cells.
+QList<QStringList> sheetTexts(const SheetRows& rows);
 
 } // namespace testing_support

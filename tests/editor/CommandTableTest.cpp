@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -166,10 +167,17 @@ TEST_F(CommandTable, ButtonsWithShortCaptionsRunTheirCommands)
     int lineRectRuns = 0;
     QObject::connect(action(QStringLiteral("actionCutLineRect")), &QAction::triggered,
                      [&] { ++lineRectRuns; });
-    find<QAction>(&main(), QStringLiteral("mnuPrintDataMatrix"))->trigger();
-    // The segmented rectangle opens its dialog, which is cancelled here.
-    EXPECT_TRUE(runWithDialog(find<QAction>(&main(), QStringLiteral("tbCutLineRect")),
-                              [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); }));
+    // Both commands open their dialogs; cancelling one ends its command.
+    const struct {
+        const char* entry;
+        const char* dialog;
+    } entries[] = {{"mnuPrintDataMatrix", "frmPrintDataMatrix"}, {"tbCutLineRect", "frmCutLineRect"}};
+    for (const auto& e : entries) {
+        EXPECT_TRUE(runWithDialog(find<QAction>(&main(), QString::fromLatin1(e.entry)), [&](QWidget* dialog) {
+            EXPECT_EQ(dialog->objectName(), QString::fromLatin1(e.dialog));
+            qobject_cast<QDialog*>(dialog)->reject();
+        })) << e.entry;
+    }
     EXPECT_EQ(dataMatrixRuns, 1);
     EXPECT_EQ(lineRectRuns, 1);
 }

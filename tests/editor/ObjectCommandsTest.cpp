@@ -88,6 +88,11 @@ TEST_F(ObjectCommands, EachCreateCommandAddsThroughItsDialog)
         {"actionPrintRect", "打印矩形", "txtLineWidth", "0.3", nullptr, 1, "printRect"},
         {"actionPrintLine", "打印直线", "txtLineWidth", "0.3", nullptr, 1, "printLine"},
         {"actionPrintPicture", "打印图形", "txtFileName", "", "b.bmp", 1, "printImage"},
+        {"actionPrintString", "添加字符窗口", "txtStr", "12345678", nullptr, 1, "printString"},
+        {"actionPrintBar", "打印一维条码", "txtLeft", "0", nullptr, 1, "printBar"},
+        {"actionPrintQRBar", "打印QR二维码", "txtLeft", "0", nullptr, 1, "printQRBar"},
+        {"mnuPrintDataMatrix", "打印DataMatrix二维码", "txtTop", "0", nullptr, 1, "printDataMatrix"},
+        {"actionPrintPdf417", "打印PDF417二维码", "txtLeft", "0", nullptr, 1, "printPdf417Bar"},
     };
     for (const auto& row : rows) {
         const qsizetype before = main().document().objects.size();

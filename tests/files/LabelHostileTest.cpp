@@ -70,7 +70,7 @@ TEST(LabelHostileFiles, TheMessageNamesTheFileAndTheProblem)
         readLabel("<Object><Label>", QStringLiteral("broken.xml"), state.target());
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_TRUE(error.message().startsWith(u"broken.xml: not a readable XML file (line 1"))
+        EXPECT_TRUE(error.message().startsWith(u"broken.xml: 不是可读的 XML 文件（第 1 行"))
             << error.message().toStdString();
     }
 }

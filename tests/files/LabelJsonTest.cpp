@@ -72,7 +72,7 @@ TEST(LabelCli, DumpAndResave)
     const CliRun partialDump = runCli({QStringLiteral("dump"), partial});
     EXPECT_EQ(partialDump.exitCode, 0);
     EXPECT_TRUE(partialDump.out.startsWith("{\"complete\": false"));
-    EXPECT_TRUE(partialDump.err.contains("object 3")) << partialDump.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(partialDump.err).contains(u"第 3 个对象")) << partialDump.err.toStdString();
 
     const CliRun resave = runCli({QStringLiteral("resave"), label, QStringLiteral("-o"), copy});
     EXPECT_EQ(resave.exitCode, 0) << resave.err.toStdString();
@@ -85,8 +85,8 @@ TEST(LabelCli, DumpAndResave)
     } failures[] = {
         {"missing file", {QStringLiteral("dump"), dir.filePath(QStringLiteral("none.xml"))}, "文件不存在！"},
         {"a folder", {QStringLiteral("dump"), dir.path()}, "这是文件夹，不是文件"},
-        {"not XML", {QStringLiteral("dump"), notXml}, "not a readable XML file"},
-        {"partly read label", {QStringLiteral("resave"), partial, QStringLiteral("-o"), copy}, "标签只读入了一部分：reading stopped at object 3"},
+        {"not XML", {QStringLiteral("dump"), notXml}, "不是可读的 XML 文件"},
+        {"partly read label", {QStringLiteral("resave"), partial, QStringLiteral("-o"), copy}, "标签只读入了一部分：读到第 3 个对象"},
         {"no output option", {QStringLiteral("resave"), label}, "--output: 必须给出这个选项（用法：marlune-cli resave LABEL.xml -o OUT.xml）"},
     };
     for (const auto& failure : failures) {

@@ -2,6 +2,7 @@
 
 #include "files/FileError.h"
 #include "files/RecentFiles.h"
+#include "model/SettingsFile.h"
 #include "support/TestApp.h"
 
 #include <QFile>
@@ -82,13 +83,15 @@ TEST(RecentFiles, AMissingFileIsAnEmptyListAndAnUnwritableOneAnError)
     EXPECT_THROW(recent.add(QStringLiteral("/a.xml")), FileError);
 }
 
+// An installed program (in /usr/bin) cannot write beside itself: its settings go to one
+// folder in the user's configuration that the desktop program and the tools share.
 TEST(RecentFiles, TheListLivesBesideTheProgramWhenThatFolderIsWritable)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(RecentFiles::defaultLocation(dir.path()), dir.filePath(QStringLiteral("setting.ini")));
-    const QString elsewhere = RecentFiles::defaultLocation(QStringLiteral("/nonexistent/bin"));
+    EXPECT_EQ(settingsFileFor(dir.path()), dir.filePath(QStringLiteral("setting.ini")));
+    const QString elsewhere = settingsFileFor(QStringLiteral("/nonexistent/bin"));
     EXPECT_FALSE(elsewhere.startsWith(u"/nonexistent"));
-    EXPECT_EQ(QFileInfo(elsewhere).fileName(), u"setting.ini");
+    EXPECT_TRUE(elsewhere.endsWith(u"/Marlune/setting.ini")) << qPrintable(elsewhere);
 }
 
 } // namespace

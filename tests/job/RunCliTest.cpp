@@ -41,9 +41,12 @@ QString saveRunLabel(const QTemporaryDir& dir)
     return path;
 }
 
+// The printer on the network when the machine listens there: its reports then come over the
+// connection that carried the label, not over the status port.
 QStringList machinePorts(const SimulatedMachine& sim)
 {
-    return {QStringLiteral("--printer"), sim.printerPath(), QStringLiteral("--status"), sim.statusPath(),
+    const QString printer = sim.networkName().isEmpty() ? sim.printerPath() : sim.networkName();
+    return {QStringLiteral("--printer"), printer, QStringLiteral("--status"), sim.statusPath(),
             QStringLiteral("--cutter"), sim.cutterPath()};
 }
 
@@ -70,6 +73,13 @@ TEST(RunCli, PrintsALinePerLabelAndExitsByHowTheRunEnded)
          {QStringLiteral("--quantity"), QStringLiteral("3")}, 2, "label 1: counter 8\n", "（完成 1 张标签）"},
         {"cutter silent past the timeout", {QStringLiteral("--cutter-silent")},
          {QStringLiteral("--timeout"), QStringLiteral("0.5")}, 2, "", "0.5 秒内没有应答，已停止（完成 0 张标签）"},
+        {"printer on the network", {QStringLiteral("--tcp"), QStringLiteral("0")},
+         {QStringLiteral("--quantity"), QStringLiteral("2"), QStringLiteral("--timeout"), QStringLiteral("10")}, 0,
+         "label 1: counter 8\nlabel 2: counter 9\n", "run: tcp://127.0.0.1:"}, // awaits its report there
+        {"network printer drops the connection at label 2",
+         {QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--hangup-at"), QStringLiteral("2")},
+         {QStringLiteral("--quantity"), QStringLiteral("2"), QStringLiteral("--timeout"), QStringLiteral("10")}, 2,
+         "label 1: counter 8\n", "没有收到打印机的状态回传：打印机 127.0.0.1:"},
     };
     for (const auto& c : cases) {
         SimulatedMachine sim(QStringList{QStringLiteral("--print-ms"), QStringLiteral("20")} + c.machine);

@@ -92,7 +92,7 @@ TEST(ValuesCommand, ListsStoredOrRecordValuesAndFailsWithAReason)
           "1"},
          1, u"", u"none.xlsx: 文件不存在！"},
         {{"values", dir.filePath("none.xml")}, 1, u"", u"文件不存在！"},
-        {{"values", damaged}, 1, u"", u"reading stopped at object 5"},
+        {{"values", damaged}, 1, u"", u"读到第 5 个对象"},
         {{"values", garbage}, 1, u"", u"marlune-cli values: "},
         {{"values", label, "--workbook", book, "--sheet", sheet}, 1, u"",
          u"这几个选项要一起给出（用法：marlune-cli values LABEL.xml [--workbook BOOK --sheet SHEET --record K]）"},

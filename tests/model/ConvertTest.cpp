@@ -40,7 +40,7 @@ TEST(Convert, BadTextRaisesConversionErrorNamingTheText)
         strToInt(QStringLiteral("abc"));
         FAIL();
     } catch (const ConversionError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("'abc' is not a valid integer value"));
+        EXPECT_EQ(error.message(), QStringLiteral("“abc”不是有效的整数"));
     }
 }
 

@@ -1,9 +1,14 @@
 #include "support/CliRun.h"
+#include "support/SimulatedMachine.h"
 #include "support/TestApp.h"
+
+#include "ports/WaitPumping.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -66,4 +71,33 @@ TEST(PrintCli, FailuresExitNonZeroWithAReason)
     }
 }
 
+// The virtual machine listens on the loopback address; a closed port there refuses.
+TEST(PrintCli, PrintsToANetworkPrinterOrSaysWhyNot)
+{
+    const SourceTreeDirectory sourceTree;
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("printer.log"));
+    const QString sample = testing_support::sourcePath(QStringLiteral("examples/sample.xml"));
+    testing_support::SimulatedMachine sim({QStringLiteral("--tcp"), QStringLiteral("0"), QStringLiteral("--printer-log"), log});
+    ASSERT_TRUE(sim.networkName().startsWith(QStringLiteral("tcp://127.0.0.1:"))) << qPrintable(sim.networkName());
+    const auto print = runCli({QStringLiteral("print"), sample, QStringLiteral("--port"), sim.networkName()});
+    EXPECT_EQ(print.exitCode, 0) << print.err.constData();
+    QTimer look; // the log grows without an event of this process: look now and then
+    look.start(10);
+    waitPumping([&] { return testing_support::fileContent(log).endsWith("1|}"); }, QDeadlineTimer(30000));
+    EXPECT_TRUE(testing_support::fileContent(log).startsWith("{D")) << "the whole job, header first";
+    EXPECT_TRUE(testing_support::fileContent(log).endsWith("1|}"));
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString refusing = QStringLiteral("tcp://127.0.0.1:%1").arg(closed.serverPort());
+    closed.close();
+    const auto refused = runCli({QStringLiteral("print"), sample, QStringLiteral("--port"), refusing});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(QString::fromUtf8(refused.err).startsWith(
+        QStringLiteral("marlune-cli print: %1: 打开打印端口错误；打印机 127.0.0.1:").arg(refusing)))
+        << refused.err.constData();
+}
+
 } // namespace
+

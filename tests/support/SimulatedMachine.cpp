@@ -11,7 +11,9 @@ SimulatedMachine::SimulatedMachine(const QStringList& options)
     if (!m_process.waitForStarted())
         return;
     QStringList lines;
-    while (lines.size() < 3 && m_process.waitForReadyRead(5000)) {
+    const qsizetype expected = options.contains(QStringLiteral("--tcp")) ? 4 : 3;
+    // Generous: a loaded or sanitized build may take seconds to start; ready lines end the wait.
+    while (lines.size() < expected && m_process.waitForReadyRead(30000)) {
         while (m_process.canReadLine())
             lines << QString::fromUtf8(m_process.readLine()).trimmed();
     }
@@ -23,6 +25,8 @@ SimulatedMachine::SimulatedMachine(const QStringList& options)
             m_status = path;
         else if (line.startsWith(QStringLiteral("cutter=")))
             m_cutter = path;
+        else if (line.startsWith(QStringLiteral("network=")))
+            m_network = path;
     }
 }
 

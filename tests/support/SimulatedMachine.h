@@ -19,6 +19,8 @@ public:
     QString printerPath() const { return m_printer; }
     QString statusPath() const { return m_status; }
     QString cutterPath() const { return m_cutter; }
+    // The printer's network port name when started with --tcp, else empty.
+    QString networkName() const { return m_network; }
 
     QProcess& process() { return m_process; }
 
@@ -27,6 +29,7 @@ private:
     QString m_printer;
     QString m_status;
     QString m_cutter;
+    QString m_network;
 };
 
 } // namespace testing_support

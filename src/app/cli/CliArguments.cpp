@@ -25,11 +25,6 @@ bool isHelp(const QString& argument)
 
 } // namespace
 
-QString dashed(const QString& name)
-{
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
-
 std::optional<int> wholeNumberIn(const QString& text, int low, int high)
 {
     try {

@@ -55,8 +55,5 @@ private:
     bool m_helpAsked = false;
 };
 
-// "--output" for "output", "-o" for "o".
-QString dashed(const QString& name);
-
 // The whole number text stands for, from low to high, or nullopt.
 std::optional<int> wholeNumberIn(const QString& text, int low, int high);

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "app/ToolHelp.h"
+
 #include <QString>
 
 #include <span>
 
 class CliArguments;
 
-// One option of a command: its names ("o,output" is -o and --output; one letter is a short
-// name), the name of its value (null for a switch) and what it does. The description is a
-// source text of the CliText context, translated when shown.
-struct CliOption {
-    const char* names;
-    const char* valueName;
-    const char* description;
-};
+// An option of a command; its description is a source text of the CliText context.
+using CliOption = ToolOption;
 
 // One command of marlune-cli as its parser, its help and the manual pages read it: the table
 // in CliCommands.cpp is the one place its options and texts are written.
@@ -26,6 +22,8 @@ struct CliCommand {
     // Runs the command on the parsed arguments and returns its exit code; a failure raises
     // CliFailure.
     int (*run)(const CliArguments& arguments);
+    // A typical call, without the program's name, for the help and the manual page.
+    const char* example = nullptr;
 
     // "print LABEL.xml [-o FILE] …", as usage lines show it.
     QString synopsis() const;
@@ -42,6 +40,8 @@ std::span<const CliExitCode> cliExitCodes();
 const CliCommand* findCliCommand(const QString& name);
 // -h, --help: every command has it.
 const CliOption& cliHelpOption();
+// The options that come before the command: --language, --help, --version.
+std::span<const CliOption> cliProgramOptions();
 
 int runCut(const CliArguments& arguments);
 int runDump(const CliArguments& arguments);

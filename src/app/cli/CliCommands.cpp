@@ -8,9 +8,16 @@ namespace {
 
 // Options several commands share keep one name and one text everywhere.
 constexpr CliOption kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("CliText", "显示这个命令的帮助")};
+constexpr std::array kProgramOptions{
+    CliOption{"language", "LANG",
+              QT_TRANSLATE_NOOP("CliText", "界面语言：zh（中文，默认）、en（英文）或 system（跟随系统语言）；"
+                                           "不给出时用 setting.ini 中 [Interface] 的 Language")},
+    CliOption{"h,help", nullptr, QT_TRANSLATE_NOOP("CliText", "显示命令一览")},
+    CliOption{"version", nullptr, QT_TRANSLATE_NOOP("CliText", "显示版本")},
+};
 constexpr CliOption kQuantity{"quantity", "N",
                               QT_TRANSLATE_NOOP("CliText", "数量，1 到 9999，代替标签中存的数量")};
-constexpr CliOption kWorkbook{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "取记录的工作簿（.xls 或 .xlsx）")};
+constexpr CliOption kWorkbook{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "取记录的工作簿（.xls、.xlsx、.ods 或 .csv）")};
 constexpr CliOption kSheet{"sheet", "SHEET", QT_TRANSLATE_NOOP("CliText", "工作簿中的工作表")};
 constexpr CliOption kRecord{"record", "K",
                             QT_TRANSLATE_NOOP("CliText", "用第 K 条记录（从 1 数起）的值填写绑定到列的文本和条码；"
@@ -42,7 +49,8 @@ constexpr std::array kRenderOptions{
 constexpr std::array kPrintOptions{
     CliOption{"o,output", "FILE", QT_TRANSLATE_NOOP("CliText", "把打印机会收到的字节写入 FILE，不发送")},
     CliOption{"port,printer", "NAME",
-              QT_TRANSLATE_NOOP("CliText", "打印端口：lpt1、com3、设备路径或文件名（默认标签中存的打印端口）")},
+              QT_TRANSLATE_NOOP("CliText", "打印端口：lpt1、com3、tcp://主机:端口（不写端口时为 9100）、设备路径或文件名"
+                                           "（默认标签中存的打印端口）")},
     kQuantity,
     kWorkbook,
     kSheet,
@@ -74,11 +82,13 @@ constexpr std::array kCutOptions{
 };
 
 constexpr std::array kRunOptions{
-    CliOption{"printer", "NAME", QT_TRANSLATE_NOOP("CliText", "打印端口（默认标签中存的）")},
-    CliOption{"status", "NAME", QT_TRANSLATE_NOOP("CliText", "打印机回传状态的端口（默认标签中存的）")},
+    CliOption{"printer", "NAME", QT_TRANSLATE_NOOP("CliText", "打印端口，也可以是 tcp://主机:端口（默认标签中存的）")},
+    CliOption{"status", "NAME", QT_TRANSLATE_NOOP("CliText", "打印机回传状态的端口（默认标签中存的）；"
+                                                               "网络打印机从打印的连接回传，不用这个端口")},
     CliOption{"cutter", "NAME", QT_TRANSLATE_NOOP("CliText", "雕刻端口（默认标签中存的）")},
     kQuantity,
-    CliOption{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作簿；与 --sheet、--records 一起给出")},
+    CliOption{"workbook", "BOOK", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作簿（.xls、.xlsx、.ods 或 .csv）；"
+                                                               "与 --sheet、--records 一起给出")},
     CliOption{"sheet", "SHEET", QT_TRANSLATE_NOOP("CliText", "代替标签中存的工作表")},
     CliOption{"records", "RANGE",
               QT_TRANSLATE_NOOP("CliText", "逐条打印工作表中记录范围内的记录（如 \"1,3-5\"），每个数量一遍")},
@@ -98,54 +108,69 @@ constexpr std::array kValuesOptions{kWorkbook, kSheet, kRecord};
 
 const std::array kCommands{
     CliCommand{"dump", "LABEL.xml", "",
-               QT_TRANSLATE_NOOP("CliText", "把标签的设置和对象输出为一行 JSON。"), kNoOptions, runDump},
+               QT_TRANSLATE_NOOP("CliText", "把标签的设置和对象输出为一行 JSON。"), kNoOptions, runDump,
+               "dump examples/sample.xml"},
     CliCommand{"resave", "LABEL.xml", "-o OUT.xml",
                QT_TRANSLATE_NOOP("CliText", "读入标签，按程序保存的格式重新写出；只读入一部分的标签不写。"),
-               kResaveOptions, runResave},
+               kResaveOptions, runResave,
+               "resave examples/sample.xml -o copy.xml"},
     CliCommand{"render", "LABEL.xml",
                "-o OUT.png [--zoom fit|0.5|0.75|1|1.25|1.5|1.75|2|3|4|5] [--dpi N] [--area WxH] "
                "[--workbook BOOK --sheet SHEET --record K] [--no-marks]",
-               QT_TRANSLATE_NOOP("CliText", "按视图的样子把标签画成 PNG 图片。"), kRenderOptions, runRender},
+               QT_TRANSLATE_NOOP("CliText", "按视图的样子把标签画成 PNG 图片。"), kRenderOptions, runRender,
+               "render examples/sample.xml -o sample.png --zoom fit --no-marks"},
     CliCommand{"print", "LABEL.xml",
                "[-o FILE] [--port NAME] [--quantity N] [--workbook BOOK --sheet SHEET --record K] [--blank] [--save]",
                QT_TRANSLATE_NOOP("CliText", "执行一次标签打印作业：把打印机命令流写入文件，或发送到打印端口。"),
-               kPrintOptions, runPrint},
+               kPrintOptions, runPrint,
+               "print examples/sample.xml -o sample.prn --quantity 3"},
     CliCommand{"preview", "LABEL.xml", "-o OUT.png [--svg] [--workbook BOOK --sheet SHEET --record K]",
                QT_TRANSLATE_NOOP("CliText", "把打印作业和雕刻作业会发送的命令流读回来，画出打印机打出的标签"
                                             "（打印机分辨率，每点一位），上面画出刀路：下刀实线，抬刀空走虚线，"
                                             "起点画圈；--svg 只写出刀路。标准输出列出两台机器的设置命令；"
                                             "有画不出的命令时逐条写在标准错误上，图照样写出，退出码 2。"),
-               kPreviewOptions, runPreview},
+               kPreviewOptions, runPreview,
+               "preview examples/sample.xml -o preview.png"},
     CliCommand{"trace", "BITMAP", "",
                QT_TRANSLATE_NOOP("CliText", "输出从位图描出的雕刻轮廓，每行一个点 \"x,y\"（像素）。"), kNoOptions,
-               runTrace},
+               runTrace,
+               "trace examples/outline.bmp"},
     CliCommand{"import-dxf", "DRAWING.dxf", "-o LABEL.xml [--size WxH]",
                QT_TRANSLATE_NOOP("CliText", "把 DXF 图形的直线、圆弧、圆和椭圆作为雕刻对象导入一个新标签。"),
-               kImportDxfOptions, runImportDxf},
+               kImportDxfOptions, runImportDxf,
+               "import-dxf examples/die-line.dxf -o die-line.xml --size 80x50"},
     CliCommand{"cut", "LABEL.xml", "[-o FILE] [--port NAME] [--baud TEXT] [--feed] [--timeout SECONDS]",
                QT_TRANSLATE_NOOP("CliText", "按标签中存的雕刻设置雕刻一次，并等待雕刻机应答；"
                                             "-o 改为把雕刻命令流写入文件。"),
-               kCutOptions, runCut},
+               kCutOptions, runCut,
+               "cut examples/sample.xml --port com1 --timeout 30"},
     CliCommand{"run", "LABEL.xml",
                "[--printer NAME] [--status NAME] [--cutter NAME] [--quantity N] "
                "[--workbook BOOK --sheet SHEET] [--records RANGE] [--timed] [--timeout SECONDS] [--save]",
                QT_TRANSLATE_NOOP("CliText", "按标签中存的设置打印雕刻：每张标签打印后等打印机回传状态"
                                             "（--timed 时等固定延时），再雕刻并等雕刻机应答；"
                                             "每雕完一张输出一行 \"label K: counter C\"。Ctrl+C 在下一次等待时停止。"),
-               kRunOptions, runRun},
-    CliCommand{"sheets", "BOOK", "", QT_TRANSLATE_NOOP("CliText", "列出工作簿的工作表名，每行一个。"),
-               kNoOptions, runSheets},
+               kRunOptions, runRun,
+               "run examples/goods.xml --records 1-3 --printer lpt1 --status com1 --cutter com2"},
+    CliCommand{"sheets", "BOOK", "", QT_TRANSLATE_NOOP("CliText", "列出工作簿的工作表名，每行一个"
+                                                               "（.csv 文件只有一个工作表，名字是文件名去掉扩展名）。"),
+               kNoOptions, runSheets,
+               "sheets examples/goods.xlsx"},
     CliCommand{"fields", "BOOK SHEET", "", QT_TRANSLATE_NOOP("CliText", "列出工作表的列名，每行一个。"),
-               kNoOptions, runFields},
+               kNoOptions, runFields,
+               "fields examples/goods.xlsx 货品"},
     CliCommand{"records", "BOOK SHEET", "[--range R]",
                QT_TRANSLATE_NOOP("CliText", "输出工作表的记录：序号，然后各列的值，用制表符分隔。"),
-               kRecordsOptions, runRecords},
+               kRecordsOptions, runRecords,
+               "records examples/goods.xlsx 货品 --range 1-2"},
     CliCommand{"values", "LABEL.xml", "[--workbook BOOK --sheet SHEET --record K]",
                QT_TRANSLATE_NOOP("CliText", "输出每个打印对象发给打印机的值：序号、Type 和值，用制表符分隔"
                                             "（存的值，或第 K 条记录的值）。"),
-               kValuesOptions, runValues},
+               kValuesOptions, runValues,
+               "values examples/goods.xml --workbook examples/goods.xlsx --sheet 货品 --record 2"},
     CliCommand{"help", "[COMMAND]", "", QT_TRANSLATE_NOOP("CliText", "显示命令一览，或一个命令的帮助。"),
-               kNoOptions, runHelp},
+               kNoOptions, runHelp,
+               "help render"},
 };
 
 constexpr std::array kExitCodes{
@@ -189,4 +214,9 @@ const CliCommand* findCliCommand(const QString& name)
 const CliOption& cliHelpOption()
 {
     return kHelp;
+}
+
+std::span<const CliOption> cliProgramOptions()
+{
+    return kProgramOptions;
 }

@@ -6,36 +6,50 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("CliText", text);
-}
-
-// "-o, --output FILE"
-QString optionColumn(const CliOption& option)
-{
-    QStringList names = QString::fromLatin1(option.names).split(u',');
-    for (QString& name : names)
-        name = dashed(name);
-    QString column = names.join(QStringLiteral(", "));
-    if (option.valueName)
-        column += u' ' + QString::fromLatin1(option.valueName);
-    return column;
-}
 
 QString exitCodeTable()
 {
     QString text = CliText::tr("退出码：") + u'\n';
     for (const CliExitCode& row : cliExitCodes())
-        text += QStringLiteral("  %1  %2\n").arg(row.code, -3).arg(translated(row.meaning));
+        text += QStringLiteral("  %1  %2\n").arg(row.code, -3).arg(cliText(row.meaning));
     return text;
 }
 
+QString usage(const QStringList& lines)
+{
+    return usageBlock(CliText::tr("用法："), lines);
+}
+
 } // namespace
+
+QString cliText(const char* source)
+{
+    return QCoreApplication::translate("CliText", source);
+}
+
+QString cliDescription()
+{
+    return CliText::tr("不开窗口执行标签机的作业。");
+}
+
+QStringList cliUsageLines()
+{
+    return {QStringLiteral("marlune-cli [--language LANG] COMMAND [ARGUMENTS]"),
+            QStringLiteral("marlune-cli [--language LANG] COMMAND --help"),
+            QStringLiteral("marlune-cli [--language LANG] help [COMMAND]"),
+            QStringLiteral("marlune-cli --help | --version")};
+}
+
+QString cliFailureLineNote()
+{
+    return CliText::tr("出错时在 stderr 输出一行：marlune-cli COMMAND: 出错的文件、端口、工作表或选项: 原因");
+}
+
+QString cliExample(const CliCommand& command)
+{
+    return command.example ? QStringLiteral("marlune-cli ") + QString::fromUtf8(command.example) : QString();
+}
 
 CliFailure unknownCommand(const QString& name)
 {
@@ -44,16 +58,15 @@ CliFailure unknownCommand(const QString& name)
 
 QString programHelp()
 {
-    QString text = CliText::tr("用法：marlune-cli COMMAND [ARGUMENTS]\n"
-                               "      marlune-cli COMMAND --help 或 marlune-cli help COMMAND\n"
-                               "      marlune-cli --help | --version\n\n"
-                               "不开窗口执行标签机的作业。\n\n"
-                               "命令：\n");
+    QString text = usage(cliUsageLines()) + u'\n' + cliDescription() + QStringLiteral("\n\n") + CliText::tr("命令：")
+                   + u'\n';
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1\n      %2\n").arg(command.synopsis(), translated(command.summary));
-    text += u'\n'
-            + CliText::tr("出错时在 stderr 输出一行：marlune-cli COMMAND: 出错的文件、端口、工作表或选项: 原因") + QStringLiteral("\n\n");
-    return text + exitCodeTable();
+        text += QStringLiteral("  %1\n      %2\n").arg(command.synopsis(), cliText(command.summary));
+    QList<const CliOption*> options;
+    for (const CliOption& option : cliProgramOptions())
+        options.append(&option);
+    text += u'\n' + CliText::tr("选项：") + u'\n' + toolOptionList(options, "CliText");
+    return text + u'\n' + cliFailureLineNote() + QStringLiteral("\n\n") + exitCodeTable();
 }
 
 QString commandHelp(const CliCommand& command)
@@ -62,17 +75,10 @@ QString commandHelp(const CliCommand& command)
     for (const CliOption& option : command.options)
         options.append(&option);
     options.append(&cliHelpOption());
-    qsizetype width = 0;
-    for (const CliOption* option : options)
-        width = std::max(width, optionColumn(*option).size());
-
-    QString text = CliText::tr("用法：marlune-cli %1").arg(command.synopsis()) + QStringLiteral("\n\n")
-                   + translated(command.summary) + QStringLiteral("\n\n") + CliText::tr("选项：") + u'\n';
-    for (const CliOption* option : options) {
-        text += QStringLiteral("  %1  %2\n")
-                    .arg(optionColumn(*option), -int(width))
-                    .arg(translated(option->description));
-    }
+    QString text = usage({QStringLiteral("marlune-cli ") + command.synopsis()}) + u'\n' + cliText(command.summary)
+                   + QStringLiteral("\n\n") + CliText::tr("选项：") + u'\n' + toolOptionList(options, "CliText");
+    if (const QString example = cliExample(command); !example.isEmpty())
+        text += u'\n' + CliText::tr("示例：") + u'\n' + QStringLiteral("  ") + example + u'\n';
     return text + u'\n' + exitCodeTable();
 }
 

@@ -7,6 +7,7 @@
 #include "app/cli/CliWait.h"
 #include "job/JobRunner.h"
 #include "model/Convert.h"
+#include "ports/PortNames.h"
 
 #include <cstdio>
 
@@ -101,8 +102,12 @@ int runRun(const CliArguments& arguments)
         std::fflush(stdout);
         wait.restart();
     };
-    if (!arguments.isSet("timed"))
-        wait.announce(controls.printerControls.cmbPrintStatusPort, CliText::tr("等待打印机回传状态…"));
+    // A printer on the network reports over the connection that carried the label.
+    if (!arguments.isSet("timed")) {
+        const PrintControls& printer = controls.printerControls;
+        wait.announce(isNetworkPortName(printer.cmbPrintPort) ? printer.cmbPrintPort : printer.cmbPrintStatusPort,
+                      CliText::tr("等待打印机回传状态…"));
+    }
     wait.announce(controls.cutterControls.cmbCutPort, CliText::tr("等待雕刻机应答…"));
 
     const RunEnd end = runner.printAndCut();

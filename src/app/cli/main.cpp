@@ -1,7 +1,9 @@
 #include "app/HeadlessPlatform.h"
+#include "app/InterfaceLanguage.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliOutput.h"
+#include "app/cli/CliText.h"
 #include "model/FontSubstitutions.h"
 
 #include <QGuiApplication>
@@ -45,6 +47,22 @@ int runCommand(const CliCommand& command, const QStringList& arguments)
     return kExitNotStarted;
 }
 
+// Takes "--language NAME" (or "--language=NAME") from the front of the arguments: the
+// language is chosen before the command, so every text of the command speaks it. Raises
+// CliFailure when the name is missing.
+QString takeLanguage(QStringList& arguments)
+{
+    const QString option = QStringLiteral("--language");
+    if (arguments.isEmpty() || !(arguments[0] == option || arguments[0].startsWith(option + u'=')))
+        return {};
+    const qsizetype taken = arguments[0] == option ? 2 : 1;
+    const QString name = languageArgument(arguments.mid(0, taken));
+    if (name.isEmpty() || arguments.size() < taken)
+        throw CliFailure{kExitNotStarted, option, CliText::tr("缺少值")};
+    arguments.remove(0, taken);
+    return name;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -55,6 +73,15 @@ int main(int argc, char* argv[])
     CliMessages::instance();
 
     QStringList arguments = app.arguments().mid(1);
+    QString language;
+    try {
+        language = takeLanguage(arguments);
+    } catch (const CliFailure& failure) {
+        writeCommandLine(QString(), failure.subject, failure.reason);
+        return failure.exitCode;
+    }
+    if (!startInChosenLanguage(app, language, "marlune-cli"))
+        return kExitNotStarted;
     if (arguments.isEmpty()) {
         writeStderr(programHelp());
         return kExitNotStarted;

@@ -1,3 +1,4 @@
+#include "app/InterfaceLanguage.h"
 #include "dialogs/FileChooserDialog.h"
 #include "dialogs/FrameworkTranslation.h"
 #include "dialogs/MessageDialog.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -15,17 +17,28 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlune"));
     QApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
+    // The desktop's menu entry and its icon: the task bar shows the same icon as the menu.
+    QGuiApplication::setDesktopFileName(QStringLiteral("marlune"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("marlune"), QIcon(QStringLiteral(":/icons/marlune.png"))));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Design, print and die-cut labels."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("label"), QStringLiteral("Label file to open."));
-    parser.process(app);
-
-    if (!installFrameworkTranslation(app))
+    const std::optional<InterfaceLanguage> language =
+        startInChosenLanguage(app, languageArgument(app.arguments().mid(1)), "marlune");
+    if (!language)
+        return 1;
+    // In English the framework's own texts (standard buttons, file dialogs) are English already.
+    if (*language == InterfaceLanguage::Chinese && !installFrameworkTranslation(app))
         qWarning("Qt's Chinese translation is not installed (qt6-translations-l10n): "
                  "standard buttons and file dialogs show English texts.");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QApplication::translate("main", "设计标签，打印并雕刻。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("language"),
+                      QApplication::translate("main", "界面语言：zh（中文，默认）、en（英文）或 system（跟随系统语言）"),
+                      QStringLiteral("LANG")});
+    parser.addPositionalArgument(QStringLiteral("label"), QApplication::translate("main", "要打开的标签文件。"));
+    parser.process(app);
+
 
     installFontSubstitutions();
     DialogMessageService messages;
