@@ -108,9 +108,7 @@ void fillEditedBox(BoxForm& form, const Tshape& shape)
     form.top = millimetreText(shape.printTop);
     form.width = millimetreText(static_cast<double>(shape.printRight) - shape.printLeft);
     form.height = millimetreText(static_cast<double>(shape.printBottom) - shape.printTop);
-    form.copies = {.columns = QStringLiteral("1"), .rows = QStringLiteral("1"), .columnGap = QStringLiteral("0"),
-                   .rowGap = QStringLiteral("0"), .countsEnabled = false, .columnGapEnabled = false,
-                   .rowGapEnabled = false};
+    form.copies = singleCopy();
 }
 
 void writeEditedBox(const BoxForm& form, Tshape& shape, const Tobject& document)

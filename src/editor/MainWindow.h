@@ -180,6 +180,7 @@ private:
     // in MainWindowEdit.cpp.
     template <typename Dialog, typename Fill, typename Write>
     void editObject(Fill fill, Write write);
+    void editSelectedTexts();
     Tobject m_document;
     PointerTool m_pointer{m_document};
     LabelFileSession m_files;

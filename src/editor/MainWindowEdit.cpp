@@ -3,11 +3,17 @@
 // back as one change that can be undone.
 #include "dialogs/CutBoxDialogs.h"
 #include "dialogs/CutLineRectDialog.h"
+#include "dialogs/EditStringDialog.h"
 #include "dialogs/LineDialogs.h"
+#include "dialogs/MatrixCodeDialogs.h"
 #include "dialogs/ObjectDialogs.h"
 #include "dialogs/ObjectEdit.h"
+#include "dialogs/PrintBarDialog.h"
 #include "dialogs/PrintBoxDialogs.h"
+#include "dialogs/PrintObjectEdits.h"
+#include "dialogs/PrintStringDialog.h"
 #include "dialogs/RoundRectForms.h"
+#include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
 
 template <typename Dialog, typename Fill, typename Write>
@@ -25,10 +31,32 @@ void TfrmMain::editObject(Fill fill, Write write)
         redraw(true);
 }
 
+// Several texts selected and nothing else: one font for all of them.
+void TfrmMain::editSelectedTexts()
+{
+    auto* dialog = m_objectDialogs ? m_objectDialogs->find<TfrmEditString>() : nullptr;
+    if (!dialog)
+        return;
+    const auto fill = [this](EditStringForm& form) { fillEditStringForm(form, m_document); };
+    const auto apply = [this](const EditStringForm& form) {
+        applyEditString(form, m_document, m_view->surface()->image());
+    };
+    if (runObjectDialog(*dialog, fill, apply))
+        redraw(true);
+}
+
 void TfrmMain::actionEditObjectExecute()
 {
     if (!m_document.isIndex(m_document.current))
         return;
+    if (m_document.AllSelectedAreTexts()) {
+        editSelectedTexts();
+        return;
+    }
+    // Texts are measured on the label surface, in the font the view draws them with.
+    const auto writeText = [this](const PrintStringForm& form, Tshape& shape, const Tobject& document) {
+        writePrintStringEdit(form, shape, document, m_view->surface()->image());
+    };
     switch (m_document.objects[m_document.current].kind()) {
     case ShapeKind::CutRect:
         editObject<TfrmCutRect>(fillCutRectEdit, writeCutRectEdit);
@@ -60,7 +88,22 @@ void TfrmMain::actionEditObjectExecute()
     case ShapeKind::PrintImage:
         editObject<TfrmPrintImage>(fillPictureEdit, writePictureEdit);
         break;
-    default:
+    case ShapeKind::PrintString:
+        editObject<TfrmPrintString>(fillPrintStringEdit, writeText);
+        break;
+    case ShapeKind::PrintBar:
+        editObject<TfrmPrintBar>(fillPrintBarEdit, writePrintBarEdit);
+        break;
+    case ShapeKind::PrintQRBar:
+        editObject<TfrmPrintQRBar>(fillPrintQRBarEdit, writePrintQRBarEdit);
+        break;
+    case ShapeKind::PrintDataMatrix:
+        editObject<TfrmPrintDataMatrix>(fillPrintDataMatrixEdit, writePrintDataMatrixEdit);
+        break;
+    case ShapeKind::PrintPdf417Bar:
+        editObject<TfrmPrintPdf417Bar>(fillPrintPdf417BarEdit, writePrintPdf417BarEdit);
+        break;
+    case ShapeKind::None:
         break;
     }
 }
