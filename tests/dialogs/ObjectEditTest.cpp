@@ -5,6 +5,7 @@
 #include "dialogs/RoundRectForms.h"
 #include "model/ConversionError.h"
 #include "model/Tobject.h"
+#include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -21,19 +22,11 @@ Tobject halfScale()
     return document;
 }
 
-Tshape boxed(ShapeKind kind, int left, int top, int right, int bottom)
-{
-    Tshape shape = makeShape(kind);
-    shape.printLeft = left;
-    shape.printTop = top;
-    shape.printRight = right;
-    shape.printBottom = bottom;
-    return shape;
-}
+using testing_support::placedShape;
 
 Tshape roundRect()
 {
-    Tshape shape = boxed(ShapeKind::CutRoundRect, 100, 100, 400, 300);
+    Tshape shape = placedShape(ShapeKind::CutRoundRect, 100, 100, 400, 300);
     shape.printR = 20;
     shape.gapPos = 1;
     shape.gapDistance = 50;
@@ -97,19 +90,19 @@ TEST(ObjectEdit, EachKindWritesBackItsFieldAndBothBoxes)
         std::function<void(Tshape&, const Tobject&)> edit;
         std::function<void(Tshape&)> expect; // applied to before
     } rows[] = {
-        {"circle: the far edge from the unrounded sum", boxed(ShapeKind::CutCircle, 100, 200, 450, 600),
+        {"circle: the far edge from the unrounded sum", placedShape(ShapeKind::CutCircle, 100, 200, 450, 600),
          editing<BoxForm>(fillEditedBox, [](BoxForm& f) { f.left = "10.05"; f.width = "20.05"; }, writeEditedBox),
          [](Tshape& s) { s.printRight = 301; setPixels(s, 50, 100, 151, 300); }},
-        {"cut rectangle", boxed(ShapeKind::CutRect, 100, 200, 450, 600),
+        {"cut rectangle", placedShape(ShapeKind::CutRect, 100, 200, 450, 600),
          editing<RoundedBoxForm>(fillCutRectEdit, [](RoundedBoxForm& f) { f.box.left = "12.5"; }, writeCutRectEdit),
          [](Tshape& s) { s.printLeft = 125; s.printRight = 475; setPixels(s, 63, 100, 238, 300); }},
-        {"half circle radius", boxed(ShapeKind::CutHalfCircle, 100, 200, 450, 600),
+        {"half circle radius", placedShape(ShapeKind::CutHalfCircle, 100, 200, 450, 600),
          editing<RoundedBoxForm>(fillCutHalfCircleEdit, [](RoundedBoxForm& f) { f.radius = "3.3"; }, writeCutHalfCircleEdit),
          [](Tshape& s) { s.printR = 33; s.R = 17; setPixels(s, 50, 100, 225, 300); }},
-        {"picture", boxed(ShapeKind::PrintImage, 100, 200, 450, 600),
+        {"picture", placedShape(ShapeKind::PrintImage, 100, 200, 450, 600),
          editing<PictureBoxForm>(fillPictureEdit, [](PictureBoxForm& f) { f.fileName = "b.bmp"; }, writePictureEdit),
          [](Tshape& s) { s.fileName = "b.bmp"; setPixels(s, 50, 100, 225, 300); }},
-        {"printed rectangle made solid", boxed(ShapeKind::PrintRect, 100, 200, 450, 600),
+        {"printed rectangle made solid", placedShape(ShapeKind::PrintRect, 100, 200, 450, 600),
          editing<PrintRectForm>(fillPrintRectEdit, [](PrintRectForm& f) { f.lineWidth = "0.5"; f.solid = true; }, writePrintRectEdit),
          [](Tshape& s) { s.printLineWidth = s.lineWidth = 5; s.isSolid = 1; setPixels(s, 50, 100, 225, 300); }},
         {"rounded rectangle: the joint to the top side", roundRect(),
@@ -133,7 +126,7 @@ TEST(ObjectEdit, EachKindWritesBackItsFieldAndBothBoxes)
              s.printRight = s.printBottom = 200;
              setPixels(s, 50, 50, 100, 100);
          }},
-        {"printed line: the end moved up", [] { Tshape s = boxed(ShapeKind::PrintLine, 100, 100, 300, 200); s.lineWidth = 3; return s; }(),
+        {"printed line: the end moved up", [] { Tshape s = placedShape(ShapeKind::PrintLine, 100, 100, 300, 200); s.lineWidth = 3; return s; }(),
          editing<PrintLineForm>(fillPrintLineEdit, [](PrintLineForm& f) { f.endY = "5"; }, writePrintLineEdit),
          [](Tshape& s) { s.printTop = 50; s.printBottom = 100; s.direction = 3; setPixels(s, 50, 25, 150, 50); }},
     };
@@ -190,7 +183,7 @@ TEST(ObjectEdit, DialogsShowTheRecordInTheirFormats)
             return QStringList{f.startX, f.startY, f.endX, f.endY, f.lineWidth}.join(u' ');
         }
     };
-    Tshape line = boxed(ShapeKind::PrintLine, 100, 100, 300, 225);
+    Tshape line = placedShape(ShapeKind::PrintLine, 100, 100, 300, 225);
     line.direction = 1; // from top-right to bottom-left
     line.lineWidth = 3;
     Tshape joint = roundRect();
@@ -200,7 +193,7 @@ TEST(ObjectEdit, DialogsShowTheRecordInTheirFormats)
         QString text;
         const char* expected;
     } rows[] = {
-        {"box", shown(fillEditedBox, boxed(ShapeKind::CutCircle, 25, 1300, 1325, 1305), BoxFields{}),
+        {"box", shown(fillEditedBox, placedShape(ShapeKind::CutCircle, 25, 1300, 1325, 1305), BoxFields{}),
          "2.5 130 130 0.5 1 0 counts off"},
         {"arc", shown(fillCutArcEdit, arc(), ArcFields{}), "20.0000 8.0000 0.0000 90.0000"},
         {"round rectangle", shown(fillCutRoundRectEdit, joint, RoundRectFields{}), "30 2 5.00 33.33"},
@@ -217,9 +210,9 @@ TEST(ObjectEdit, AFieldThatIsNoNumberChangesNothing)
         Tshape before;
         std::function<void(Tshape&, const Tobject&)> edit;
     } rows[] = {
-        {"box width", boxed(ShapeKind::CutCircle, 100, 200, 450, 600),
+        {"box width", placedShape(ShapeKind::CutCircle, 100, 200, 450, 600),
          editing<BoxForm>(fillEditedBox, [](BoxForm& f) { f.left = "5"; f.width = "1o"; }, writeEditedBox)},
-        {"half circle radius", boxed(ShapeKind::CutHalfCircle, 100, 200, 450, 600),
+        {"half circle radius", placedShape(ShapeKind::CutHalfCircle, 100, 200, 450, 600),
          editing<RoundedBoxForm>(fillCutHalfCircleEdit, [](RoundedBoxForm& f) { f.box.left = "5"; f.radius = "r"; }, writeCutHalfCircleEdit)},
         {"line end", backLine(),
          editing<CutLineForm>(fillCutLineEdit, [](CutLineForm& f) { f.startX = "5"; f.endY = ""; }, writeCutLineEdit)},
