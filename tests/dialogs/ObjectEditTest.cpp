@@ -222,12 +222,12 @@ TEST(ObjectEdit, AFieldThatIsNoNumberChangesNothing)
     for (const auto& row : rows) {
         Tobject document = halfScale();
         document.objects = {row.before};
-        document.undoList = {makeShape(ShapeKind::CutLine)};
+        document.undoList = {makeShape(ShapeKind::CutLine), makeShape(ShapeKind::CutLine)};
         document.undoAvailable = true;
         EXPECT_THROW(commitEdit(document, 0, [&](Tshape& shape) { row.edit(shape, document); }), ConversionError)
             << row.name;
         EXPECT_EQ(document.objects[0], row.before) << row.name;
-        EXPECT_EQ(document.undoList.size(), 1) << row.name << ": the previous undo point stays";
+        EXPECT_EQ(document.undoList.size(), 2) << row.name << ": the previous undo point stays";
         EXPECT_FALSE(document.modified) << row.name;
     }
 }
