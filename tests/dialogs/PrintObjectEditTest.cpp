@@ -134,7 +134,7 @@ TEST(PrintObjectEdit, EachKindComesBackAsItsCreateCommandWouldMakeIt)
     const Row rows[] = {
         row<PrintStringForm>("text", text(), [](PrintStringForm& f) { f.str = QStringLiteral("ABC"); },
                              fillPrintStringEdit, writeText, createdText),
-        row<PrintBarForm>("barcode height", bar(), [](PrintBarForm& f) { f.barHeight = QStringLiteral("15"); },
+        row<PrintBarForm>("barcode value", bar(), [](PrintBarForm& f) { f.barValue = QStringLiteral("210987654321"); },
                           fillPrintBarEdit, writePrintBarEdit, [](const PrintBarForm& f) { return created(f, addPrintBar); }),
         row<PrintQRBarForm>("QR value", qr, [](PrintQRBarForm& f) { f.barValue = QStringLiteral("a longer value"); },
                             fillPrintQRBarEdit, writePrintQRBarEdit,
