@@ -116,7 +116,7 @@ void TfrmMain::showLabelSetUp()
     const LabelSettings& settings = labelSettings();
     m_view->resizeSurface(labelImageSize(settings.Width, settings.Height, m_dpi, zoom()));
     sizeRulersToSurface();
-    m_toolWindow->objectList()->clear();
+    showObjectList(ObjectListContent{});
 }
 
 float TfrmMain::FitZoom(int width, int height)
