@@ -1580,6 +1580,17 @@
     </message>
 </context>
 <context>
+    <name>ObjectListPanel</name>
+    <message>
+        <source>序</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
     <name>PictureBoxDialog</name>
     <message>
         <source>选择文件</source>
@@ -2475,6 +2486,29 @@
     <message>
         <source>请先选择表！</source>
         <translation>Choose a sheet first!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEditString</name>
+    <message>
+        <source>修改字体</source>
+        <translation>Change font</translation>
+    </message>
+    <message>
+        <source>字间距:</source>
+        <translation>Character gap:</translation>
+    </message>
+    <message>
+        <source>毫米</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>方  向:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>字间距必须输入数值！</source>
+        <translation>The character gap must be a number!</translation>
     </message>
 </context>
 <context>
@@ -3621,14 +3655,6 @@
     <message>
         <source>按标签对齐</source>
         <translation>To the label</translation>
-    </message>
-    <message>
-        <source>序</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>类型</source>
-        <translation>Type</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "dialogs/ObjectFormText.h"
 #include "model/ConversionError.h"
 #include "model/Convert.h"
+#include "model/NumberFormat.h"
+#include "model/Tobject.h"
 
 BoxValues boxValues(const BoxForm& form)
 {
@@ -98,6 +100,31 @@ QString boxProblem(const BoxValues& box, FitEdge fit, int labelWidth, int labelH
     if (problem.isEmpty())
         problem = fitProblem(box, fit, labelWidth, labelHeight);
     return problem;
+}
+
+void fillEditedBox(BoxForm& form, const Tshape& shape)
+{
+    form.left = millimetreText(shape.printLeft);
+    form.top = millimetreText(shape.printTop);
+    form.width = millimetreText(static_cast<double>(shape.printRight) - shape.printLeft);
+    form.height = millimetreText(static_cast<double>(shape.printBottom) - shape.printTop);
+    form.copies = singleCopy();
+}
+
+void writeEditedBox(const BoxForm& form, Tshape& shape, const Tobject& document)
+{
+    const int left = tenthsOfMillimetre(form.left);
+    const int top = tenthsOfMillimetre(form.top);
+    const int right = truncToInt(doubleTenthsOfMillimetre(form.left) + doubleTenthsOfMillimetre(form.width));
+    const int bottom = truncToInt(doubleTenthsOfMillimetre(form.top) + doubleTenthsOfMillimetre(form.height));
+    shape.printLeft = left;
+    shape.printTop = top;
+    shape.printRight = right;
+    shape.printBottom = bottom;
+    shape.Left = document.ToPixels(left);
+    shape.Top = document.ToPixels(top);
+    shape.Right = document.ToPixels(right);
+    shape.Bottom = document.ToPixels(bottom);
 }
 
 QString wrongDataMessage()

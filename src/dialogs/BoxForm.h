@@ -7,6 +7,9 @@
 #include <functional>
 #include <optional>
 
+class Tobject;
+struct Tshape;
+
 // A box placed on the label, and its copies, as the operator typed them: millimetres for
 // the position, the size and the gaps between neighbouring copies, whole counts.
 struct BoxForm {
@@ -59,6 +62,14 @@ QString boxFieldsProblem(double left, double top, double width, double height, d
 QString radiusProblem(int radius, int width, int height);
 // Whether the copies fit the label.
 QString fitProblem(const BoxValues& box, FitEdge fit, int labelWidth, int labelHeight);
+
+// The edit of an object placed as a box. Its dialog shows the model box in millimetres and
+// one copy, the counts and the gaps disabled; the create commands' presets enable them again.
+void fillEditedBox(BoxForm& form, const Tshape& shape);
+// Writes both boxes back: the position truncated to tenths of a millimetre, the far edges
+// from the unrounded sums of position and size, so that a size does not lose a tenth to
+// truncating twice. Raises ConversionError for a field that is no number.
+void writeEditedBox(const BoxForm& form, Tshape& shape, const Tobject& document);
 
 // "请输入正确的数据！": a field that is not a number.
 QString wrongDataMessage();

@@ -2,6 +2,7 @@
 
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
+#include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
 #include <QCoreApplication>
@@ -84,4 +85,43 @@ void addCutImages(const PictureBoxForm& form, Tobject& document)
 QString cutRectProblem(const RoundedBoxForm& form, const LabelSettings& label)
 {
     return roundedBoxProblem(form, FitEdge::PastEdge, label);
+}
+
+void fillCutRectEdit(RoundedBoxForm& form, const Tshape& shape)
+{
+    fillEditedBox(form.box, shape);
+    form.radius = QStringLiteral("0");
+    form.radiusEnabled = false;
+}
+
+void writeCutRectEdit(const RoundedBoxForm& form, Tshape& shape, const Tobject& document)
+{
+    writeEditedBox(form.box, shape, document);
+}
+
+void fillCutHalfCircleEdit(RoundedBoxForm& form, const Tshape& shape)
+{
+    fillEditedBox(form.box, shape);
+    form.radius = millimetreText(shape.printR);
+    form.radiusEnabled = true;
+}
+
+void writeCutHalfCircleEdit(const RoundedBoxForm& form, Tshape& shape, const Tobject& document)
+{
+    const int radius = tenthsOfMillimetre(form.radius);
+    writeEditedBox(form.box, shape, document);
+    shape.printR = radius;
+    shape.R = document.ToPixels(radius);
+}
+
+void fillPictureEdit(PictureBoxForm& form, const Tshape& shape)
+{
+    fillEditedBox(form.box, shape);
+    form.fileName = shape.fileName;
+}
+
+void writePictureEdit(const PictureBoxForm& form, Tshape& shape, const Tobject& document)
+{
+    writeEditedBox(form.box, shape, document);
+    shape.fileName = form.fileName;
 }

@@ -43,5 +43,17 @@ void addCutImages(const PictureBoxForm& form, Tobject& document);
 // end on the label's edge.
 QString cutRectProblem(const RoundedBoxForm& form, const LabelSettings& label);
 
+// Their edits: each fills the dialog from the object and writes the confirmed fields back
+// into the record, raising ConversionError before the record changes when a field is no
+// number. A circle is its box alone.
+// A cut rectangle shows a radius of 0 that cannot be changed.
+void fillCutRectEdit(RoundedBoxForm& form, const Tshape& shape);
+void writeCutRectEdit(const RoundedBoxForm& form, Tshape& shape, const Tobject& document);
+void fillCutHalfCircleEdit(RoundedBoxForm& form, const Tshape& shape);
+void writeCutHalfCircleEdit(const RoundedBoxForm& form, Tshape& shape, const Tobject& document);
+// A cut or printed picture: its box and its bitmap.
+void fillPictureEdit(PictureBoxForm& form, const Tshape& shape);
+void writePictureEdit(const PictureBoxForm& form, Tshape& shape, const Tobject& document);
+
 // "文件名不能为空！"
 QString emptyFileNameMessage();

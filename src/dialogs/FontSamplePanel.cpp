@@ -74,6 +74,11 @@ void FontSamplePanel::showSample(const FontSample& sample)
     followSample();
 }
 
+void FontSamplePanel::setSampleText(const QString& text)
+{
+    m_panel->setText(text.isEmpty() ? tr("字体示例") : text);
+}
+
 void FontSamplePanel::refillFontNames()
 {
     const QString shown = m_name->currentText();

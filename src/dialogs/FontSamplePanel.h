@@ -19,6 +19,8 @@ public:
 
     void showSample(const FontSample& sample);
     FontSample sample() const { return m_sample; }
+    // The text the sample shows in its font; an empty text shows "字体示例".
+    void setSampleText(const QString& text);
     // The faces of the screen, read again each time the dialog shows; the face shown stays.
     void refillFontNames();
 

@@ -29,11 +29,6 @@ Background backgroundOf(const LabelSetupForm& form)
 
 } // namespace
 
-QString millimetreText(int tenths)
-{
-    return floatToStr(tenths * 0.1);
-}
-
 void fillLabelSetupForm(LabelSetupForm& form, const LabelSettings& settings)
 {
     form.width = millimetreText(settings.Width);

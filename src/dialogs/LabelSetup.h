@@ -30,9 +30,6 @@ struct LabelSize {
     friend bool operator==(const LabelSize&, const LabelSize&) = default;
 };
 
-// Tenths of a millimetre as the size fields show them: "130" for 1300, "130.5" for 1305.
-QString millimetreText(int tenths);
-
 // Loads the form from the label settings. Without a background the file name is emptied
 // and the four placement fields keep their last text.
 void fillLabelSetupForm(LabelSetupForm& form, const LabelSettings& settings);

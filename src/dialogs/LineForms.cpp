@@ -5,19 +5,13 @@
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
+#include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
-
-// A coordinate with one decimal; a value that rounds to zero shows as "0.0", never "-0.0".
-QString oneDecimal(double value)
-{
-    const QString text = QString::asprintf("%.1f", value);
-    return text == QStringLiteral("-0.0") ? QStringLiteral("0.0") : text;
-}
 
 struct CutLineValues {
     float startX, startY, endX, endY;
@@ -77,8 +71,8 @@ void placeEndByPolar(CutLineForm& form)
         const double startY = strToFloat(form.startY);
         const double length = strToFloat(form.length);
         const double angle = strToFloat(form.angle) * std::numbers::pi / 180;
-        form.endX = oneDecimal(startX + length * std::cos(angle));
-        form.endY = oneDecimal(startY + length * std::sin(angle));
+        form.endX = fixedDecimals(startX + length * std::cos(angle), 1);
+        form.endY = fixedDecimals(startY + length * std::sin(angle), 1);
     } catch (const ConversionError&) {
     }
 }
@@ -97,6 +91,30 @@ void addCutLine(const CutLineForm& form, Tobject& document)
     document.TakeSnapshot();
     document.AddCutLine(line.startX, line.startY, line.endX, line.endY, form.startDown ? 1 : 0,
                         form.endUp ? 1 : 0, form.delay ? 1 : 0);
+}
+
+void fillCutLineEdit(CutLineForm& form, const Tshape& shape)
+{
+    form.startX = fixedDecimals(shape.startX / 10.0, 4);
+    form.startY = fixedDecimals(shape.startY / 10.0, 4);
+    form.endX = fixedDecimals(shape.endX / 10.0, 4);
+    form.endY = fixedDecimals(shape.endY / 10.0, 4);
+    form.startDown = shape.startDown != 0;
+    form.endUp = shape.endUp != 0;
+    form.delay = shape.Delay != 0;
+}
+
+void writeCutLineEdit(const CutLineForm& form, Tshape& shape, const Tobject& document)
+{
+    const CutLineValues line = cutLineValues(form);
+    shape.startX = line.startX;
+    shape.startY = line.startY;
+    shape.endX = line.endX;
+    shape.endY = line.endY;
+    shape.startDown = form.startDown ? 1 : 0;
+    shape.endUp = form.endUp ? 1 : 0;
+    shape.Delay = form.delay ? 1 : 0;
+    document.setCutLineBoxes(shape);
 }
 
 void presetPrintLine(PrintLineForm& form)
@@ -132,6 +150,26 @@ void addPrintLine(const PrintLineForm& form, Tobject& document)
     document.AddPrintLine(line.x1, line.y1, line.x2, line.y2, tenthsOfMillimetre(form.lineWidth));
 }
 
+void fillPrintLineEdit(PrintLineForm& form, const Tshape& shape)
+{
+    // The start corner: 0 top-left, 1 top-right, 2 bottom-right, 3 bottom-left.
+    const int direction = shape.direction;
+    const bool startsRight = direction == 1 || direction == 2;
+    const bool startsBottom = direction == 2 || direction == 3;
+    form.startX = millimetreText(startsRight ? shape.printRight : shape.printLeft);
+    form.endX = millimetreText(startsRight ? shape.printLeft : shape.printRight);
+    form.startY = millimetreText(startsBottom ? shape.printBottom : shape.printTop);
+    form.endY = millimetreText(startsBottom ? shape.printTop : shape.printBottom);
+    form.lineWidth = millimetreText(shape.lineWidth);
+}
+
+void writePrintLineEdit(const PrintLineForm& form, Tshape& shape, const Tobject& document)
+{
+    const PrintLineValues line = printLineValues(form);
+    shape.lineWidth = tenthsOfMillimetre(form.lineWidth);
+    document.setPrintLineEnds(shape, line.x1, line.y1, line.x2, line.y2);
+}
+
 QString cutArcProblem(const CutArcForm& form)
 {
     return problemOrWrongData([&]() -> QString {
@@ -148,4 +186,30 @@ void addCutArc(const CutArcForm& form, Tobject& document)
     document.TakeSnapshot();
     document.AddCutArc(arc.centerX, arc.centerY, arc.radius, arc.startAngle, arc.endAngle,
                        form.startDown ? 1 : 0, form.endUp ? 1 : 0, form.direction);
+}
+
+void fillCutArcEdit(CutArcForm& form, const Tshape& shape)
+{
+    form.centerX = fixedDecimals(shape.CenterX / 10, 4);
+    form.centerY = fixedDecimals(shape.CenterY / 10, 4);
+    form.radius = fixedDecimals(shape.Radiu / 10, 4);
+    form.startAngle = fixedDecimals(shape.SAngle, 4);
+    form.endAngle = fixedDecimals(shape.EAngle, 4);
+    form.direction = shape.direction == 1 ? 1 : 0;
+    form.startDown = shape.startDown != 0;
+    form.endUp = shape.endUp != 0;
+}
+
+void writeCutArcEdit(const CutArcForm& form, Tshape& shape, const Tobject& document)
+{
+    const CutArcValues arc = cutArcValues(form);
+    shape.CenterX = arc.centerX;
+    shape.CenterY = arc.centerY;
+    shape.Radiu = arc.radius;
+    shape.SAngle = arc.startAngle;
+    shape.EAngle = arc.endAngle;
+    shape.startDown = form.startDown ? 1 : 0;
+    shape.endUp = form.endUp ? 1 : 0;
+    shape.direction = form.direction;
+    document.setArcBoxes(shape);
 }

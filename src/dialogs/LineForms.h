@@ -3,6 +3,7 @@
 #include <QString>
 
 class Tobject;
+struct Tshape;
 struct LabelSettings;
 
 // The objects placed by their ends or their centre: cut lines, printed lines and cut arcs.
@@ -31,6 +32,11 @@ QString cutLineProblem(const CutLineForm& form);
 // Takes the undo snapshot and adds the line selected.
 void addCutLine(const CutLineForm& form, Tobject& document);
 
+// Its edit: the ends with four decimals (length and angle keep theirs), the three boxes;
+// the confirmed ends rebuild the boxes and the start corner.
+void fillCutLineEdit(CutLineForm& form, const Tshape& shape);
+void writeCutLineEdit(const CutLineForm& form, Tshape& shape, const Tobject& document);
+
 struct PrintLineForm {
     QString startX = QStringLiteral("0");
     QString startY = QStringLiteral("0");
@@ -44,6 +50,11 @@ void presetPrintLine(PrintLineForm& form);
 // Both ends on the label, edges included; a line 0.1 to 0.9 mm wide.
 QString printLineProblem(const PrintLineForm& form, const LabelSettings& label);
 void addPrintLine(const PrintLineForm& form, Tobject& document);
+
+// Its edit: the ends from the model box by the start corner; the confirmed ends rebuild
+// the boxes and the start corner.
+void fillPrintLineEdit(PrintLineForm& form, const Tshape& shape);
+void writePrintLineEdit(const PrintLineForm& form, Tshape& shape, const Tobject& document);
 
 struct CutArcForm {
     QString centerX = QStringLiteral("10");  // txtCenterX, millimetres
@@ -60,3 +71,7 @@ struct CutArcForm {
 QString cutArcProblem(const CutArcForm& form);
 // Takes the undo snapshot and adds the arc selected.
 void addCutArc(const CutArcForm& form, Tobject& document);
+// Its edit: centre and radius in millimetres, the angles in degrees, all with four
+// decimals; the confirmed arc gets both boxes anew.
+void fillCutArcEdit(CutArcForm& form, const Tshape& shape);
+void writeCutArcEdit(const CutArcForm& form, Tshape& shape, const Tobject& document);

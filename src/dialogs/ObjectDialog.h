@@ -81,18 +81,19 @@ private:
     QLineEdit* m_rowGap = nullptr;
 };
 
-// One create command on its dialog, in the order the operator sees it: the preset changes
-// the values the dialog kept, the dialog shows them modally, and on OK add converts what
-// the dialog holds and adds the objects. Returns whether anything was added, so that the
-// window redraws. The dialog gives `Form form() const` and `showForm(const Form&)`.
-template <typename Dialog, typename Preset, typename Add>
-bool createThroughDialog(Dialog& dialog, Preset preset, Add add)
+// One create or edit command on its object dialog, in the order the operator sees it: the
+// preset changes the values the dialog kept (or fills them from the object edited), the
+// dialog shows them modally, and on OK apply converts what the dialog holds and changes the
+// label. Returns whether the dialog was confirmed, so that the window redraws. The dialog
+// gives `Form form() const` and `showForm(const Form&)`.
+template <typename Dialog, typename Preset, typename Apply>
+bool runObjectDialog(Dialog& dialog, Preset preset, Apply apply)
 {
     auto form = dialog.form();
     preset(form);
     dialog.showForm(form);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    add(dialog.form());
+    apply(dialog.form());
     return true;
 }

@@ -3,6 +3,7 @@
 #include "data/DataSourceDialog.h"
 #include "dialogs/CutBoxDialogs.h"
 #include "dialogs/CutLineRectDialog.h"
+#include "dialogs/EditStringDialog.h"
 #include "dialogs/LineDialogs.h"
 #include "dialogs/MatrixCodeDialogs.h"
 #include "dialogs/PrintBarDialog.h"
@@ -28,6 +29,7 @@ ObjectDialogs::ObjectDialogs(QWidget* mainWindow)
     create<TfrmCutArc>(mainWindow);
     create<TfrmCutLineRect>(mainWindow);
     create<TfrmPrintDataMatrix>(mainWindow);
+    create<TfrmEditString>(mainWindow);
     create<TfrmDBSet>(mainWindow);
 
     // The database buttons of the text and symbol dialogs open the one data source dialog,

@@ -3,6 +3,7 @@
 #include "dialogs/ObjectFormText.h"
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
+#include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
 namespace {
@@ -54,6 +55,28 @@ void addPrintRects(const PrintRectForm& form, Tobject& document)
     const int lineWidth = tenthsOfMillimetre(form.lineWidth);
     document.AddPrintRects(box.left, box.top, box.right(), box.bottom(), box.rows, box.columns,
                            box.rowGap, box.columnGap, radius, lineWidth, form.solid ? 1 : 0);
+}
+
+void fillPrintRectEdit(PrintRectForm& form, const Tshape& shape)
+{
+    fillEditedBox(form.box, shape);
+    form.radius = millimetreText(shape.printR);
+    form.lineWidth = millimetreText(shape.printLineWidth);
+    form.solid = shape.isSolid != 0;
+    form.radiusEnabled = true;
+    form.lineWidthEnabled = true;
+}
+
+void writePrintRectEdit(const PrintRectForm& form, Tshape& shape, const Tobject& document)
+{
+    const int radius = tenthsOfMillimetre(form.radius);
+    const int lineWidth = tenthsOfMillimetre(form.lineWidth);
+    writeEditedBox(form.box, shape, document);
+    shape.printR = radius;
+    shape.R = document.ToPixels(radius);
+    shape.printLineWidth = lineWidth;
+    shape.lineWidth = lineWidth;
+    shape.isSolid = form.solid ? 1 : 0;
 }
 
 QString printImageProblem(const PictureBoxForm& form, const LabelSettings& label)

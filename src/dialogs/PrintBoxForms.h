@@ -3,6 +3,7 @@
 #include "dialogs/CutBoxForms.h"
 
 class Tobject;
+struct Tshape;
 struct LabelSettings;
 
 // The printed boxes: rectangles (framed or solid) and pictures, in rows and columns.
@@ -24,6 +25,10 @@ void presetPrintRect(PrintRectForm& form);
 // number, even one a solid rectangle does not use, is refused before anything changes.
 QString printRectProblem(const PrintRectForm& form, const LabelSettings& label);
 void addPrintRects(const PrintRectForm& form, Tobject& document);
+
+// Its edit: box, corner, line width and fill; ConversionError before the record changes.
+void fillPrintRectEdit(PrintRectForm& form, const Tshape& shape);
+void writePrintRectEdit(const PrintRectForm& form, Tshape& shape, const Tobject& document);
 
 // "打印图形": the preset and checks of the cut picture, with copies clear of the far edges.
 QString printImageProblem(const PictureBoxForm& form, const LabelSettings& label);

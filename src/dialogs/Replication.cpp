@@ -54,3 +54,10 @@ QString rowCountMessage()
 {
     return ObjectFormText::tr("每页几行必须输入正整数！");
 }
+
+ReplicationForm singleCopy()
+{
+    return {.columns = QStringLiteral("1"), .rows = QStringLiteral("1"), .columnGap = QStringLiteral("0"),
+            .rowGap = QStringLiteral("0"), .countsEnabled = false, .columnGapEnabled = false,
+            .rowGapEnabled = false};
+}

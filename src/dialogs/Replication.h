@@ -20,6 +20,10 @@ struct ReplicationForm {
     bool rowGapEnabled = false;
 };
 
+// How an edit shows the copies: one column and one row, no gaps, all disabled, since an
+// edit changes one object.
+ReplicationForm singleCopy();
+
 // A typing slip in a count ("1000" for "10") must not fill the label with a million
 // records: a grid of more copies than this is refused before anything is added.
 inline constexpr int maxGridObjects = 10000;

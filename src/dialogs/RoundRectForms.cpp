@@ -2,25 +2,46 @@
 
 #include "cutter/SegmentedRect.h"
 #include "model/Convert.h"
+#include "model/NumberFormat.h"
 #include "model/Tobject.h"
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
-// The joint's side as the rounded rectangle stores it: 1 left, 2 bottom, 3 right, 4 top.
+// The joint's sides as the rounded rectangle stores them: 1 left, 2 bottom, 3 right, 4 top.
+constexpr std::array<RectSide, 4> jointSides{RectSide::Left, RectSide::Bottom, RectSide::Right, RectSide::Top};
+
 int jointSide(RectSide side)
 {
-    switch (side) {
-    case RectSide::Left:
-        return 1;
-    case RectSide::Bottom:
-        return 2;
-    case RectSide::Right:
-        return 3;
-    case RectSide::Top:
-        break;
-    }
-    return 4;
+    return static_cast<int>(std::ranges::find(jointSides, side) - jointSides.begin()) + 1;
 }
+
+// A stored joint side of a damaged file reads as the left side, where a new rectangle starts.
+RectSide sideOfJoint(int gapPos)
+{
+    return gapPos >= 1 && gapPos <= 4 ? jointSides[gapPos - 1] : RectSide::Left;
+}
+
+// Every field of the form converted, before anything changes.
+struct RoundRectValues {
+    float left, top, right, bottom, radius, distance, joint, offset;
+    int delay;
+
+    explicit RoundRectValues(const SegmentedRectForm& form)
+        : left(floatTenthsOfMillimetre(form.left))
+        , top(floatTenthsOfMillimetre(form.top))
+        , right(left + floatTenthsOfMillimetre(form.width))
+        , bottom(top + floatTenthsOfMillimetre(form.height))
+        , radius(floatTenthsOfMillimetre(form.radius))
+        , distance(floatTenthsOfMillimetre(sideDistance(form)))
+        , joint(floatTenthsOfMillimetre(form.jointLength))
+        , offset(floatTenthsOfMillimetre(form.gapOffset))
+        , delay(strToInt(form.delayms))
+    {
+    }
+};
 
 } // namespace
 
@@ -45,18 +66,46 @@ void presetRoundRect(SegmentedRectForm& form)
 
 void addCutRoundRect(const SegmentedRectForm& form, Tobject& document)
 {
-    const float left = floatTenthsOfMillimetre(form.left);
-    const float top = floatTenthsOfMillimetre(form.top);
-    const float width = floatTenthsOfMillimetre(form.width);
-    const float height = floatTenthsOfMillimetre(form.height);
-    const float radius = floatTenthsOfMillimetre(form.radius);
-    const float distance = floatTenthsOfMillimetre(sideDistance(form));
-    const float joint = floatTenthsOfMillimetre(form.jointLength);
-    const float offset = floatTenthsOfMillimetre(form.gapOffset);
-    const int delay = strToInt(form.delayms);
-    document.AddCutRoundRect(truncToInt(left), truncToInt(top), truncToInt(left + width),
-                             truncToInt(top + height), truncToInt(radius), form.direction,
-                             jointSide(form.side), distance, joint, offset, delay);
+    const RoundRectValues v(form);
+    document.AddCutRoundRect(truncToInt(v.left), truncToInt(v.top), truncToInt(v.right), truncToInt(v.bottom),
+                             truncToInt(v.radius), form.direction, jointSide(form.side), v.distance, v.joint,
+                             v.offset, v.delay);
+}
+
+void fillCutRoundRectEdit(SegmentedRectForm& form, const Tshape& shape)
+{
+    form.left = millimetreText(shape.printLeft);
+    form.top = millimetreText(shape.printTop);
+    form.width = millimetreText(static_cast<double>(shape.printRight) - shape.printLeft);
+    form.height = millimetreText(static_cast<double>(shape.printBottom) - shape.printTop);
+    form.radius = millimetreText(shape.printR);
+    form.direction = shape.direction == 1 ? 1 : 0;
+    form.side = sideOfJoint(shape.gapPos);
+    sideDistance(form, form.side) = fixedDecimals(shape.gapDistance / 10.0, 2);
+    form.jointLength = floatMillimetreText(shape.gapLenth);
+    form.gapOffset = floatMillimetreText(shape.gapOffset);
+    form.delayms = QString::number(shape.delayms);
+}
+
+void writeCutRoundRectEdit(const SegmentedRectForm& form, Tshape& shape, const Tobject& document)
+{
+    const RoundRectValues v(form);
+    shape.printLeft = truncToInt(v.left);
+    shape.printTop = truncToInt(v.top);
+    shape.printRight = truncToInt(v.right);
+    shape.printBottom = truncToInt(v.bottom);
+    shape.Left = document.ToPixels(shape.printLeft);
+    shape.Top = document.ToPixels(shape.printTop);
+    shape.Right = document.ToPixels(shape.printRight);
+    shape.Bottom = document.ToPixels(shape.printBottom);
+    shape.printR = truncToInt(v.radius);
+    shape.R = document.ToPixels(shape.printR);
+    shape.direction = form.direction;
+    shape.gapPos = jointSide(form.side);
+    shape.gapDistance = v.distance;
+    shape.gapLenth = v.joint;
+    shape.gapOffset = v.offset;
+    shape.delayms = v.delay;
 }
 
 void addSegmentedRectChain(const SegmentedRectForm& form, Tobject& document)

@@ -6,6 +6,7 @@
 #include "dialogs/LabelSetupDialog.h"
 #include "editor/LabelViewPanel.h"
 #include "job/JobWindow.h"
+#include "editor/ObjectListPanel.h"
 #include "editor/ToolWindowPanel.h"
 #include "files/LabelSetup.h"
 #include "model/JobSettings.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -51,6 +53,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     createToolBars();
     createLabelMenu();
     createPointerWiring();
+    createListWiring();
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
@@ -113,7 +116,7 @@ void TfrmMain::showLabelSetUp()
     const LabelSettings& settings = labelSettings();
     m_view->resizeSurface(labelImageSize(settings.Width, settings.Height, m_dpi, zoom()));
     sizeRulersToSurface();
-    m_toolWindow->objectList()->clear();
+    showObjectList(ObjectListContent{});
 }
 
 float TfrmMain::FitZoom(int width, int height)
@@ -209,6 +212,8 @@ void TfrmMain::showObjectList(const std::optional<ObjectListContent>& content)
     if (!content)
         return;
     QTreeWidget* list = m_toolWindow->objectList();
+    // The rows come from the label: rebuilding them is no selection by the operator.
+    const QSignalBlocker quiet(list);
     list->setUpdatesEnabled(false);
     list->clear();
     QTreeWidgetItem* lastSelected = nullptr;
@@ -329,7 +334,6 @@ void TfrmMain::actionAboutExecute()
         m_about->exec();
 }
 
-// Commands whose behaviour comes with the object dialogs, the pointer tools, the object list and the job window; bound now so that the menus are complete.
 void TfrmMain::actionPrintExecute()
 {
     if (!m_jobWindow || !m_jobWindow->Execute(m_document.objects))
@@ -339,7 +343,3 @@ void TfrmMain::actionPrintExecute()
     m_document.modified = true;
     redraw(true);
 }
-void TfrmMain::actionEditObjectExecute() {}
-void TfrmMain::actionIfPrintTrueExecute() {}
-void TfrmMain::actionIfPrintFalseExecute() {}
-void TfrmMain::actionListMoveExecute() {}

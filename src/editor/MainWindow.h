@@ -131,6 +131,13 @@ public slots:
     // the selection, so that the control does not see it too.
     bool FormKeyDown(int key);
 
+    // The object list (MainWindowList.cpp): a press or double click on it, a change of its
+    // selection by the keyboard or a release, and the selected rows dropped on another row.
+    void ListView1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+                            bool doubleClick);
+    void ListView1Change();
+    void ListView1DragDrop(int x, int y);
+
 protected:
     QMenu* createPopupMenu() override;
     void closeEvent(QCloseEvent* event) override;
@@ -160,13 +167,20 @@ private:
     void redraw(bool refreshList);
     void showObjectList(const std::optional<ObjectListContent>& content);
     void createPointerWiring();
+    void createListWiring();
     void showPointerReply(const PointerReply& reply);
     void transformByFields(TransformAction action);
     void presetOffset(const QString& x, const QString& y, bool focusVertical);
-    // A create command on the object dialog of class Dialog (see createThroughDialog),
+    // A create command on the object dialog of class Dialog (see runObjectDialog),
     // followed by the redraw when it added objects. Built in MainWindowObjects.cpp.
     template <typename Dialog, typename Preset, typename Add>
     void createObjects(Preset preset, Add add);
+    // The edit of the current object on the object dialog of class Dialog: fill shows the
+    // object in the dialog's form, write puts the confirmed form back into a record. Built
+    // in MainWindowEdit.cpp.
+    template <typename Dialog, typename Fill, typename Write>
+    void editObject(Fill fill, Write write);
+    void editSelectedTexts();
     Tobject m_document;
     PointerTool m_pointer{m_document};
     LabelFileSession m_files;

@@ -18,7 +18,7 @@ template <typename Dialog, typename Preset, typename Add>
 void TfrmMain::createObjects(Preset preset, Add add)
 {
     Dialog* dialog = m_objectDialogs ? m_objectDialogs->find<Dialog>() : nullptr;
-    if (dialog && createThroughDialog(*dialog, preset, [&](const auto& form) { add(form, m_document); }))
+    if (dialog && runObjectDialog(*dialog, preset, [&](const auto& form) { add(form, m_document); }))
         redraw(true);
 }
 

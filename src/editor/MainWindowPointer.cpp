@@ -3,6 +3,7 @@
 // do the work.
 #include "editor/LabelViewPanel.h"
 #include "editor/MainWindow.h"
+#include "editor/ObjectListPanel.h"
 #include "editor/ToolWindowPanel.h"
 #include "editor/Transforms.h"
 #include "model/MessageService.h"

@@ -1,15 +1,15 @@
 #include "editor/ToolWindowPanel.h"
 
+#include "editor/ObjectListPanel.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,7 +32,7 @@ ToolWindowPanel::ToolWindowPanel(QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(createTransformGroup());
     layout->addWidget(createAlignGroup());
-    m_list = createObjectList();
+    m_list = new ObjectListPanel(this);
     layout->addWidget(m_list, 1);
 }
 
@@ -98,27 +98,6 @@ QWidget* ToolWindowPanel::createAlignGroup()
     m_alignMode->button(0)->setChecked(true);
     grid->addWidget(mode, 3, 0, 1, 3);
     return group;
-}
-
-QTreeWidget* ToolWindowPanel::createObjectList()
-{
-    auto* list = named(new QTreeWidget(this), QStringLiteral("ListView1"));
-    list->setColumnCount(2);
-    list->setHeaderLabels({tr("序"), tr("类型")});
-    list->setColumnWidth(0, 27);
-    list->setColumnWidth(1, 161);
-    list->setRootIsDecorated(false);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->header()->setStretchLastSection(true);
-    // Grid lines keep the number and the kind of each row apart in a long list.
-    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
-                                       " border-bottom: 1px solid palette(midlight); }"));
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(15);
-    list->setFont(font);
-    return list;
 }
 
 int ToolWindowPanel::alignModeIndex() const

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+class ObjectListPanel;
 class QButtonGroup;
 class QLineEdit;
-class QTreeWidget;
 
 // The tool window on the right of the main window: moving and copying by an offset, the
 // alignment of selected objects, and the object list.
@@ -17,17 +17,16 @@ public:
 
     QLineEdit* offsetX() const { return m_x; }
     QLineEdit* offsetY() const { return m_y; }
-    QTreeWidget* objectList() const { return m_list; }
+    ObjectListPanel* objectList() const { return m_list; }
     // The entry chosen in rgAlignMode: 0 aligns by the object selected last, 1 by the label.
     int alignModeIndex() const;
 
 private:
     QWidget* createTransformGroup();
     QWidget* createAlignGroup();
-    QTreeWidget* createObjectList();
 
     QLineEdit* m_x = nullptr;
     QLineEdit* m_y = nullptr;
-    QTreeWidget* m_list = nullptr;
+    ObjectListPanel* m_list = nullptr;
     QButtonGroup* m_alignMode = nullptr;
 };

@@ -56,11 +56,7 @@ void placeAbsolute(const Tobject& document, Tshape& shape, float x, float y)
         // drawn, stays around the centre too.
         shape.CenterX = x;
         shape.CenterY = y;
-        shape.printLeft = truncToInt(shape.CenterX - shape.Radiu);
-        shape.printTop = truncToInt(shape.CenterY - shape.Radiu);
-        shape.printRight = truncToInt(shape.CenterX + shape.Radiu);
-        shape.printBottom = truncToInt(shape.Radiu + shape.CenterY);
-        document.setArcPixelBox(shape);
+        document.setArcBoxes(shape);
         break;
     case ShapeKind::CutLine:
         shiftCutGeometry(shape, x - std::min(shape.startX, shape.endX), y - std::min(shape.startY, shape.endY));

@@ -116,15 +116,20 @@ int tenthsOfMillimetre(const QString& millimetres)
     return truncToInt(decimal.negative ? -tenths : tenths);
 }
 
-float floatTenthsOfMillimetre(const QString& millimetres)
+double doubleTenthsOfMillimetre(const QString& millimetres)
 {
     const TypedDecimal decimal = typedDecimal(millimetres);
     if (decimal.digits.isEmpty())
-        return 0.0f;
+        return 0.0;
     const QString tenths = QStringLiteral("%1%2e%3")
                                .arg(decimal.negative ? QStringLiteral("-") : QString(), decimal.digits)
                                .arg(decimal.exponent + 1);
+    return tenths.toDouble();
+}
+
+float floatTenthsOfMillimetre(const QString& millimetres)
+{
     // A float holds no more than about 3.4e38: beyond it the value is clamped, not converted.
     constexpr double kLargest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(tenths.toDouble(), -kLargest, kLargest));
+    return static_cast<float>(std::clamp(doubleTenthsOfMillimetre(millimetres), -kLargest, kLargest));
 }

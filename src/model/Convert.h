@@ -25,3 +25,5 @@ int strToIntDef(const QString& text, int fallback);
 int tenthsOfMillimetre(const QString& millimetres);
 // The same value for a float field: the float nearest the typed value in tenths.
 float floatTenthsOfMillimetre(const QString& millimetres);
+// The same value untruncated: the double nearest the typed value in tenths.
+double doubleTenthsOfMillimetre(const QString& millimetres);

@@ -1,5 +1,8 @@
 #include "model/NumberFormat.h"
 
+#include <QByteArray>
+
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -42,4 +45,25 @@ QString floatToStr(double value)
 QString formatG(double value)
 {
     return QString::asprintf("%g", value);
+}
+
+QString millimetreText(double tenths)
+{
+    return floatToStr(tenths / 10);
+}
+
+QString fixedDecimals(double value, int decimals)
+{
+    const QString text = QString::number(value, 'f', decimals);
+    return text.toDouble() == 0 ? QString::number(0.0, 'f', decimals) : text;
+}
+
+QString floatMillimetreText(float tenths)
+{
+    if (!std::isfinite(tenths))
+        return floatToStr(tenths);
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, tenths);
+    const double shortest = QByteArray(buffer, result.ptr - buffer).toDouble();
+    return millimetreText(shortest);
 }

@@ -10,3 +10,16 @@ QString floatToStr(double value);
 
 // C's "%g" (six significant digits), used where the files store a value that way.
 QString formatG(double value);
+
+// Tenths of a millimetre as the dialogs show them: the shortest decimal number of
+// millimetres, "130" for 1300, "130.5" for 1305.
+QString millimetreText(double tenths);
+
+// A value with a fixed number of decimals, as the dialogs show model values in a fixed form
+// ("0.0000"); a value that rounds to zero shows without a minus sign.
+QString fixedDecimals(double value, int decimals);
+
+// A float model value (tenths of a millimetre) in millimetres, as the dialogs show it: the
+// shortest decimal that names the float, one place to the left, so 333.3f shows as "33.33"
+// and not as the float's binary tail.
+QString floatMillimetreText(float tenths);

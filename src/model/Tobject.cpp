@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <utility>
 
 void CopyRecords(const ShapeList& source, ShapeList& destination, bool selectedOnly)
@@ -194,29 +195,34 @@ void Tobject::AddPrintRects(int left, int top, int right, int bottom, int rows, 
 void Tobject::AddCutLine(float startX, float startY, float endX, float endY, int startDown,
                          int endUp, int delay)
 {
-    const float minX = std::min(startX, endX);
-    const float maxX = std::max(startX, endX);
-    const float minY = std::min(startY, endY);
-    const float maxY = std::max(startY, endY);
     beginAdd();
     Tshape shape = makeShape(ShapeKind::CutLine);
     shape.startX = startX;
     shape.startY = startY;
     shape.endX = endX;
     shape.endY = endY;
-    shape.direction = lineStartCorner(startX, startY, endX, endY);
     shape.startDown = startDown;
     shape.endUp = endUp;
     shape.Delay = delay;
-    shape.printLeft = truncToInt(minX);
-    shape.printTop = truncToInt(minY);
-    shape.printRight = truncToInt(maxX);
-    shape.printBottom = truncToInt(maxY);
-    shape.Left = ToPixels(minX);
-    shape.Top = ToPixels(minY);
-    shape.Right = ToPixels(maxX);
-    shape.Bottom = ToPixels(maxY);
+    setCutLineBoxes(shape);
     appendNew(std::move(shape));
+}
+
+void Tobject::setCutLineBoxes(Tshape& line) const
+{
+    const float minX = std::min(line.startX, line.endX);
+    const float maxX = std::max(line.startX, line.endX);
+    const float minY = std::min(line.startY, line.endY);
+    const float maxY = std::max(line.startY, line.endY);
+    line.direction = lineStartCorner(line.startX, line.startY, line.endX, line.endY);
+    line.printLeft = truncToInt(minX);
+    line.printTop = truncToInt(minY);
+    line.printRight = truncToInt(maxX);
+    line.printBottom = truncToInt(maxY);
+    line.Left = ToPixels(minX);
+    line.Top = ToPixels(minY);
+    line.Right = ToPixels(maxX);
+    line.Bottom = ToPixels(maxY);
 }
 
 void Tobject::AddPrintLine(int x1, int y1, int x2, int y2, int lineWidth)
@@ -224,17 +230,22 @@ void Tobject::AddPrintLine(int x1, int y1, int x2, int y2, int lineWidth)
     TakeSnapshot();
     beginAdd();
     Tshape shape = makeShape(ShapeKind::PrintLine);
-    shape.direction = lineStartCorner(x1, y1, x2, y2);
     shape.lineWidth = lineWidth;
-    shape.printLeft = std::min(x1, x2);
-    shape.printTop = std::min(y1, y2);
-    shape.printRight = std::max(x1, x2);
-    shape.printBottom = std::max(y1, y2);
-    shape.Left = ToPixels(shape.printLeft);
-    shape.Top = ToPixels(shape.printTop);
-    shape.Right = ToPixels(shape.printRight);
-    shape.Bottom = ToPixels(shape.printBottom);
+    setPrintLineEnds(shape, x1, y1, x2, y2);
     appendNew(std::move(shape));
+}
+
+void Tobject::setPrintLineEnds(Tshape& line, int x1, int y1, int x2, int y2) const
+{
+    line.direction = lineStartCorner(x1, y1, x2, y2);
+    line.printLeft = std::min(x1, x2);
+    line.printTop = std::min(y1, y2);
+    line.printRight = std::max(x1, x2);
+    line.printBottom = std::max(y1, y2);
+    line.Left = ToPixels(line.printLeft);
+    line.Top = ToPixels(line.printTop);
+    line.Right = ToPixels(line.printRight);
+    line.Bottom = ToPixels(line.printBottom);
 }
 
 void Tobject::AddCutArc(double centerX, double centerY, double radius, double startAngle,
@@ -251,12 +262,17 @@ void Tobject::AddCutArc(double centerX, double centerY, double radius, double st
     shape.startDown = startDown;
     shape.endUp = endUp;
     shape.direction = direction;
-    shape.printLeft = truncToInt(centerX - radius);
-    shape.printTop = truncToInt(centerY - radius);
-    shape.printRight = truncToInt(centerX + radius);
-    shape.printBottom = truncToInt(radius + centerY);
-    setArcPixelBox(shape);
+    setArcBoxes(shape);
     appendNew(std::move(shape));
+}
+
+void Tobject::setArcBoxes(Tshape& arc) const
+{
+    arc.printLeft = truncToInt(arc.CenterX - arc.Radiu);
+    arc.printTop = truncToInt(arc.CenterY - arc.Radiu);
+    arc.printRight = truncToInt(arc.CenterX + arc.Radiu);
+    arc.printBottom = truncToInt(arc.Radiu + arc.CenterY);
+    setArcPixelBox(arc);
 }
 
 void Tobject::setArcPixelBox(Tshape& arc) const
@@ -335,50 +351,66 @@ bool Tobject::AllSelectedAreTexts() const
 
 void Tobject::SetPrintFlag(bool value)
 {
+    if (SelectedCount() == 0)
+        return;
+    // Switching an object off leaves it out of every job: the operator must be able to
+    // take that back like any other change.
+    TakeSnapshot();
     for (Tshape& shape : objects) {
-        if (shape.Selected) {
+        if (shape.Selected)
             shape.ifPrint = value;
-            modified = true;
-        }
     }
+    modified = true;
 }
 
 void Tobject::MoveSelectedToEnd()
 {
-    if (objects.size() < 2)
+    if (objects.size() < 2 || SelectedCount() == 0)
         return;
-    ShapeList kept;
-    ShapeList moved;
-    for (Tshape& shape : objects)
-        (shape.Selected ? moved : kept).append(std::move(shape));
-    objects = kept + moved;
-    if (!moved.isEmpty()) {
-        modified = true;
-        forgetPositions();
-    }
+    TakeSnapshot();
+    QList<int> kept;
+    QList<int> moved;
+    for (int i = 0; i < objects.size(); ++i)
+        (objects[i].Selected ? moved : kept).append(i);
+    reorder(kept + moved);
 }
 
 void Tobject::MoveSelectedTo(int target)
 {
     const int count = static_cast<int>(objects.size());
-    if (count < 2)
+    if (count < 2 || SelectedCount() == 0)
         return;
+    TakeSnapshot();
     // A drop beyond the last row lands on the last row.
     target = std::clamp(target, 0, count - 1);
+    QList<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
     int movedSoFar = 0;
     for (int p = 0; p < count;) {
-        if (!objects[p].Selected) {
+        Tshape& shape = objects[order[p]];
+        if (!shape.Selected) {
             ++p;
             continue;
         }
-        objects[p].Selected = false;
+        shape.Selected = false;
         const int to = target >= p ? target : std::min(target + movedSoFar, count - 1);
-        objects.move(p, to);
-        modified = true;
+        order.move(p, to);
         ++movedSoFar;
     }
-    if (movedSoFar > 0)
-        forgetPositions();
+    reorder(order);
+}
+
+void Tobject::reorder(const QList<int>& formerPositions)
+{
+    ShapeList reordered;
+    reordered.reserve(objects.size());
+    for (int former : formerPositions)
+        reordered.append(std::move(objects[former]));
+    objects = std::move(reordered);
+    // The object under the pointer and the reference of alignment stay the same objects.
+    current = static_cast<int>(formerPositions.indexOf(current));
+    lastClicked = static_cast<int>(formerPositions.indexOf(lastClicked));
+    modified = true;
 }
 
 void Tobject::DeleteSelected()

@@ -23,8 +23,9 @@ public:
     QString bgFile;
     int labelLock = 0;
 
-    // Positions in objects, or -1 for none. Every operation that removes or reorders
-    // objects sets both to -1, so that neither can name a record that has gone or moved.
+    // Positions in objects, or -1 for none. Every operation that removes objects sets both
+    // to -1 and every reorder moves them with their objects, so that neither can name a
+    // record that has gone or moved.
     int current = -1;     // the object under the pointer, framed in red
     int lastClicked = -1; // the object selected last: the reference of alignment
     bool modified = false;
@@ -78,14 +79,21 @@ public:
     // and symbols (view/TobjectAnchoredAdd.h) measure their objects first and end here.
     void AppendAdded(ShapeList added);
 
-    // Selection and order; none of these takes a snapshot.
+    // Selection; none of these takes a snapshot.
     void SelectAll(bool value);
     void SelectIndex(int index);
     int SelectedCount() const;
     int FirstSelected() const;
     bool AllSelectedAreTexts() const;
+
+    // Print flag and order of the selected objects. Each takes the snapshot when it changes
+    // something (a selection and, for the moves, two objects at least), so that it can be
+    // undone; current and lastClicked follow their objects.
     void SetPrintFlag(bool value);
+    // The selected objects go to the end of the list in their order and stay selected.
     void MoveSelectedToEnd();
+    // The selected objects go as one block, in their order, to the row target (a drop in
+    // the object list) and are deselected.
     void MoveSelectedTo(int target);
 
     void DeleteSelected();
@@ -97,10 +105,19 @@ public:
     // Fills the pixel box of a cut arc: the box of its two end points, widened by the point
     // at every whole degree between its angles.
     void setArcPixelBox(Tshape& arc) const;
+    // Both boxes of a cut arc: the model box of its whole circle around the centre, and
+    // setArcPixelBox.
+    void setArcBoxes(Tshape& arc) const;
+    // Both boxes of a cut line from its end points, and its start corner.
+    void setCutLineBoxes(Tshape& line) const;
+    // A printed line from (x1, y1) to (x2, y2): both boxes and its start corner.
+    void setPrintLineEnds(Tshape& line, int x1, int y1, int x2, int y2) const;
 
 private:
-    // After objects were removed or reordered no position still names the object it did.
+    // After objects were removed no position still names the object it did.
     void forgetPositions();
+    // Puts the objects in the order of their former positions.
+    void reorder(const QList<int>& formerPositions);
     // The steps every add operation shares before it appends: deselect and mark modified.
     void beginAdd();
     void appendNew(Tshape shape);

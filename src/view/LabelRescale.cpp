@@ -27,17 +27,8 @@ struct Scale {
 
 void rescaleCutLine(Tshape& line, const Tobject& document, const Scale& scale)
 {
-    const float left = std::min(line.startX, line.endX);
-    const float right = std::max(line.startX, line.endX);
-    const float top = std::min(line.startY, line.endY);
-    const float bottom = std::max(line.startY, line.endY);
-    line.printLeft = truncToInt(left);
-    line.printTop = truncToInt(top);
-    line.printRight = truncToInt(right);
-    line.printBottom = truncToInt(bottom);
-    setPixelBox(line, scale(PixelBox{document.ToPixels(left), document.ToPixels(top), document.ToPixels(right),
-                                     document.ToPixels(bottom)}));
-    line.direction = lineStartCorner(line.startX, line.startY, line.endX, line.endY);
+    document.setCutLineBoxes(line);
+    setPixelBox(line, scale(pixelBoxOf(line)));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "model/ConversionError.h"
 #include "model/Convert.h"
 #include "model/LabelSettings.h"
+#include "model/NumberFormat.h"
 #include "model/Tobject.h"
 
 #include <gtest/gtest.h>

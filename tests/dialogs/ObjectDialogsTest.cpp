@@ -43,7 +43,7 @@ TEST(ObjectDialogs, InputsAreNamedByTheirCaptionsAndTabbedInReadingOrder)
 {
     ObjectDialogs dialogs(nullptr);
     const QList<ObjectDialog*> all = objectDialogs();
-    ASSERT_EQ(all.size(), 15);
+    ASSERT_EQ(all.size(), 16);
     for (ObjectDialog* dialog : all) {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));

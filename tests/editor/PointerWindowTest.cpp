@@ -159,11 +159,20 @@ TEST_F(PointerWindow, ToolWindowButtonsCopyAndAlign)
     EXPECT_EQ(document.objects[0].printLeft, 100) << "the source was deselected by the copy";
 }
 
-TEST_F(PointerWindow, ADoubleClickOnAnObjectAsksForItsEdit)
+TEST_F(PointerWindow, ADoubleClickOnAnObjectOpensItsEdit)
 {
     QList<int> asked;
     QObject::connect(&main().pointerTool(), &PointerTool::editRequested, [&](int index) { asked.append(index); });
     QTest::mouseMove(surface, centre());
-    QTest::mouseDClick(surface, Qt::LeftButton, {}, centre());
+    const ShapeList before = main().document().objects;
+    const bool opened = testing_support::runWithModal(
+        [&] { QTest::mouseDClick(surface, Qt::LeftButton, {}, centre()); },
+        [&](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("刻圆"));
+            EXPECT_EQ(control<QLineEdit>(dialog, QStringLiteral("txtWidth"))->text(), QStringLiteral("20"));
+            clickButton(control<QAbstractButton>(dialog, QStringLiteral("BitBtn2")));
+        });
+    EXPECT_TRUE(opened);
     EXPECT_EQ(asked, QList<int>{0});
+    EXPECT_EQ(main().document().objects, before) << "Cancel changes nothing";
 }

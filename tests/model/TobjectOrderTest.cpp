@@ -38,15 +38,20 @@ TEST(Tobject, MoveSelectedToEndKeepsRelativeOrderAndSelection)
     EXPECT_EQ(order(document), (QList<int>{1, 3, 5, 2, 4}));
     EXPECT_TRUE(document.objects[3].Selected);
     EXPECT_TRUE(document.modified);
-    EXPECT_FALSE(document.undoAvailable); // reordering takes no snapshot
+    EXPECT_EQ(document.undoList.size(), 5) << "a reorder can be undone";
 }
 
-TEST(Tobject, MoveSelectedToEndWithNothingSelectedLeavesTheLabelUnmodified)
+TEST(Tobject, ListChangesWithNothingSelectedLeaveTheLabelAndItsUndoPointAlone)
 {
-    Tobject document = numbered(3, {});
-    document.MoveSelectedToEnd();
-    EXPECT_EQ(order(document), (QList<int>{1, 2, 3}));
-    EXPECT_FALSE(document.modified);
+    for (void (*change)(Tobject&) : {+[](Tobject& d) { d.MoveSelectedToEnd(); },
+                                     +[](Tobject& d) { d.MoveSelectedTo(0); },
+                                     +[](Tobject& d) { d.SetPrintFlag(false); }}) {
+        Tobject document = numbered(3, {});
+        change(document);
+        EXPECT_EQ(order(document), (QList<int>{1, 2, 3}));
+        EXPECT_FALSE(document.modified);
+        EXPECT_FALSE(document.undoAvailable);
+    }
 }
 
 TEST(Tobject, MoveSelectedToDropsTheSelectionAsOneBlock)
@@ -69,7 +74,7 @@ TEST(Tobject, MoveSelectedToDropsTheSelectionAsOneBlock)
         document.MoveSelectedTo(row.target);
         EXPECT_EQ(order(document), row.expected) << "target " << row.target;
         EXPECT_EQ(document.SelectedCount(), row.count < 2 ? 1 : 0);
-        EXPECT_FALSE(document.undoAvailable);
+        EXPECT_EQ(document.undoAvailable, row.count >= 2);
     }
 }
 
@@ -99,14 +104,15 @@ TEST(Tobject, AllSelectedAreTextsNeedsTwoTexts)
     EXPECT_FALSE(document.AllSelectedAreTexts());
 }
 
-TEST(Tobject, SetPrintFlagTouchesSelectedOnlyWithoutSnapshot)
+TEST(Tobject, SetPrintFlagTouchesSelectedOnlyAndCanBeUndone)
 {
     Tobject document = numbered(3, {2});
     document.SetPrintFlag(false);
     EXPECT_TRUE(document.objects[0].ifPrint);
     EXPECT_FALSE(document.objects[1].ifPrint);
     EXPECT_TRUE(document.modified);
-    EXPECT_FALSE(document.undoAvailable);
+    document.Undo();
+    EXPECT_TRUE(document.objects[1].ifPrint);
 }
 
 TEST(Tobject, DeleteSelected)
@@ -149,25 +155,29 @@ TEST(Tobject, DeleteAllKeepsTheObjectsForUndo)
 
 TEST(Tobject, PositionsNeverOutliveARemovalOrReorder)
 {
+    // Object 3 (position 2) is selected; current names object 3, lastClicked object 4.
     const struct {
         const char* name;
         void (*operation)(Tobject&);
-        int kept; // -1: both positions are forgotten; otherwise they stay at 2
+        int current; // -1: forgotten
+        int lastClicked;
     } cases[] = {
-        {"delete", [](Tobject& d) { d.DeleteSelected(); }, -1},
-        {"delete with nothing selected", [](Tobject& d) { d.SelectAll(false); d.DeleteSelected(); }, 2},
-        {"delete all", [](Tobject& d) { d.DeleteAll(); }, -1},
-        {"undo", [](Tobject& d) { d.TakeSnapshot(); d.Undo(); }, -1},
-        {"move to the end", [](Tobject& d) { d.MoveSelectedToEnd(); }, -1},
-        {"move in the list", [](Tobject& d) { d.MoveSelectedTo(0); }, -1},
-        {"a new label", [](Tobject& d) { d.Reset(100, 100, 96, 1); }, -1},
-        {"paste appends", [](Tobject& d) { d.CopyToClipboard(); d.PasteFromClipboard(); }, 2},
+        {"delete", [](Tobject& d) { d.DeleteSelected(); }, -1, -1},
+        {"delete with nothing selected", [](Tobject& d) { d.SelectAll(false); d.DeleteSelected(); }, 2, 3},
+        {"delete all", [](Tobject& d) { d.DeleteAll(); }, -1, -1},
+        {"undo", [](Tobject& d) { d.TakeSnapshot(); d.Undo(); }, -1, -1},
+        {"move to the end", [](Tobject& d) { d.MoveSelectedToEnd(); }, 3, 2},      // 1 2 4 3
+        {"move in the list", [](Tobject& d) { d.MoveSelectedTo(0); }, 0, 3},       // 3 1 2 4
+        {"move down past both", [](Tobject& d) { d.MoveSelectedTo(3); }, 3, 2},    // 1 2 4 3
+        {"a new label", [](Tobject& d) { d.Reset(100, 100, 96, 1); }, -1, -1},
+        {"paste appends", [](Tobject& d) { d.CopyToClipboard(); d.PasteFromClipboard(); }, 2, 3},
     };
     for (const auto& c : cases) {
-        Tobject document = numbered(4, {2});
-        document.current = document.lastClicked = 2;
+        Tobject document = numbered(4, {3});
+        document.current = 2;
+        document.lastClicked = 3;
         c.operation(document);
-        EXPECT_EQ(document.current, c.kept) << c.name;
-        EXPECT_EQ(document.lastClicked, c.kept) << c.name;
+        EXPECT_EQ(document.current, c.current) << c.name;
+        EXPECT_EQ(document.lastClicked, c.lastClicked) << c.name;
     }
 }

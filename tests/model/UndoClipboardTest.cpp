@@ -32,9 +32,9 @@ TEST(UndoClipboard, WhichOperationsTakeASnapshot)
         {"DeleteSelected", [](Tobject& d) { d.DeleteSelected(); }, true},
         {"DeleteAll", [](Tobject& d) { d.DeleteAll(); }, true},
         {"PasteFromClipboard", [](Tobject& d) { d.PasteFromClipboard(); }, true},
-        {"SetPrintFlag", [](Tobject& d) { d.SetPrintFlag(false); }, false},
-        {"MoveSelectedToEnd", [](Tobject& d) { d.MoveSelectedToEnd(); }, false},
-        {"MoveSelectedTo", [](Tobject& d) { d.MoveSelectedTo(0); }, false},
+        {"SetPrintFlag", [](Tobject& d) { d.SetPrintFlag(false); }, true},
+        {"MoveSelectedToEnd", [](Tobject& d) { d.MoveSelectedToEnd(); }, true},
+        {"MoveSelectedTo", [](Tobject& d) { d.MoveSelectedTo(0); }, true},
         {"SelectAll", [](Tobject& d) { d.SelectAll(true); }, false},
         {"CopyToClipboard", [](Tobject& d) { d.CopyToClipboard(); }, false},
     };
@@ -63,7 +63,7 @@ TEST(UndoClipboard, UndoRestoresOrderAndSelectionOnceOnly)
     EXPECT_EQ(document.objects.size(), 2);
 }
 
-TEST(UndoClipboard, UndoAfterPrintFlagChangeGoesBackPastIt)
+TEST(UndoClipboard, UndoAfterPrintFlagChangeBringsBackTheFlagsOnly)
 {
     Tobject document;
     document.objects = {rect(10, true)};
@@ -71,8 +71,9 @@ TEST(UndoClipboard, UndoAfterPrintFlagChangeGoesBackPastIt)
     document.SelectAll(true);
     document.SetPrintFlag(false);
     document.Undo();
-    ASSERT_EQ(document.objects.size(), 1);
+    ASSERT_EQ(document.objects.size(), 2) << "the line added before stays";
     EXPECT_TRUE(document.objects[0].ifPrint);
+    EXPECT_TRUE(document.objects[1].ifPrint);
 }
 
 TEST(UndoClipboard, CopyWithNothingSelectedEmptiesTheClipboard)
