@@ -4,6 +4,8 @@
 #   ./marlune.sh test       install, build and run every test
 #   ./marlune.sh bench      install, build (build-bench: release, no assertions) and run the benchmarks
 #   ./marlune.sh sanitize   install, build with AddressSanitizer + UBSan and run every test
+#   ./marlune.sh fuzz [SECONDS]  install clang, build the libFuzzer harnesses with AddressSanitizer
+#                           + UBSan into build-fuzz and run each for SECONDS (default 60)
 #   ./marlune.sh package    install, build and make the Debian package build/marlune_*.deb
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
@@ -25,6 +27,14 @@ sanitize)
     scripts/build.sh build-sanitize -DMARLUNE_SANITIZE=ON -DMARLUNE_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-sanitize --output-on-failure -j 2
     ;;
+fuzz)
+    scripts/setup.sh scripts/fuzz-packages.txt
+    seconds=${2:-60}
+    [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: ./marlune.sh fuzz [SECONDS]" >&2; exit 2; }
+    CC=clang CXX=clang++ MARLUNE_TARGET=marlune_fuzz \
+        scripts/build.sh build-fuzz -DMARLUNE_FUZZ=ON -DMARLUNE_BUILD_BENCH=OFF
+    scripts/fuzz.sh build-fuzz "$seconds" "${@:3}"
+    ;;
 bench)
     scripts/build.sh build-bench -DMARLUNE_BUILD_BENCH=ON -DMARLUNE_BUILD_TESTS=OFF -DMARLUNE_ASSERTIONS=OFF
     for program in build-bench/bench/bench_*; do
@@ -41,7 +51,7 @@ package)
     ls build/marlune_*.deb
     ;;
 *)
-    echo "usage: ./marlune.sh [test|bench|sanitize|package]" >&2
+    echo "usage: ./marlune.sh [test|bench|sanitize|package|fuzz [SECONDS]]" >&2
     exit 2
     ;;
 esac

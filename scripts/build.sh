@@ -2,7 +2,8 @@
 # build.sh BUILD_DIR [CMAKE_OPTIONS...]: configures BUILD_DIR when it is new or its options
 # changed since it was last configured, then builds optimised (Release) with two jobs. A
 # configure that fails shows its whole output; one that succeeds shows only its warnings.
-# Assertions stay on (see MARLUNE_ASSERTIONS) unless the options turn them off.
+# Assertions stay on (see MARLUNE_ASSERTIONS) unless the options turn them off. MARLUNE_TARGET
+# builds one target instead of all.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1
@@ -22,4 +23,4 @@ if [[ ! -f $build/CMakeCache.txt || ! -f $stamp || $(<"$stamp") != "${options[*]
     fi
     printf '%s' "${options[*]}" >"$stamp"
 fi
-cmake --build "$build" -j "${MARLUNE_JOBS:-2}"
+cmake --build "$build" -j "${MARLUNE_JOBS:-2}" ${MARLUNE_TARGET:+--target "$MARLUNE_TARGET"}

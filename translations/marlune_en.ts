@@ -498,6 +498,10 @@
 <context>
     <name>CutterText</name>
     <message>
+        <source>刀路超过 %1 个点，从这里起没有画出</source>
+        <translation>the knife path has more than %1 points; not drawn from here on</translation>
+    </message>
+    <message>
         <source>从 %1° 到 %2° 的弧转过的角度超过 %3 度，无法雕刻。</source>
         <translation>The arc from %1° to %2° turns more than %3 degrees and cannot be cut.</translation>
     </message>
@@ -741,12 +745,12 @@
 <context>
     <name>DataText</name>
     <message>
-        <source>“%1”不是有效的整数</source>
-        <translation>&apos;%1&apos; is not a valid integer value</translation>
+        <source>工作表“%1”太大：已用区域 %2 行 × %3 列，超过 %4 个单元格，无法读取。</source>
+        <translation>The sheet &quot;%1&quot; is too large: its used range of %2 rows × %3 columns exceeds %4 cells; it cannot be read.</translation>
     </message>
     <message>
-        <source>工作表“%1”太大：超过 %2 个单元格，无法读取。</source>
-        <translation>The sheet &quot;%1&quot; is too large: it has more than %2 cells and cannot be read.</translation>
+        <source>“%1”不是有效的整数</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>没有打开的工作表。</source>
@@ -1681,6 +1685,14 @@
 </context>
 <context>
     <name>PrinterText</name>
+    <message>
+        <source>打印张数为 0，打印机不会打印</source>
+        <translation>the number of copies is 0; the printer prints nothing</translation>
+    </message>
+    <message>
+        <source>一次收到的标签太多，这张标签没有画出</source>
+        <translation>too many labels arrived at once; this one is not drawn</translation>
+    </message>
     <message>
         <source>图形超出打印机能接收的范围：位置 (%1, %2)，大小 %3 × %4 点。</source>
         <translation>The graphic lies outside what the printer can take: position (%1, %2), size %3 × %4 dots.</translation>

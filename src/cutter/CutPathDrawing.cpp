@@ -78,7 +78,7 @@ QByteArray cutPathSvg(const CutPath& path)
                       .arg(box.height());
     svg += QStringLiteral("<title>") + CutterText::tr("雕刻刀路（单位：雕刻机脉冲）") + QStringLiteral("</title>\n<desc>\n");
     for (const CutterSetting& setting : path.settings)
-        svg += escaped(QString::fromLatin1(setting.command) + u'\t' + setting.meaning) + u'\n';
+        svg += escaped(printableBytes(setting.command) + u'\t' + setting.meaning) + u'\n';
     for (const StreamProblem& problem : path.problems)
         svg += escaped(CutterText::tr("没有画出：") + problem.describe()) + u'\n';
     svg += QStringLiteral("</desc>\n<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"white\"/>\n")

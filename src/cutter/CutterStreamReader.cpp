@@ -23,6 +23,11 @@ constexpr int kStepsPerTurn = 360;
 // A sweep beyond this many degrees only cuts the same circle over and over.
 constexpr double kLongestSweep = 36000;
 
+// Some hundred times the points of a label full of rounded shapes. A few bytes of arc command
+// make tens of thousands of points, so a damaged or hostile stream from the line could
+// otherwise ask for more memory than the machine has; the path is drawn up to here.
+constexpr qsizetype kMostPoints = 4'000'000;
+
 struct Token {
     qsizetype offset;
     QByteArray text;
@@ -117,9 +122,11 @@ private:
         } else if (letter == 'K' && (rest == "1" || rest == "0")) {
             knife(rest == "1");
         } else if (letter == 'U' || letter == 'D') {
-            pathMoves(token, letter == 'D');
+            if (drawsMore(token))
+                pathMoves(token, letter == 'D');
         } else if (letter == 'M' || letter == 'O' || letter == 'E' || letter == 'A') {
-            commandForm(token, letter);
+            if (drawsMore(token))
+                commandForm(token, letter);
         } else {
             setUp(token, letter, rest);
         }
@@ -129,7 +136,7 @@ private:
     {
         const std::optional<QList<double>> values = rest.isEmpty() ? std::nullopt : numbersOf(rest);
         const qsizetype count = values ? values->size() : 0;
-        const QString number = QString::fromLatin1(rest);
+        const QString number = printableBytes(rest);
         if (letter == 'Q' && count == 2 && (*values)[0] > 0 && (*values)[1] > 0) {
             m_path.pulsesPerMmY = (*values)[0];
             m_path.pulsesPerMmX = (*values)[1];
@@ -171,6 +178,17 @@ private:
         }
     }
 
+    // False once the path holds its most points; the first move left out is reported.
+    bool drawsMore(const Token& token)
+    {
+        if (m_points < kMostPoints)
+            return true;
+        if (!m_cutShort)
+            problem(token, CutterText::tr("刀路超过 %1 个点，从这里起没有画出").arg(kMostPoints));
+        m_cutShort = true;
+        return false;
+    }
+
     // The knife is held down by K1 until K0 lifts it.
     void knife(bool down)
     {
@@ -188,8 +206,10 @@ private:
             if (cuts)
                 m_path.starts.append(*m_at);
             m_path.strokes.append({QPolygonF{*m_at}, cuts});
+            ++m_points;
         }
         m_path.strokes.last().points.append(to);
+        ++m_points;
         m_at = to;
     }
 
@@ -372,6 +392,8 @@ private:
     bool m_down = false;
     bool m_held = false;
     bool m_inSequence = false;
+    qsizetype m_points = 0; // in every stroke so far
+    bool m_cutShort = false;
 };
 
 } // namespace

@@ -15,6 +15,9 @@ template <typename... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // Appends each entity through the document's own add operations, but run on a scratch
 // document: every add deselects the whole object list, which over a drawing of thousands

@@ -35,7 +35,11 @@ bool TCom232::Write(const QByteArray& text)
 
 void TCom232::Poll()
 {
-    const QByteArray arrival = takeArrival();
+    receive(takeArrival());
+}
+
+void TCom232::receive(const QByteArray& arrival)
+{
     if (arrival.isEmpty())
         return;
     received += arrival;

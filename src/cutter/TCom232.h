@@ -30,4 +30,6 @@ public:
     bool Write(const QByteArray& text);
     // Reads what has arrived and judges the whole reply once it holds five characters.
     void Poll() override;
+    // Judges arrival as if it had just come over the line.
+    void receive(const QByteArray& arrival);
 };

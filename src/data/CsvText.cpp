@@ -127,7 +127,7 @@ private:
             ++m_emptyRows;
             return;
         }
-        m_budget.spend(m_emptyRows + m_row.size());
+        m_budget.use(m_rows.size() + m_emptyRows, m_row.size() - 1);
         m_rows.resize(m_rows.size() + m_emptyRows);
         m_emptyRows = 0;
         m_rows.append(std::move(m_row));

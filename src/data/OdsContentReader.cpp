@@ -168,7 +168,7 @@ private:
         if (end > limit)
             damaged(DataText::tr("第 %1 行超出工作表（最多 %2 行）").arg(end).arg(limit));
         if (!m_row.isEmpty()) {
-            m_budget.spend(m_row.size() * m_rowRepeat);
+            m_budget.use(end - 1, m_row.size() - 1);
             m_rows.resize(m_nextRow);
             m_rows.insert(m_rows.size(), m_rowRepeat, m_row);
         }

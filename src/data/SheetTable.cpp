@@ -40,11 +40,15 @@ CellBudget::CellBudget(const QString& sheetName)
 {
 }
 
-void CellBudget::spend(qint64 cells)
+void CellBudget::use(qint64 row, qint64 column)
 {
-    m_spent += cells;
-    if (m_spent > kMaxCells)
-        throw DataSourceError(DataText::tr("工作表“%1”太大：超过 %2 个单元格，无法读取。")
-                                  .arg(m_sheetName)
-                                  .arg(kMaxCells));
+    m_rows = std::max(m_rows, row + 1);
+    m_columns = std::max(m_columns, column + 1);
+    if (m_rows * m_columns > kMaxCells)
+        throw DataSourceError(
+            DataText::tr("工作表“%1”太大：已用区域 %2 行 × %3 列，超过 %4 个单元格，无法读取。")
+                .arg(m_sheetName)
+                .arg(m_rows)
+                .arg(m_columns)
+                .arg(kMaxCells));
 }

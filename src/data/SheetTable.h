@@ -22,17 +22,20 @@ struct SheetTable {
     const CellValue& cell(int record, int field) const; // record counts from 0
 };
 
-// Guards memory against hostile or runaway sheets: every reader counts the cells it keeps
-// (a sparse sheet counts every column up to its last used one) and stops with a clear
-// message beyond the limit.
+// Guards memory, and every run that walks a sheet's records, against hostile or runaway
+// sheets: the used range (every row up to the last one holding a value, every column up to
+// the last one holding a value) may span at most kMaxCells. A reader refuses the sheet with a
+// clear message at the first cell beyond that, before it keeps the cell.
 class CellBudget {
 public:
     static constexpr qint64 kMaxCells = 8'000'000;
 
     explicit CellBudget(const QString& sheetName);
-    void spend(qint64 cells);
+    // Widens the used range to a cell holding a value (row and column from 0).
+    void use(qint64 row, qint64 column);
 
 private:
     QString m_sheetName;
-    qint64 m_spent = 0;
+    qint64 m_rows = 0;
+    qint64 m_columns = 0;
 };

@@ -98,6 +98,9 @@ CellValue cellValue(OutputReader& reader)
     case Failure::Encrypted:
         throw DataSourceError(DataText::tr("工作簿“%1”已加密，无法读取。").arg(workbook));
     case Failure::Damaged:
+        // Code 0: the reader refused the workbook before the library read it.
+        if (code == 0)
+            throw DataSourceError(damagedXlsMessage(workbook));
         throw DataSourceError(DataText::tr("工作簿“%1”已损坏，无法读取（FreeXL 错误 %2）。")
                                   .arg(workbook)
                                   .arg(code));
@@ -122,10 +125,10 @@ public:
         m_last = std::pair(row, column);
         if (cell.kind == CellKind::Empty)
             return;
+        m_budget.use(row, column);
         if (m_rows.size() <= qsizetype(row))
             m_rows.resize(qsizetype(row) + 1);
         QList<CellValue>& cells = m_rows[row];
-        m_budget.spend(column + 1 - cells.size());
         cells.resize(column);
         cells.append(std::move(cell));
     }

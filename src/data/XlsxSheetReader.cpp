@@ -4,7 +4,9 @@
 #include "data/XlsxSax.h"
 #include "data/XlsxXml.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace xlsx {
 
@@ -59,14 +61,22 @@ QString qstring(std::string_view text)
 }
 
 struct CellReference {
-    int row = -1; // from 0; -1 when the reference names none
+    int row = -1; // from 0; -1 when the reference leaves the row to its <row>
     int column = -1;
 };
 
-// "B12" → row 11, column 1. Letters alone give a column; anything else gives nothing.
-CellReference parseReference(std::string_view reference)
+// A count of letters or digits, held at limit + 1 once it passes limit so that a far
+// reference cannot overflow.
+int capped(int value, int limit)
 {
-    CellReference parsed;
+    return std::min(value, limit + 1);
+}
+
+// "B12" → row 11, column 1; letters alone give a column and leave the row to the <row>.
+// Anything else is no reference at all. Rows and columns beyond the sheet come back past
+// its limits, for the caller to refuse.
+std::optional<CellReference> parseReference(std::string_view reference)
+{
     size_t i = 0;
     int column = 0;
     for (; i < reference.size(); ++i) {
@@ -74,15 +84,24 @@ CellReference parseReference(std::string_view reference)
         const int letter = c >= 'a' && c <= 'z' ? c - 'a' : c >= 'A' && c <= 'Z' ? c - 'A' : -1;
         if (letter < 0)
             break;
-        column = column * 26 + letter + 1;
-        if (column > kMaxColumns)
-            return {};
+        column = capped(column * 26 + letter + 1, kMaxColumns);
     }
-    if (i > 0)
-        parsed.column = column - 1;
+    if (i == 0)
+        return std::nullopt;
+    CellReference parsed;
+    parsed.column = column - 1;
+    if (i == reference.size())
+        return parsed;
     int row = 0;
-    if (i < reference.size() && parseNumber(reference.substr(i), row) && row >= 1)
-        parsed.row = row - 1;
+    for (; i < reference.size(); ++i) {
+        const char c = reference[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        row = capped(row * 10 + (c - '0'), kMaxRows);
+    }
+    if (row == 0)
+        return std::nullopt;
+    parsed.row = row - 1;
     return parsed;
 }
 
@@ -173,10 +192,15 @@ private:
     {
         if (!m_inSheetData)
             return;
+        // A reference that cannot be read would put the cell over a neighbour's value.
         const std::string_view referenceText = attributes.value("r");
-        CellReference reference = parseReference(referenceText);
-        if (!referenceText.empty() && reference.column < 0)
-            damaged(DataText::tr("单元格引用“%1”无效").arg(qstring(referenceText)));
+        CellReference reference;
+        if (!referenceText.empty()) {
+            const std::optional<CellReference> parsed = parseReference(referenceText);
+            if (!parsed)
+                damaged(DataText::tr("单元格引用“%1”无效").arg(qstring(referenceText)));
+            reference = *parsed;
+        }
         if (reference.row < 0)
             reference.row = std::max(m_row, 0);
         if (reference.column < 0)
@@ -245,17 +269,16 @@ private:
 
     void store(CellValue cell)
     {
+        m_budget.use(m_row, m_column);
         if (m_rows.size() <= m_row)
             m_rows.resize(m_row + 1);
         QList<CellValue>& row = m_rows[m_row];
         // Rows of a data sheet are alike: one allocation per row, not one per cell. The
-        // previous row's width was paid for from the budget, so no sheet reserves more.
+        // previous row lies inside the used range, so no sheet reserves beyond the budget.
         if (row.isEmpty())
             row.reserve(std::max(m_previousRowWidth, qsizetype(m_column) + 1));
-        if (row.size() <= m_column) {
-            m_budget.spend(m_column + 1 - row.size());
+        if (row.size() <= m_column)
             row.resize(m_column + 1);
-        }
         row[m_column] = std::move(cell);
         m_previousRowWidth = row.size();
     }

@@ -57,9 +57,9 @@ void LabelPreviewWindow::showPreview(const NextLabelPreview& preview, const QStr
 
     QStringList lines = notes + preview.label.problems;
     for (const PrinterSetting& setting : preview.label.printed.settings)
-        lines.append(tr("打印机 %1：%2").arg(QString::fromLatin1(setting.command), setting.meaning));
+        lines.append(tr("打印机 %1：%2").arg(printableBytes(setting.command), setting.meaning));
     for (const CutterSetting& setting : preview.label.cut.settings)
-        lines.append(tr("雕刻机 %1：%2").arg(QString::fromLatin1(setting.command), setting.meaning));
+        lines.append(tr("雕刻机 %1：%2").arg(printableBytes(setting.command), setting.meaning));
     m_report->setPlainText(lines.join(u'\n'));
     show();
     raise();

@@ -13,7 +13,7 @@ namespace {
 
 // The size a BMP file's header declares, for telling the operator why it did not load
 // (the reader gives none for pictures it refuses as too large).
-QSize declaredSize(QFile& file)
+QSize declaredSize(QIODevice& file)
 {
     if (!file.seek(14))
         return {};
@@ -53,20 +53,25 @@ QImage loadBitmap(const QString& fileName, QString& error)
                     .arg(fileName, info.isDir() ? ModelText::tr("这是文件夹") : file.errorString());
         return {};
     }
-    QImageReader reader(&file, "bmp");
+    return readBitmap(file, fileName, error);
+}
+
+QImage readBitmap(QIODevice& device, const QString& name, QString& error)
+{
+    QImageReader reader(&device, "bmp");
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
-        error = ModelText::tr("“%1”不是位图（BMP）文件。").arg(fileName);
+        error = ModelText::tr("“%1”不是位图（BMP）文件。").arg(name);
         return {};
     }
     QImage picture = reader.read();
-    const QSize size = picture.isNull() ? declaredSize(file) : picture.size();
+    const QSize size = picture.isNull() ? declaredSize(device) : picture.size();
     if (picture.isNull() && size.isValid())
         error = ModelText::tr("位图文件“%1”（%2 × %3 像素）已损坏或太大，无法读入。")
-                    .arg(fileName)
+                    .arg(name)
                     .arg(size.width())
                     .arg(size.height());
     else if (picture.isNull())
-        error = ModelText::tr("位图文件“%1”已损坏。").arg(fileName);
+        error = ModelText::tr("位图文件“%1”已损坏。").arg(name);
     return picture;
 }

@@ -4,26 +4,31 @@
 
 namespace {
 
-// Commands can carry raw raster bytes and long symbol data; a report shows their start only,
-// with bytes that are no printable ASCII written as \xNN.
+// Commands can carry raw raster bytes and long symbol data; a report shows their start only.
 constexpr qsizetype kShownBytes = 48;
 
 QString shown(const QByteArray& command)
 {
-    QString text;
-    for (qsizetype i = 0; i < command.size() && i < kShownBytes; ++i) {
-        const auto byte = static_cast<unsigned char>(command[i]);
-        if (byte >= 0x20 && byte < 0x7f)
-            text += QChar(byte);
-        else
-            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QChar(u'0'));
-    }
+    QString text = printableBytes(command.first(qMin(command.size(), kShownBytes)));
     if (command.size() > kShownBytes)
         text += QStringLiteral("…");
     return text;
 }
 
 } // namespace
+
+QString printableBytes(const QByteArray& bytes)
+{
+    QString text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7f)
+            text += QChar(byte);
+        else
+            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QChar(u'0'));
+    }
+    return text;
+}
 
 QString StreamProblem::describe() const
 {

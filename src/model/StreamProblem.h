@@ -13,3 +13,7 @@ struct StreamProblem {
     // One line for the operator: position, the command as far as it can be shown, the reason.
     QString describe() const;
 };
+
+// Bytes of a stream as text that any line, list or file can hold: printable ASCII as it is,
+// every other byte (a tab, a line break, a control character) written as \xNN.
+QString printableBytes(const QByteArray& bytes);

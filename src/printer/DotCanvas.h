@@ -37,19 +37,21 @@ public:
     template <typename Draw>
     void paint(Draw draw)
     {
+        m_bits = QImage();
         QPainter painter(&m_dots);
         preparePainter(painter);
         draw(painter);
     }
 
     // The buffer as the printer prints it: one bit per dot (Format_Mono), 1 where it prints.
-    QImage oneBit() const;
+    QImage oneBit();
 
 private:
     static void preparePainter(QPainter& painter);
     void print(int x, int y);
 
     QImage m_dots; // Format_Grayscale8: 0 prints, 255 is blank paper
+    QImage m_bits; // oneBit() of m_dots; null once a dot changes
 };
 
 // Tenths of a millimetre in printer dots at dpi, rounded half up: where the printer places

@@ -12,6 +12,12 @@ namespace {
 // at 305 dots per inch is some 25 million); only a damaged stream asks for one.
 constexpr qint64 kLargestLabelDots = qint64(32) * 1024 * 1024;
 
+// The labels one read hands over hold at most this many bytes of dots: some twenty of the
+// largest label, six hundred of a 100 × 60 mm one at 305 dpi. A few bytes of issue command
+// make a whole label, so a damaged or hostile stream could otherwise ask for more memory
+// than there is.
+constexpr qsizetype kMostIssuedBytes = qsizetype(64) * 1024 * 1024;
+
 // The line width field holds one digit; a wider line comes from no program.
 constexpr int kWidestLine = 99;
 
@@ -64,11 +70,11 @@ QString issueMeaning(int copies, const QByteArray& code)
     const auto pick = [](const char* const* names, int count, char digit) {
         const int index = digit - '0';
         return index >= 0 && index < count ? PrinterText::tr(names[index])
-                                           : PrinterText::tr("代码 %1").arg(QChar::fromLatin1(digit));
+                                           : PrinterText::tr("代码 %1").arg(printableBytes(QByteArray(1, digit)));
     };
     return PrinterText::tr("打印 %1 张；切刀 %2，%3，速度 %4，%5，%6%7")
         .arg(QString::number(copies), code.left(3) == "000" ? PrinterText::tr("不用") : PrinterText::tr("每张后切"),
-             pick(sensors, 5, code[3]), QString(QChar::fromLatin1(code[5])), pick(ribbons, 4, code[6]),
+             pick(sensors, 5, code[3]), printableBytes(code.mid(5, 1)), pick(ribbons, 4, code[6]),
              pick(directions, 4, code[7]), code[8] == '1' ? PrinterText::tr("，打印后回报状态") : QString());
 }
 
@@ -82,6 +88,7 @@ PrinterStreamReader::PrinterStreamReader(int dpi)
 
 QList<PrintedLabel> PrinterStreamReader::read(const QByteArray& bytes)
 {
+    m_issuedBytes = 0;
     m_scanner.append(bytes);
     for (;;) {
         const qsizetype problems = m_label.problems.size();
@@ -97,6 +104,7 @@ QList<PrintedLabel> PrinterStreamReader::read(const QByteArray& bytes)
 
 std::optional<PrintedLabel> PrinterStreamReader::finish()
 {
+    m_issuedBytes = 0;
     const qsizetype problems = m_label.problems.size();
     m_scanner.finish(m_label.problems);
     if (!m_started && m_label.problems.size() == problems)
@@ -192,7 +200,7 @@ void PrinterStreamReader::density(const PrinterCommand& command)
         return;
     }
     setting(command, PrinterText::tr("浓度 %1，%2")
-                         .arg(QString::fromLatin1(fields[0]),
+                         .arg(printableBytes(fields[0]),
                               fields[1] == "0" ? PrinterText::tr("碳带打印") : PrinterText::tr("热敏打印")));
 }
 
@@ -291,6 +299,8 @@ void PrinterStreamReader::issue(const PrinterCommand& command)
     setting(command, issueMeaning(copies, code));
     if (!m_cleared)
         setting(command, PrinterText::tr("这一任务没有清除图像缓冲区：打印机再打印一遍缓冲区里原有的内容"));
+    if (copies == 0)
+        problem(command, PrinterText::tr("打印张数为 0，打印机不会打印"));
     if (code[7] != '0')
         problem(command, PrinterText::tr("打印方向不是正常打印：打印出来的标签是转过或镜像的，预览按正常方向画出"));
     if (m_canvas.isNull())
@@ -303,7 +313,14 @@ PrintedLabel PrinterStreamReader::takeLabel(int copies)
     PrintedLabel label = std::exchange(m_label, {});
     label.dpi = m_dpi;
     label.copies = copies;
-    label.dots = m_canvas.isNull() ? QImage() : m_canvas.oneBit();
+    if (!m_canvas.isNull()) {
+        const qsizetype bytes = qsizetype(m_canvas.size().width() + 31) / 32 * 4 * m_canvas.size().height();
+        m_issuedBytes += bytes;
+        if (m_issuedBytes <= kMostIssuedBytes)
+            label.dots = m_canvas.oneBit();
+        else
+            label.problems.append({m_scanner.position(), {}, PrinterText::tr("一次收到的标签太多，这张标签没有画出")});
+    }
     m_label.dpi = m_dpi;
     m_cleared = false;
     m_started = false;

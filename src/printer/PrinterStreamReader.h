@@ -38,6 +38,7 @@ public:
     explicit PrinterStreamReader(int dpi);
 
     // Takes the next bytes of the stream; returns the labels whose issue command was in them.
+    // Should their dots come to more than 64 MB, the labels beyond come without dots and say so.
     QList<PrintedLabel> read(const QByteArray& bytes);
 
     // The stream has ended. What came after the last issue command is returned as a label
@@ -72,6 +73,7 @@ private:
     bool m_cleared = false;    // the job cleared the image buffer
     bool m_started = false;    // anything came since the last issue command
     QList<PrintedLabel> m_issued;
+    qsizetype m_issuedBytes = 0; // dots of the labels this read or finish hands over
 };
 
 // The first label a whole label job stream issues (or, when it issues none, the buffer as

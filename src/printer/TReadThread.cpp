@@ -32,7 +32,11 @@ void TReadThread::Configure(const QString& baudText)
 
 void TReadThread::Poll()
 {
-    const QByteArray arrival = takeArrival();
+    receive(takeArrival());
+}
+
+void TReadThread::receive(const QByteArray& arrival)
+{
     if (arrival.isEmpty())
         return;
     received += arrival;

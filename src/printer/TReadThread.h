@@ -25,6 +25,8 @@ public:
     void Configure(const QString& baudText);
     // Reads what has arrived; a report of 13 characters or more is classified and dropped.
     void Poll() override;
+    // Takes arrival as if it had just come over the line.
+    void receive(const QByteArray& arrival);
 
 protected:
     bool awaitsAnswer() const override { return status == PrinterStatus::Waiting; }

@@ -1,8 +1,10 @@
+#include "cutter/CutPathDrawing.h"
 #include "cutter/CutText.h"
 #include "cutter/CutterStreamReader.h"
 #include "support/TestApp.h"
 
 #include <QPainterPath>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -235,10 +237,11 @@ TEST(CutterStreamReader, TracedOutlineStaysInItsBox)
 TEST(CutterStreamReader, ReportsWhatItCannotFollow)
 {
     const struct {
-        const char* stream;
+        QByteArray stream;
         const char* problem; // nullptr: none
     } rows[] = {
         {";:H A L0 EC1 U  Q40,40 U1,2 D3,4 U F @", nullptr},
+        {"# Q40,40 " + QByteArray("A1,1,1,0,36000,1,1,0 ").repeated(112) + "E1,1,2,2 N @", "从这里起没有画出"},
         {"# Q40,40 Z12 N @", "不认识的雕刻命令"},
         {"# Q40,40 O1,2 N @", "参数不对"},
         {"# E1,2,3,4 N @", "没有每毫米脉冲数命令"},
@@ -250,13 +253,13 @@ TEST(CutterStreamReader, ReportsWhatItCannotFollow)
     for (const auto& row : rows) {
         const CutPath path = readCutterStream(row.stream);
         if (!row.problem) {
-            EXPECT_TRUE(path.problems.isEmpty()) << row.stream;
-            EXPECT_TRUE(path.cutsAnything()) << row.stream;
+            EXPECT_TRUE(path.problems.isEmpty()) << row.stream.constData();
+            EXPECT_TRUE(path.cutsAnything()) << row.stream.constData();
             continue;
         }
-        ASSERT_EQ(path.problems.size(), 1) << row.stream;
+        ASSERT_EQ(path.problems.size(), 1) << row.stream.left(60).constData();
         EXPECT_TRUE(path.problems[0].describe().contains(QString::fromUtf8(row.problem)))
-            << row.stream << ": " << path.problems[0].describe().toStdString();
+            << row.stream.left(60).constData() << ": " << path.problems[0].describe().toStdString();
     }
 }
 
@@ -292,5 +295,28 @@ TEST(CutterStreamReader, TakesTheVerticalFactorFirst)
         EXPECT_NEAR(bounds.right(), box.right(), 0.5) << row.stream;
         EXPECT_NEAR(bounds.top(), box.top(), 0.5) << row.stream;
         EXPECT_NEAR(bounds.bottom(), box.bottom(), 0.5) << row.stream;
+    }
+}
+
+// A command may carry a tab, a form feed or a control byte where the cutter skips blanks: the
+// listed set-up and the SVG picture show it as \xNN, so the picture stays readable and a
+// listed line stays one line.
+TEST(CutterStreamReader, OddBytesOfACommandAreShownEscaped)
+{
+    const struct {
+        QByteArray stream;
+        const char* shown;
+    } rows[] = {
+        {"# Q40,40 Y\v62.00,50,0,1 K1 M1,1 K0 @", "Y\\x0b62.00,50,0,1"},
+        {"# Q40,40 C5\t K1 M1,1 K0 @", "雕刻速度代码 5\\x09"},
+        {"# Q40,40 Z\x01 K1 M1,1 K0 @", "Z\\x01"},
+    };
+    for (const auto& row : rows) {
+        const QByteArray svg = cutPathSvg(readCutterStream(row.stream));
+        QXmlStreamReader reader(svg);
+        while (!reader.atEnd())
+            reader.readNext();
+        EXPECT_FALSE(reader.hasError()) << row.shown << ": " << reader.errorString().toStdString();
+        EXPECT_TRUE(QString::fromUtf8(svg).contains(QString::fromUtf8(row.shown))) << svg.toStdString();
     }
 }

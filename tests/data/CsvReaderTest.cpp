@@ -72,6 +72,8 @@ TEST_F(CsvReader, RefusesWhatIsNoTableWithAClearMessage)
     QByteArray wide = "a";
     wide.append(QByteArray(16'384, ','));
     wide.append("b\n");
+    // One value in a far corner: few bytes, but a used range of 1000 × 10,000 empty fields.
+    const QByteArray farCell = QByteArray(999, '\n') + QByteArray(9'999, ',') + "x\n";
     const struct {
         const char* what;
         QByteArray bytes;
@@ -81,6 +83,7 @@ TEST_F(CsvReader, RefusesWhatIsNoTableWithAClearMessage)
         {"binary file", QByteArray("\x01\x00\x02", 3), u"不是 UTF-8 或 GBK 编码的文本"},
         {"neither UTF-8 nor GBK", "abc\xFF\n", u"不是 UTF-8 或 GBK 编码的文本"},
         {"a value beyond the last column", wide, u"第 1 行：超过 16384 列"},
+        {"a value in a far corner", farCell, u"已用区域 1000 行 × 10000 列"},
     };
     for (const auto& c : cases) {
         const QString path = write(QStringLiteral("bad.csv"), c.bytes);

@@ -157,6 +157,9 @@ TEST_F(HandWrittenOds, RefusesHostileAndBrokenFilesWithAClearMessage)
          table(rows("600", "<table:table-cell table:number-columns-repeated=\"16384\" office:value-type=\"float\""
                            " office:value=\"1\"/>")),
          u"太大"},
+        {"a value in a far corner",
+         table(rows("999", "") + rows("1", "<table:table-cell table:number-columns-repeated=\"9999\"/>" + value)),
+         u"已用区域 1000 行 × 10000 列"},
         {"malformed content", "<table:table table:name=\"Sheet1\"><table:table-row>", u"已损坏"},
     };
     for (const auto& c : cases) {

@@ -16,6 +16,8 @@ struct CommandCase {
 TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
 {
     const QString book = testing_support::sourcePath(QStringLiteral("tests/fixtures/xls/basic.xls"));
+    const QString farCell =
+        testing_support::sourcePath(QStringLiteral("tests/fuzz/findings/xlsx-zip/far-used-range.xlsx"));
     const QString list = testing_support::sourcePath(QStringLiteral("tests/fixtures/csv/list.csv")); // GBK
     const QString ods = testing_support::sourcePath(QStringLiteral("tests/fixtures/ods/names.ods"));
     const CommandCase cases[] = {
@@ -36,6 +38,8 @@ TEST(WorkbookCommands, PrintTabSeparatedTextAndFailWithAReason)
         {{"records", book, "价目"}, 1, "", u"找不到工作表“价目”。"},
         {{"sheets", "/nonexistent/book.xlsx"}, 1, "", u"/nonexistent/book.xlsx: 文件不存在！"},
         {{"fields", book}, 1, "", u"SHEET: 缺少这个参数（用法：marlune-cli fields BOOK SHEET"},
+        // Refused before the first record: once it wrote 17 GB of empty fields.
+        {{"records", farCell, "名单"}, 1, "", u"太大：已用区域 1048576 行 × 16384 列"},
     };
     for (const CommandCase& row : cases) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());

@@ -126,22 +126,47 @@ TEST(XlsReaderOutput, TurnsAnythingButAWellFormedStreamIntoTheDamagedMessage)
     }
 }
 
+// The used range counts, not the stored cells: one far cell spans every record between.
+TEST(XlsReaderOutput, RefusesAUsedRangeBeyondTheCellLimit)
+{
+    const struct {
+        quint32 lastRow;
+        bool read;
+    } cases[] = {
+        {499'999, true}, // 500,000 rows of 16 columns: exactly the limit
+        {500'000, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.lastRow);
+        const Stream stream = Stream()
+                                  .textCell(0, 0, ValueType::Text, "a")
+                                  .textCell(test.lastRow, 15, ValueType::Text, "far")
+                                  .end();
+        const QString outcome = failureOf(stream.bytes);
+        EXPECT_EQ(outcome == u"(read)", test.read) << qPrintable(outcome);
+        EXPECT_EQ(outcome.contains(u"太大：已用区域"), !test.read) << qPrintable(outcome);
+    }
+}
+
 TEST(XlsReaderOutput, ReportsTheReadersFailureInTheOperatorsWords)
 {
     const struct {
         Failure failure;
+        qint32 code;
         const char* message;
     } cases[] = {
-        {Failure::FileNotFound, "找不到文件“a.xls”。"},
-        {Failure::OutOfMemory, "工作簿“a.xls”太大，内存不足，无法读取。"},
-        {Failure::NotAWorkbook, "文件“a.xls”不是Excel工作簿，或已加密，无法读取。"},
-        {Failure::Encrypted, "工作簿“a.xls”已加密，无法读取。"},
-        {Failure::Damaged, "工作簿“a.xls”已损坏，无法读取（FreeXL 错误 -12）。"},
+        {Failure::FileNotFound, -12, "找不到文件“a.xls”。"},
+        {Failure::OutOfMemory, -12, "工作簿“a.xls”太大，内存不足，无法读取。"},
+        {Failure::NotAWorkbook, -12, "文件“a.xls”不是Excel工作簿，或已加密，无法读取。"},
+        {Failure::Encrypted, -12, "工作簿“a.xls”已加密，无法读取。"},
+        {Failure::Damaged, -12, "工作簿“a.xls”已损坏，无法读取（FreeXL 错误 -12）。"},
+        // Refused by the reader's own check, before FreeXL read it.
+        {Failure::Damaged, 0, "工作簿“a.xls”已损坏，无法读取。"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.message);
         const Stream stream =
-            Stream().sheet("名单").tag(Tag::Failure).put(quint8(test.failure)).put(qint32(-12)).end();
+            Stream().sheet("名单").tag(Tag::Failure).put(quint8(test.failure)).put(test.code).end();
         EXPECT_EQ(failureOf(stream.bytes), QString::fromUtf8(test.message));
     }
 }

@@ -191,8 +191,25 @@ TEST_F(XlsxReader, RefusesBrokenWorkbooksWithAClearMessage)
         {"missing sheet part", missingSheetPart, u"缺少“xl/worksheets/sheet1.xml”"},
         {"malformed sheet", minimalPackage("<worksheet><sheetData><row>"), u"已损坏"},
         {"shared string out of range", badStringIndex, u"共享字符串“7”不存在"},
-        {"cell beyond the sheet",
-         minimalPackage(worksheet("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>")), u"无效"},
+        {"cell beyond the last column",
+         minimalPackage(worksheet("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>")),
+         u"超出工作表"},
+        // Read as missing, these took the next place in the row over a neighbour's value.
+        {"cell beyond the last row",
+         minimalPackage(worksheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c>"
+                                  "<c r=\"A99999999999\"><v>2</v></c></row>")),
+         u"“A99999999999”超出工作表"},
+        {"reference without letters",
+         minimalPackage(worksheet("<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"12\"><v>2</v></c></row>")),
+         u"“12”无效"},
+        {"reference with a row 0", minimalPackage(worksheet("<row><c r=\"B0\"><v>2</v></c></row>")),
+         u"“B0”无效"},
+        {"reference with text after the row",
+         minimalPackage(worksheet("<row><c r=\"B2x\"><v>2</v></c></row>")), u"“B2x”无效"},
+        // One far cell would make a million records of sixteen thousand fields.
+        {"far used range",
+         minimalPackage(worksheet("<row r=\"1048576\"><c r=\"XFD1048576\"><v>1</v></c></row>")),
+         u"1048576 行 × 16384 列"},
         {"row beyond the sheet", minimalPackage(worksheet("<row r=\"1048577\"/>")), u"行号"},
         {"sparse sheet", minimalPackage(worksheet(sparse)), u"太大"},
     };

@@ -200,16 +200,23 @@ TEST(LabelReadRules, ObjectsEndAtTheFirstMalformedObject)
         qsizetype objects;
         bool complete;
         const char* stopField;
+        const char* keptField; // read past: every element of this name, written again, holds
+        const char* kept;      // this text (the value the reader put in place of the bad one)
     } rows[] = {
-        {"third object without printTop", withoutElement(file, "printTop", 2), 2, false, "printTop"},
-        {"a text without str", withoutElement(file, "str"), 15, true, ""},
-        {"a text without fontSize", withoutElement(file, "fontSize", 0), 9, false, "fontSize"},
-        {"a malformed ifPrint", withText(file, "ifPrint", "yes", 1), 1, false, "ifPrint"},
-        {"a malformed displayCode is ignored", withText(file, "displayCode", "x"), 15, true, ""},
+        {"third object without printTop", withoutElement(file, "printTop", 2), 2, false, "printTop", nullptr,
+         nullptr},
+        {"a text without str", withoutElement(file, "str"), 15, true, "", "str", ""},
+        {"a text without fontSize", withoutElement(file, "fontSize", 0), 9, false, "fontSize", nullptr, nullptr},
+        {"a malformed ifPrint", withText(file, "ifPrint", "yes", 1), 1, false, "ifPrint", nullptr, nullptr},
+        {"a malformed displayCode is ignored", withText(file, "displayCode", "x"), 15, true, "",
+         "displayCode", "2"},
         {"a 40-digit number", withText(file, "Left", "1234567890123456789012345678901234567890", 5), 5,
-         false, "Left"},
-        {"a float beyond single precision", withText(file, "gapDistance", "1e39"), 15, true, ""},
-        {"a double beyond double precision", withText(file, "CenterX", "1e999"), 4, false, "CenterX"},
+         false, "Left", nullptr, nullptr},
+        // Never infinity: the cutter would get it as a gap length.
+        {"a float beyond single precision", withText(file, "gapDistance", "1e39"), 15, true, "",
+         "gapDistance", "150"},
+        {"a double beyond double precision", withText(file, "CenterX", "1e999"), 4, false, "CenterX", nullptr,
+         nullptr},
     };
     for (const auto& row : rows) {
         const Loaded loaded = load(row.bytes);
@@ -218,6 +225,12 @@ TEST(LabelReadRules, ObjectsEndAtTheFirstMalformedObject)
         EXPECT_EQ(loaded.result.objectStop.field, QLatin1StringView(row.stopField)) << row.description;
         if (!row.complete) {
             EXPECT_EQ(loaded.result.objectStop.object, row.objects + 1) << row.description;
+        }
+        if (row.keptField) {
+            const QStringList texts = elementTexts(loaded.state.bytes(), row.keptField);
+            EXPECT_FALSE(texts.isEmpty()) << row.description;
+            for (const QString& text : texts)
+                EXPECT_EQ(text, QLatin1StringView(row.kept)) << row.description;
         }
     }
 }

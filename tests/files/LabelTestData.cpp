@@ -106,6 +106,15 @@ QByteArray withText(QByteArray bytes, const QByteArray& name, const QByteArray& 
     return view.toLatin1();
 }
 
+QStringList elementTexts(const QByteArray& bytes, const QByteArray& name)
+{
+    QStringList texts;
+    auto it = elementPattern(name).globalMatch(QString::fromLatin1(bytes));
+    while (it.hasNext())
+        texts.append(it.next().captured(1));
+    return texts;
+}
+
 QStringList childNames(const QByteArray& bytes, const QByteArray& parent, int occurrence)
 {
     const QString view = QString::fromLatin1(bytes);

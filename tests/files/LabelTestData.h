@@ -27,6 +27,9 @@ void setDistinctSettings(LabelState& state);
 QByteArray withoutElement(QByteArray bytes, const QByteArray& name, int occurrence = -1);
 QByteArray withText(QByteArray bytes, const QByteArray& name, const QByteArray& text, int occurrence = -1);
 
+// The texts of every element of a name, in order.
+QStringList elementTexts(const QByteArray& bytes, const QByteArray& name);
+
 // The names of the child elements of the n-th element called parent, in order.
 QStringList childNames(const QByteArray& bytes, const QByteArray& parent, int occurrence = 0);
 

@@ -38,18 +38,27 @@ TEST(TextCodec, InvalidBytesAreReported)
 
 TEST(TextCodec, WellFormedGbk)
 {
+    // Decoded texts checked with iconv's GBK table.
     struct Row {
         QByteArray bytes;
         bool wellFormed;
+        const char* text; // what decode gives; empty when malformed
     };
     const Row rows[] = {
-        {QByteArray("abc"), true},
-        {QByteArray("\x80", 1), true},          // the euro sign of code page 936
-        {QByteArray("\xD6\xD0", 2), true},
-        {QByteArray("\xFF", 1), false},         // never a GBK byte
-        {QByteArray("\xA1\x7F", 2), false},
-        {QByteArray("\xD6\xD0\xD6", 3), false}, // cut in the middle of a character
+        {QByteArray("abc"), true, "abc"},
+        {QByteArray("\x80", 1), true, "€"},               // the euro sign of code page 936
+        {QByteArray("\xD6\xD0", 2), true, "中"},
+        {QByteArray("\x81\x40", 2), true, "丂"},          // 0x40 is the lowest trail byte
+        {QByteArray("\xB0\x40", 2), true, "癅"},
+        {QByteArray("\x81\x3F", 2), false, ""},
+        {QByteArray("\xFF", 1), false, ""},               // never a GBK byte
+        {QByteArray("\xA1\x7F", 2), false, ""},
+        {QByteArray("\xD6\xD0\xD6", 3), false, ""},      // cut in the middle of a character
     };
-    for (const Row& row : rows)
+    for (const Row& row : rows) {
         EXPECT_EQ(gbk::isWellFormed(row.bytes), row.wellFormed) << row.bytes.toHex().constData();
+        bool ok = !row.wellFormed;
+        EXPECT_EQ(gbk::decode(row.bytes, &ok), QString::fromUtf8(row.text)) << row.bytes.toHex().constData();
+        EXPECT_EQ(ok, row.wellFormed) << row.bytes.toHex().constData();
+    }
 }

@@ -78,6 +78,8 @@ TEST(ObjectCommands, SymbolCommandsCarryIndexRotationAndData)
     Tshape qr = placedShape(ShapeKind::PrintQRBar, 5, 6, 0, 0);
     qr.barWidth = 4;
     qr.barLevel = 2;
+    Tshape qrHigh = qr;
+    qrHigh.barLevel = 3;
     Tshape qrNoLevel = qr;
     qrNoLevel.barLevel = 7;
     Tshape matrix = placedShape(ShapeKind::PrintDataMatrix, 5, 6, 0, 0);
@@ -101,6 +103,7 @@ TEST(ObjectCommands, SymbolCommandsCarryIndexRotationAndData)
         {&code39, 123, "X1", "{XB123;0100,0200,3,1,03,03,07,07,03,3,0100,+0000000000,0,00=X1|}"},
         {&unknown, 0, "1", ""},
         {&qr, 2, "网址", "{XB02;0005,0006,T,Q,04,A,0,M2=网址|}"},
+        {&qrHigh, 2, "x", "{XB02;0005,0006,T,H,04,A,0,M2=x|}"},
         {&qrNoLevel, 2, "x", "{XB02;0005,0006,T,,04,A,0,M2=x|}"},
         {&matrix, 3, "DM", "{XB03;0005,0006,Q,20,05,01,1=DM|}"},
         {&pdf, 4, "P", "{XB04;0005,0006,P,02,03,04,0,0012=P|}"},

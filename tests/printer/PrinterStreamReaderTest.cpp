@@ -58,6 +58,8 @@ TEST(PrinterStreamReader, ReportsWhatItCannotDraw)
          "头部不对", 1, 0},
         {"a line that lost its end", kHeader + "{LC;0010,0010,0100" + kIssue, "没有结尾", 1, 0},
         {"a line too wide", kHeader + "{LC;0010,0010,0100,0010,0,999|}" + kIssue, "格式不对", 1, 0},
+        {"a label whose rows end inside a byte, filled to its right edge",
+         "{D0200,0399,0200|}{C|}{XR;0000,0000,0399,0010,B|}" + kIssue, nullptr, 1, 319 * 8},
         {"a graphic beyond the edge", kHeader + graphic("{SG;0390,0010,0016,0001,1,", 2) + kIssue,
          "部分超出标签", 1, 8},
         {"a graphic on the bottom edge", kHeader + graphic("{SG;0010,0198,0016,0002,1,", 4) + kIssue, nullptr, 1, 32},
@@ -72,6 +74,7 @@ TEST(PrinterStreamReader, ReportsWhatItCannotDraw)
         {"a symbol command cut short", kHeader + "{XB00;0010,0010,T,M,04=A1|}" + kIssue, "QR 码命令的格式不对", 1, 0},
         {"no issue command", kHeader + graphic("{SG;0010,0010,0016,0001,1,", 2), "打印机不会打印", 0, 16},
         {"turned printing", kHeader + "{XS;I,0001,0002C3211|}", "打印方向", 1, 0},
+        {"an issue of no copies", kHeader + "{XS;I,0000,0002C3201|}", "打印张数为 0", 0, 0},
         {"an issue with no number of copies", kHeader + "{XS;I,00-5,0002C3201|}", "打印命令的格式不对", 0, 0},
     };
     for (const auto& row : rows) {
@@ -109,4 +112,70 @@ TEST(PrinterStreamReader, ReadsAStreamInAnyPiecesAndKeepsTheBufferForFeedMode)
     ASSERT_EQ(labels.size(), 2);
     EXPECT_EQ(labels[0].dots, expected[0].dots);
     EXPECT_EQ(labels[1].dots, expected[1].dots);
+}
+
+// A job issued again after more is drawn (or the buffer cleared) prints what the buffer holds
+// then, not the picture of the job before.
+TEST(PrinterStreamReader, ALabelIssuedAgainShowsWhatWasDrawnSince)
+{
+    const QByteArray first = kHeader + "{LC;0010,0100,0300,0100,0,2|}" + kIssue;
+    const struct {
+        const char* name;
+        QByteArray drawn;
+    } rows[] = {
+        {"a filled area", "{XR;0010,0010,0050,0050,B|}"},
+        {"a graphic", graphic("{SG;0010,0010,0016,0002,1,", 4)},
+        {"a symbol", "{XB01;0100,0050,T,M,03,A,0,M2=A1|}"},
+        {"clearing", "{C|}"},
+    };
+    for (const auto& row : rows) {
+        PrinterStreamReader reader(203);
+        const QList<PrintedLabel> labels = reader.read(first + row.drawn + kIssue);
+        ASSERT_EQ(labels.size(), 2) << row.name;
+        EXPECT_NE(printedDots(labels[1].dots), printedDots(labels[0].dots)) << row.name;
+    }
+}
+
+// A few bytes of issue command make a whole label: what one read hands over is bounded, and
+// the labels beyond say why they are not drawn. Read a label at a time, every one is drawn.
+TEST(PrinterStreamReader, ALabelFloodIsToldNotHeld)
+{
+    const QByteArray largest = "{D5600,5600,7000|}{C|}{XR;0010,0010,0050,0050,B|}";
+    const QByteArray issue = "{XS;I,0001,0002C3201|}";
+    const int count = 40; // 3 MB of dots each at 203 dpi: more than one read hands over
+
+    PrinterStreamReader whole(203);
+    const QList<PrintedLabel> flood = whole.read(largest + issue.repeated(count));
+    ASSERT_EQ(flood.size(), count);
+    EXPECT_FALSE(flood.first().dots.isNull());
+    EXPECT_TRUE(flood.last().dots.isNull());
+    EXPECT_TRUE(problemsOf(flood.last()).contains(QStringLiteral("标签太多"))) << problemsOf(flood.last()).toStdString();
+
+    PrinterStreamReader oneAtATime(203);
+    QList<PrintedLabel> labels = oneAtATime.read(largest);
+    for (int i = 0; i < count; ++i)
+        labels += oneAtATime.read(issue);
+    ASSERT_EQ(labels.size(), count);
+    EXPECT_EQ(labels.last().dots, flood.first().dots);
+}
+
+// Each dot lands where its command puts it, the leftmost dot of a raster byte leftmost.
+TEST(PrinterStreamReader, ADotPrintsWhereItsCommandPutsIt)
+{
+    const struct {
+        const char* name;
+        QByteArray drawn;
+        QPoint printed;
+        QPoint blank;
+    } rows[] = {
+        {"the top bit of a raster byte", QByteArray("{SG;0000,0000,0016,0001,1,\x80\x01|}"), {0, 0}, {7, 0}},
+        {"the low bit of the next byte", QByteArray("{SG;0000,0000,0016,0001,1,\x80\x01|}"), {15, 0}, {8, 0}},
+        {"a filled area at the corner", "{XR;0000,0000,0005,0005,B|}", {3, 3}, {9, 0}},
+    };
+    for (const auto& row : rows) {
+        const PrintedLabel label = readLabelJob(kHeader + row.drawn + kIssue, 203);
+        ASSERT_FALSE(label.dots.isNull()) << row.name;
+        EXPECT_EQ(label.dots.pixelIndex(row.printed), 1) << row.name;
+        EXPECT_EQ(label.dots.pixelIndex(row.blank), 0) << row.name;
+    }
 }

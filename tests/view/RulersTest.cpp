@@ -25,15 +25,18 @@ Tobject tenPixelsPerMillimetre()
 TEST(Rulers, TicksEveryMillimetreLongerEveryFiveAndTen)
 {
     const Tobject document = tenPixelsPerMillimetre();
-    QImage row(300, kRulerThickness, QImage::Format_RGB32);
-    QImage column(kRulerThickness, 300, QImage::Format_RGB32);
-    DrawRowRuler(300, row, document);
-    DrawColRuler(300, column, document);
     struct Case {
+        int length;   // ruler length in pixels
         int at;       // pixel along the ruler
         int reach;    // how far from the outer edge the tick starts
     };
-    for (const Case c : {Case{10, 15}, Case{30, 15}, Case{50, 10}, Case{150, 10}, Case{200, 2}}) {
+    // A 300 px ruler's 30 mm tick falls just off its image; at 305 px it is the last tick drawn.
+    for (const Case c : {Case{300, 10, 15}, Case{300, 30, 15}, Case{300, 50, 10}, Case{300, 150, 10},
+                         Case{300, 200, 2}, Case{305, 300, 2}}) {
+        QImage row(c.length, kRulerThickness, QImage::Format_RGB32);
+        QImage column(kRulerThickness, c.length, QImage::Format_RGB32);
+        DrawRowRuler(c.length, row, document);
+        DrawColRuler(c.length, column, document);
         EXPECT_EQ(row.pixel(c.at, c.reach), kBlack) << c.at;
         EXPECT_EQ(row.pixel(c.at, kRulerThickness - 1), kBlack) << c.at;
         EXPECT_EQ(column.pixel(c.reach, c.at), kBlack) << c.at;
@@ -41,8 +44,8 @@ TEST(Rulers, TicksEveryMillimetreLongerEveryFiveAndTen)
             EXPECT_EQ(row.pixel(c.at, c.reach - 2), kYellow) << c.at;
             EXPECT_EQ(column.pixel(c.reach - 2, c.at), kYellow) << c.at;
         }
+        EXPECT_EQ(row.pixel(15, 18), kYellow) << "nothing between millimetres";
     }
-    EXPECT_EQ(row.pixel(15, 18), kYellow) << "nothing between millimetres";
 }
 
 TEST(Rulers, UnusableLengthOrZoomDrawsOnlyTheBackground)

@@ -26,9 +26,9 @@ void writeOutput(const QString& path, bool svg, const LabelPreview& preview)
 void listSettings(const LabelPreview& preview)
 {
     for (const PrinterSetting& setting : preview.printed.settings)
-        writeLine({QStringLiteral("printer"), QString::fromLatin1(setting.command), setting.meaning});
+        writeLine({QStringLiteral("printer"), printableBytes(setting.command), setting.meaning});
     for (const CutterSetting& setting : preview.cut.settings)
-        writeLine({QStringLiteral("cutter"), QString::fromLatin1(setting.command), setting.meaning});
+        writeLine({QStringLiteral("cutter"), printableBytes(setting.command), setting.meaning});
 }
 
 } // namespace

@@ -1,25 +1,74 @@
 // marlune-xls-reader WORKBOOK [SHEET]: reads a binary workbook and writes its sheet names,
 // and the cells of sheet number SHEET (from 0) when given, on standard output in the form
 // of data/XlsReaderProtocol.h. The program runs it as a separate process so that a damaged
-// file that upsets the parsing library ends this process, never the program.
+// file that upsets the parsing library ends this process, never the program. Whenever it
+// cannot read the workbook it says why on standard error; it never leaves a core dump.
 
+#include "app/xls/WorkbookRecords.h"
 #include "data/XlsReaderProtocol.h"
 
 #include <freexl.h>
 
 #include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
 
 using namespace xlsreader;
+
+const char* g_workbook = "";
+
+// What the signal handler writes, prepared before the library runs: the handler may only
+// write and exit.
+char g_crashMessage[512];
+std::size_t g_crashMessageLength = 0;
+
+void say(const std::string& why)
+{
+    std::fprintf(stderr, "marlune-xls-reader: %s: %s\n", g_workbook, why.c_str());
+}
+
+extern "C" void onCrash(int signal)
+{
+    char digits[4] = {char('0' + signal / 10 % 10), char('0' + signal % 10), ')', '\n'};
+    [[maybe_unused]] ssize_t written = write(STDERR_FILENO, g_crashMessage, g_crashMessageLength);
+    written = write(STDERR_FILENO, digits, sizeof digits);
+    _exit(128 + signal);
+}
+
+// A fault inside the library ends the process with a reason and without a core dump; the
+// program then reports the workbook as damaged.
+void containCrashes()
+{
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    prctl(PR_SET_DUMPABLE, 0);
+    g_crashMessageLength = std::size_t(std::snprintf(
+        g_crashMessage, sizeof g_crashMessage,
+        "marlune-xls-reader: %s: the workbook is damaged: FreeXL failed on it (signal ", g_workbook));
+    g_crashMessageLength = std::min(g_crashMessageLength, sizeof g_crashMessage - 1);
+    // A stack of its own, so that a fault from a stack overflow is reported too.
+    static char alternateStack[64 * 1024];
+    const stack_t stack{alternateStack, 0, sizeof alternateStack};
+    sigaltstack(&stack, nullptr);
+    struct sigaction action {};
+    action.sa_handler = onCrash;
+    action.sa_flags = SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        sigaction(signal, &action, nullptr);
+}
 
 template<typename Value>
 void put(const Value& value)
@@ -40,8 +89,9 @@ void putText(const char* text)
 }
 
 // Reports why the workbook cannot be read and ends the stream.
-[[noreturn]] void fail(Failure failure, int code)
+[[noreturn]] void fail(Failure failure, int code, const std::string& why)
 {
+    say(why);
     putTag(Tag::Failure);
     put(static_cast<std::uint8_t>(failure));
     put(static_cast<std::int32_t>(code));
@@ -51,17 +101,34 @@ void putText(const char* text)
 
 [[noreturn]] void failWith(int code)
 {
+    const std::string library = " (FreeXL error " + std::to_string(code) + ")";
     switch (code) {
     case FREEXL_FILE_NOT_FOUND:
-        fail(Failure::FileNotFound, code);
+        fail(Failure::FileNotFound, code, "the file cannot be opened" + library);
     case FREEXL_INSUFFICIENT_MEMORY:
-        fail(Failure::OutOfMemory, code);
+        fail(Failure::OutOfMemory, code, "there is not enough memory to read it" + library);
     case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
     case FREEXL_INVALID_CFBF_HEADER:
-        fail(Failure::NotAWorkbook, code);
+        fail(Failure::NotAWorkbook, code, "it is no workbook" + library);
     default:
-        fail(Failure::Damaged, code);
+        fail(Failure::Damaged, code, "the workbook is damaged" + library);
     }
+}
+
+// The whole file, for checking its records before the library reads them.
+std::optional<std::string> fileBytes(const char* path)
+{
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char chunk[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    return failed ? std::nullopt : std::optional(std::move(bytes));
 }
 
 bool parseSheetIndex(std::string_view text, unsigned short& index)
@@ -146,7 +213,17 @@ int main(int argc, char** argv)
         std::fputs("usage: marlune-xls-reader WORKBOOK [SHEET]\n", stderr);
         return 2;
     }
+    g_workbook = argv[1];
+    containCrashes();
+    // Out at once: the program learns that the reader runs and holds its ground.
     std::fwrite(kMagic, 1, kMagicSize, stdout);
+    std::fflush(stdout);
+
+    const std::optional<std::string> bytes = fileBytes(argv[1]);
+    if (!bytes)
+        fail(Failure::FileNotFound, FREEXL_FILE_NOT_FOUND, "the file cannot be read");
+    if (const std::string problem = workbookRecordProblem(*bytes); !problem.empty())
+        fail(Failure::Damaged, 0, "the workbook is damaged: " + problem);
 
     const void* handle = nullptr;
     const int opened = freexl_open(argv[1], &handle);
@@ -158,7 +235,7 @@ int main(int argc, char** argv)
         || freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &sheets) != FREEXL_OK)
         failWith(FREEXL_BIFF_WORKBOOK_NOT_FOUND);
     if (password == FREEXL_BIFF_OBFUSCATED)
-        fail(Failure::Encrypted, 0);
+        fail(Failure::Encrypted, 0, "the workbook is encrypted");
     for (unsigned int index = 0; index < sheets && index <= 0xFFFF; ++index) {
         const char* name = nullptr;
         if (freexl_get_worksheet_name(handle, static_cast<unsigned short>(index), &name)
@@ -170,7 +247,7 @@ int main(int argc, char** argv)
     }
     if (argc == 3) {
         if (sheet >= sheets)
-            fail(Failure::Damaged, 0);
+            fail(Failure::Damaged, 0, "it has no sheet " + std::to_string(sheet));
         writeSheet(handle, sheet);
     }
     putTag(Tag::End);
